@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/HelpViewer.h"
+
+#include <QPointer>
+
+class QDialog;
+class QWidget;
+
+namespace kelvad::platform {
+
+// Shows an HTML help file in a small window of its own, reused while it is open.
+class QtHelpViewer final : public HelpViewer {
+public:
+    std::optional<QString> showContents(const QString& helpFile) override;
+
+private:
+    QPointer<QDialog> m_window;
+};
+
+}  // namespace kelvad::platform

@@ -1,0 +1,32 @@
+#include "platform/QtSystem.h"
+
+#include <QApplication>
+#include <QThread>
+
+#include <chrono>
+
+namespace kelvad::platform {
+
+void QtBeeper::beep() {
+    QApplication::beep();
+}
+
+void ThreadSleeper::wait(int ms) {
+    if (ms > 0) {
+        QThread::msleep(static_cast<unsigned long>(ms));
+    }
+}
+
+void ClockRandomSource::reseedFromClock() {
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    const auto nanoseconds =
+        static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+    // The golden-ratio step spreads consecutive counts over the whole seed space.
+    m_engine.seed(nanoseconds ^ (++m_reseeds * 0x9E3779B97F4A7C15ULL));
+}
+
+double ClockRandomSource::next() {
+    return std::generate_canonical<double, 53>(m_engine);
+}
+
+}  // namespace kelvad::platform

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+namespace kelvad::platform {
+
+// What the sound player rests on: wave output and a MIDI sequencer. A MIDI tune is opened under its file's
+// path and addressed by that path afterwards. Every call returns at once (playWaveToEnd excepted) and fails
+// silently: no device, a missing file or a broken one means silence.
+class SoundDevice {
+public:
+    enum class MidiMode { NotOpen, Playing, Paused, Ended };
+
+    virtual ~SoundDevice() = default;
+
+    virtual bool hasWaveOutput() const = 0;
+    // Plays in the background; a sound still playing is cut off by the new one.
+    virtual void playWave(const QString& path) = 0;
+    // Plays and returns when the sound has ended.
+    virtual void playWaveToEnd(const QString& path) = 0;
+    virtual void stopWave() = 0;
+
+    virtual bool hasMidiOutput() const = 0;
+    virtual bool openMidi(const QString& path) = 0;
+    // Plays from the start, or on from where the tune was paused. False when it could not be started.
+    virtual bool playMidi(const QString& path, bool fromStart) = 0;
+    virtual void pauseMidi(const QString& path) = 0;
+    virtual MidiMode midiMode(const QString& path) const = 0;
+    virtual void closeMidi(const QString& path) = 0;
+};
+
+}  // namespace kelvad::platform

@@ -1,0 +1,56 @@
+#include "RecordingSoundDevice.h"
+
+namespace kelvad::testing {
+
+void RecordingSoundDevice::playWave(const QString& path) {
+    calls << QStringLiteral("playWave ") + path;
+    if (waveOutput) {
+        playingWave = exists(path) ? path : QString();
+    }
+}
+
+void RecordingSoundDevice::playWaveToEnd(const QString& path) {
+    calls << QStringLiteral("playWaveToEnd ") + path;
+    playingWave.clear();
+}
+
+void RecordingSoundDevice::stopWave() {
+    calls << QStringLiteral("stopWave");
+    playingWave.clear();
+}
+
+bool RecordingSoundDevice::openMidi(const QString& path) {
+    calls << QStringLiteral("openMidi ") + path;
+    if (!midiOutput || !exists(path)) {
+        return false;
+    }
+    modes[path] = MidiMode::Paused;
+    return true;
+}
+
+bool RecordingSoundDevice::playMidi(const QString& path, bool fromStart) {
+    calls << QStringLiteral("playMidi ") + path + (fromStart ? QStringLiteral(" from 0") : QString());
+    if (portInUse || !modes.contains(path)) {
+        return false;
+    }
+    modes[path] = MidiMode::Playing;
+    return true;
+}
+
+void RecordingSoundDevice::pauseMidi(const QString& path) {
+    calls << QStringLiteral("pauseMidi ") + path;
+    if (modes.value(path) == MidiMode::Playing) {
+        modes[path] = MidiMode::Paused;
+    }
+}
+
+platform::SoundDevice::MidiMode RecordingSoundDevice::midiMode(const QString& path) const {
+    return modes.value(path, MidiMode::NotOpen);
+}
+
+void RecordingSoundDevice::closeMidi(const QString& path) {
+    calls << QStringLiteral("closeMidi ") + path;
+    modes.remove(path);
+}
+
+}  // namespace kelvad::testing

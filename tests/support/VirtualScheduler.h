@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/Timer.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace kelvad::testing {
+
+class VirtualTimer;
+
+// A virtual clock for the game's timers. advance(ms) runs every tick that falls due, in time order (timers
+// due at the same moment in the order they were made), including ticks of timers that a tick switched on.
+// skip(ms) lets time pass without ticks, as a blocking wait on the user-interface thread does: what fell due
+// meanwhile ticks once at the next advance, and its next wait counts from then.
+class VirtualScheduler final : public platform::Scheduler {
+public:
+    VirtualScheduler();
+    ~VirtualScheduler() override;
+
+    std::unique_ptr<platform::Timer> createTimer(bool enabled, int intervalMs) override;
+    void hold() override;
+    void release() override;
+
+    void advance(std::int64_t ms);
+    void skip(std::int64_t ms);
+    std::int64_t now() const { return m_now; }
+    bool held() const { return m_holds > 0; }
+    // Time to the next tick, or -1 when no timer runs.
+    std::int64_t nextTickIn() const;
+
+private:
+    friend class VirtualTimer;
+    void forget(VirtualTimer* timer);
+    VirtualTimer* nextDue(std::int64_t until) const;
+
+    std::vector<VirtualTimer*> m_timers;
+    std::int64_t m_now = 0;
+    int m_holds = 0;
+    std::int64_t m_heldSince = 0;
+};
+
+}  // namespace kelvad::testing
