@@ -1,0 +1,7 @@
+#include "game/GameState.h"
+
+namespace kelvad {
+
+GameState gameState;
+
+}  // namespace kelvad

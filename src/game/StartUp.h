@@ -1,0 +1,10 @@
+#pragma once
+
+namespace kelvad {
+
+class Form1;
+
+// The load of the main window: sets the game variables and puts the window into its ready state.
+void Form1Load(Form1& form);
+
+}  // namespace kelvad

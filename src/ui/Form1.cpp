@@ -1,0 +1,368 @@
+#include "ui/Form1.h"
+
+#include "game/StartUp.h"
+#include "ui/Fonts.h"
+#include "ui/ImageBox.h"
+#include "ui/PictureBox.h"
+#include "ui/Twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+namespace kelvad {
+
+namespace {
+
+constexpr int kClientWidth = 6450;
+constexpr int kClientHeight = 4185;
+
+struct LabelStyle {
+    QFont font;
+    QColor color = Qt::black;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
+};
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QRect& geometry, const QString& caption,
+                  const LabelStyle& style) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setFont(style.font);
+    label->setAlignment(style.alignment);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, style.color);
+    label->setPalette(palette);
+    return label;
+}
+
+// A label showing a value in a white, bordered box.
+QLabel* makeValueBox(QWidget* parent, const char* name, const QRect& geometry, const QFont& font,
+                     Qt::Alignment alignment) {
+    QLabel* label =
+        makeLabel(parent, name, geometry, QString(), {font, Qt::black, alignment | Qt::AlignVCenter});
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    label->setPalette(palette);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    return label;
+}
+
+PictureBox* makePictureBox(QWidget* parent, const QString& name, const QRect& geometry, const QColor& back) {
+    auto* box = new PictureBox(parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    box->setBackColor(back);
+    return box;
+}
+
+ImageBox* makeImage(QWidget* parent, const QString& name, const QRect& geometry, const QImage& picture,
+                    const QString& accessibleName) {
+    auto* image = new ImageBox(parent);
+    image->setObjectName(name);
+    image->setGeometry(geometry);
+    image->setPicture(picture);
+    image->setAccessibleName(accessibleName);
+    return image;
+}
+
+QFrame* makeFrame(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setGeometry(geometry);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    return frame;
+}
+
+}  // namespace
+
+Form1::Form1(platform::Platform& platform) : m_platform(platform) {
+    buildWindow();
+    buildMessageBar();
+    buildPlayField();
+    buildTitlePanel();
+    buildLegendPanel();
+    buildStatusPanel();
+    buildPictureStock();
+    buildMenus();
+    buildTimers();
+    connectEvents();
+    adjustSize();
+    setFixedSize(size());
+    if (const QScreen* screen = QApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    Form1Load(*this);
+}
+
+Form1::~Form1() = default;
+
+QString Form1::programFile(const QString& name) const {
+    return platform::programFile(m_platform.programDirectory, name);
+}
+
+QImage Form1::designPicture(const QString& name) const {
+    return QImage(programFile(QStringLiteral("\\pictures\\") + name));
+}
+
+void Form1::buildWindow() {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("ケルバド解消ゲーム"));
+    // Fixed single border: no maximize button and no resizing.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    QIcon icon;
+    for (int size : {32, 48, 64, 128, 256}) {
+        icon.addFile(programFile(QStringLiteral("\\pictures\\icon-%1.png").arg(size)), QSize(size, size));
+    }
+    setWindowIcon(icon);
+    setFont(designFont(kPGothic, 9.75));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+    setCentralWidget(client);
+}
+
+void Form1::buildMessageBar() {
+    QWidget* client = centralWidget();
+    Picture6 = makePictureBox(client, QStringLiteral("Picture6"), twipsRect(120, 120, 3855, 375), Qt::black);
+    ME1 = makeLabel(Picture6, "ME1", twipsRect(0, 45, 3735, 255), QString(),
+                    {designFont(kMincho, 12, true), Qt::white});
+
+    Picture7 = makePictureBox(client, QStringLiteral("Picture7"), twipsRect(4080, 120, 1935, 375), Qt::black);
+    Label21 = makeLabel(Picture7, "Label21", twipsRect(0, 30, 975, 255), QStringLiteral("撃破数"),
+                        {designFont(kMincho, 11.25, true), Qt::white});
+    Label20 = makeLabel(Picture7, "Label20", twipsRect(1200, 30, 615, 255), QString(),
+                        {designFont(kMincho, 12, true), Qt::white, Qt::AlignRight | Qt::AlignTop});
+
+    Picture2 = makePictureBox(client, QStringLiteral("Picture2"), twipsRect(6120, 120, 255, 375), Qt::black);
+    Picture2->setAccessibleName(QStringLiteral("タイムボーナス"));
+
+    Command1 = new QPushButton(QStringLiteral("始める"), client);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twipsRect(4080, 600, 2300, 590));
+    Command1->setFont(designFont(kGothic, 9.75));
+}
+
+void Form1::buildPlayField() {
+    QWidget* client = centralWidget();
+    const QCursor gunSight(QPixmap::fromImage(designPicture(QStringLiteral("cursor.png"))), 16, 16);
+
+    Picture1 = makePictureBox(client, QStringLiteral("Picture1"), twipsRect(120, 600, 3855, 3495), Qt::black);
+    Picture1->setAccessibleName(QStringLiteral("射撃場"));
+    Picture1->setCursor(gunSight);
+    Picture1->setMouseTracking(true);
+
+    const QRect manSize(0, 0, twipsToPixels(390), twipsToPixels(585));
+    auto placeMan = [&](const char* name, int left, const QString& picture, const QString& accessibleName) {
+        ImageBox* man = makeImage(Picture1, QString::fromLatin1(name),
+                                  manSize.translated(twipsRect(left, 2760, 0, 0).topLeft()),
+                                  designPicture(picture), accessibleName);
+        man->setCursor(gunSight);
+        man->setMouseTracking(true);
+        man->hide();
+        return man;
+    };
+    I1 = placeMan("I1", 120, QStringLiteral("man-black.png"), QStringLiteral("黒い男"));
+    I1->setEnabled(false);
+    I2 = placeMan("I2", 600, QStringLiteral("man-blue.png"), QStringLiteral("青い男"));
+    I2->setEnabled(false);
+    I3 = placeMan("I3", 1080, QStringLiteral("man-yellow.png"), QStringLiteral("黄色い男"));
+    I3->setEnabled(false);
+    HE1 = placeMan("HE1", 1560, QStringLiteral("civilian.png"), QStringLiteral("一般人"));
+
+    auto placePlate = [&](const char* name, int top, const QString& picture, const char* labelName,
+                          const QString& points) {
+        PictureBox* plate =
+            makePictureBox(Picture1, QString::fromLatin1(name), twipsRect(2760, top, 900, 300), Qt::white);
+        plate->setPicture(designPicture(picture));
+        plate->setAccessibleName(QStringLiteral("ボーナス") + points);
+        plate->setCursor(gunSight);
+        plate->hide();
+        plate->setEnabled(false);
+        QLabel* label =
+            makeLabel(plate, labelName, twipsRect(240, 60, 495, 255), points,
+                      {designFont(kPGothic, 9, true), Qt::black, Qt::AlignHCenter | Qt::AlignTop});
+        label->setCursor(gunSight);
+        return std::pair{plate, label};
+    };
+    std::tie(D1, Label4) =
+        placePlate("D1", 2280, QStringLiteral("plate-50.bmp"), "Label4", QStringLiteral("50"));
+    std::tie(D2, Label7) =
+        placePlate("D2", 2640, QStringLiteral("plate-100.bmp"), "Label7", QStringLiteral("100"));
+    std::tie(D3, Label13) =
+        placePlate("D3", 3000, QStringLiteral("plate-150.bmp"), "Label13", QStringLiteral("150"));
+}
+
+void Form1::buildTitlePanel() {
+    TAITOLU[0] = makePictureBox(centralWidget(), QStringLiteral("TAITOLU_0"), twipsRect(120, 600, 3855, 3495),
+                                Qt::black);
+    const LabelStyle title{designFont(kMincho, 18, true), Qt::white};
+    const LabelStyle credit{designFont(kMincho, 12, true), Qt::white};
+    Label5 = makeLabel(TAITOLU[0], "Label5", twipsRect(120, 120, 3495, 375),
+                       QStringLiteral("ケルバド解消ゲーム"), title);
+    Label6 =
+        makeLabel(TAITOLU[0], "Label6", twipsRect(1920, 480, 1575, 375), QStringLiteral("Ver.1.51"), title);
+    Label9 = makeLabel(TAITOLU[0], "Label9", twipsRect(240, 2760, 2175, 255),
+                       QStringLiteral("制作：ケルバド工房"), credit);
+    Label10 =
+        makeLabel(TAITOLU[0], "Label10", twipsRect(1560, 3120, 1935, 255), QStringLiteral("１９９８年８月"),
+                  {credit.font, Qt::white, Qt::AlignRight | Qt::AlignTop});
+}
+
+void Form1::buildLegendPanel() {
+    TAITOLU[1] = makePictureBox(centralWidget(), QStringLiteral("TAITOLU_1"),
+                                twipsRect(4080, 1290, 2280, 2800), Qt::black);
+    PictureBox* panel = TAITOLU[1];
+    const LabelStyle name{designFont(kMincho, 11.25), Qt::white};
+    const LabelStyle value{designFont(kMincho, 11.25, true), Qt::white, Qt::AlignRight | Qt::AlignTop};
+    const QSize man(390, 585);
+    Image4 = makeImage(panel, QStringLiteral("Image4"), twipsRect(120, 360, man.width(), man.height()),
+                       designPicture(QStringLiteral("man-black.png")), QStringLiteral("黒い男"));
+    Label14 = makeLabel(panel, "Label14", twipsRect(600, 360, 975, 255), QStringLiteral("黒い男"), name);
+    Label17 = makeLabel(panel, "Label17", twipsRect(1080, 720, 975, 255), QStringLiteral("…10点"), value);
+    Image2 = makeImage(panel, QStringLiteral("Image2"), twipsRect(120, 1080, man.width(), man.height()),
+                       designPicture(QStringLiteral("man-blue.png")), QStringLiteral("青い男"));
+    Label15 = makeLabel(panel, "Label15", twipsRect(600, 1200, 975, 255), QStringLiteral("青い男"), name);
+    Label18 = makeLabel(panel, "Label18", twipsRect(1080, 1440, 975, 255), QStringLiteral("…20点"), value);
+    Image3 = makeImage(panel, QStringLiteral("Image3"), twipsRect(120, 1800, man.width(), man.height()),
+                       designPicture(QStringLiteral("man-yellow.png")), QStringLiteral("黄色い男"));
+    Label16 = makeLabel(panel, "Label16", twipsRect(600, 1920, 975, 255), QStringLiteral("黄色い男"), name);
+    Label19 = makeLabel(panel, "Label19", twipsRect(1080, 2160, 975, 255), QStringLiteral("…30点"), value);
+}
+
+void Form1::buildStatusPanel() {
+    Frame1 = makeFrame(centralWidget(), "Frame1", twipsRect(4080, 1200, 2295, 2895));
+    const LabelStyle caption{designFont(kPGothic, 9)};
+    const QFont valueFont = designFont(kGothic, 9.75, true);
+    Label1 = makeLabel(Frame1, "Label1", twipsRect(120, 240, 2055, 255), QStringLiteral("残り時間"), caption);
+    Picture3 = makePictureBox(Frame1, QStringLiteral("Picture3"), twipsRect(120, 480, 2055, 255), Qt::white);
+    Picture3->setAccessibleName(QStringLiteral("残り時間のバー"));
+    Label2 = makeLabel(Frame1, "Label2", twipsRect(120, 840, 2055, 255), QStringLiteral("得点"), caption);
+    TOKUTEN = makeValueBox(Frame1, "TOKUTEN", twipsRect(120, 1080, 2055, 255), valueFont, Qt::AlignRight);
+    Label8 = makeLabel(Frame1, "Label8", twipsRect(120, 1440, 2055, 255), QStringLiteral("命中率"), caption);
+    GEKIHA = makeValueBox(Frame1, "GEKIHA", twipsRect(120, 1680, 2055, 255), valueFont, Qt::AlignHCenter);
+    Label3 = makeLabel(Frame1, "Label3", twipsRect(120, 2040, 735, 255), QStringLiteral("タマ数"), caption);
+
+    F1 = makeFrame(Frame1, "F1", twipsRect(120, 2280, 2055, 495));
+    F2 = makeFrame(Frame1, "F2", twipsRect(120, 2280, 2055, 495));
+    F3 = makeFrame(Frame1, "F3", twipsRect(120, 2280, 2055, 495));
+    F2->hide();
+    F3->hide();
+
+    const QImage bullet = designPicture(QStringLiteral("bullet.png"));
+    for (int index = 0; index < static_cast<int>(TA.size()); ++index) {
+        TA[index] = makeImage(F1, QStringLiteral("TA_%1").arg(index),
+                              twipsRect(120 + 240 * index, 120, 180, 345), bullet, QStringLiteral("弾"));
+    }
+    const LabelStyle count{valueFont, Qt::black, Qt::AlignRight | Qt::AlignTop};
+    Image9 =
+        makeImage(F2, QStringLiteral("Image9"), twipsRect(120, 120, 180, 345), bullet, QStringLiteral("弾"));
+    Label11 = makeLabel(F2, "Label11", twipsRect(360, 240, 375, 255), QString(), count);
+    Picture4 = makePictureBox(F2, QStringLiteral("Picture4"), twipsRect(960, 180, 1095, 255), Qt::white);
+    Picture4->setAccessibleName(QStringLiteral("弾のバー"));
+    Image10 =
+        makeImage(F3, QStringLiteral("Image10"), twipsRect(120, 120, 180, 345), bullet, QStringLiteral("弾"));
+    Label12 = makeLabel(F3, "Label12", twipsRect(360, 240, 375, 255), QString(), count);
+    Picture5 = makePictureBox(F3, QStringLiteral("Picture5"), twipsRect(960, 180, 1095, 255), Qt::white);
+    Picture5->setAccessibleName(QStringLiteral("弾のバー"));
+
+    // The panels lie over the play field and the status panel.
+    TAITOLU[0]->raise();
+    TAITOLU[1]->raise();
+}
+
+void Form1::buildPictureStock() {
+    // Kept below the visible area and never shown: only their pictures are used.
+    auto stock = [&](const QString& name, const QRect& geometry, const QString& picture) {
+        PictureBox* box = makePictureBox(centralWidget(), name, geometry, Qt::black);
+        box->setPicture(designPicture(picture));
+        box->hide();
+        return box;
+    };
+    for (int j = 0; j < 3; ++j) {
+        P[j] = stock(QStringLiteral("P_%1").arg(j), twipsRect(4080 + 600 * j, 4320, 540, 645),
+                     QStringLiteral("fall-%1.bmp").arg(j));
+        q[j] = stock(QStringLiteral("q_%1").arg(j), twipsRect(4080 + 600 * j, 5040, 540, 645),
+                     QStringLiteral("fall-mask-%1.bmp").arg(j));
+    }
+    for (int k = 0; k < 4; ++k) {
+        V[k] = stock(QStringLiteral("V_%1").arg(k), twipsRect(4080 + 720 * k, 5760, 660, 660),
+                     QStringLiteral("mark-%1.bmp").arg(k));
+        VV[k] = stock(QStringLiteral("VV_%1").arg(k), twipsRect(4080 + 720 * k, 6480, 660, 660),
+                      QStringLiteral("mark-mask-%1.bmp").arg(k));
+    }
+}
+
+void Form1::buildMenus() {
+    auto item = [this](QMenu* menu, const char* name, const QString& caption,
+                       const QKeySequence& shortcut = {}) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
+        return action;
+    };
+    auto separator = [](QMenu* menu, const char* name) {
+        QAction* action = menu->addSeparator();
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    auto menu = [this](QMenu* parent, const char* name, const QString& caption) {
+        QMenu* created = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+        created->setObjectName(QString::fromLatin1(name));
+        return created;
+    };
+
+    A1 = menu(nullptr, "A1", QStringLiteral("ｹﾞｰﾑ(&G)"));
+    B1 = item(A1, "B1", QStringLiteral("ｽﾀｰﾄ(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    B19 = item(A1, "B19", QStringLiteral("ﾀｲﾑ(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    B21 = item(A1, "B21", QStringLiteral("ｽﾀｰﾄ時に戻す(&B)"));
+    B4 = item(A1, "B4", QStringLiteral("ﾊｲｽｺｱ(&H)..."), QKeySequence(Qt::CTRL | Qt::Key_H));
+    C2 = separator(A1, "C2");
+    B5 = item(A1, "B5", QStringLiteral("終了(&E)"));
+
+    A2 = menu(nullptr, "A2", QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
+    B6 = item(A2, "B6", QStringLiteral("ｹﾞｰﾑｽﾋﾟｰﾄﾞ(&G)..."), QKeySequence(Qt::CTRL | Qt::Key_G));
+    B10 = menu(A2, "B10", QStringLiteral("銃の種類(&S)"));
+    B11 = item(B10, "B11", QStringLiteral("ﾉｰﾏﾙｶﾞﾝ(&N)"));
+    B12 = item(B10, "B12", QStringLiteral("ｻﾌﾞﾏｼﾝｶﾞﾝ(&S)"));
+    B13 = item(B10, "B13", QStringLiteral("ｼﾞｬｯｸｶﾞﾝ(&G)"));
+    for (QAction* gun : {B11, B12, B13}) {
+        gun->setCheckable(true);
+    }
+
+    A3 = menu(nullptr, "A3", QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    B17 = item(A3, "B17", QStringLiteral("ﾍﾙﾌﾟ(&H)"), QKeySequence(Qt::Key_F1));
+    C3 = separator(A3, "C3");
+    B18 = item(A3, "B18", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
+}
+
+void Form1::buildTimers() {
+    platform::Scheduler& scheduler = m_platform.scheduler;
+    T4 = scheduler.createTimer(false, 500);
+    T5 = scheduler.createTimer(true, 0);
+    T6 = scheduler.createTimer(false, 1500);
+    T7 = scheduler.createTimer(true, 0);
+    T8 = scheduler.createTimer(true, 0);
+    T9 = scheduler.createTimer(true, 0);
+    T10 = scheduler.createTimer(false, 10000);
+    T11 = scheduler.createTimer(false, 1500);
+    T15 = scheduler.createTimer(false, 3000);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // Closing the main window ends the program at once; nothing is saved.
+    event->accept();
+    QCoreApplication::quit();
+}
+
+}  // namespace kelvad

@@ -1,0 +1,165 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/Timer.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace kelvad {
+
+class ImageBox;
+class PictureBox;
+
+// The main window: the play field, the title and legend panels, the status panel, the message bar, the Start
+// button and the menus. It builds its controls under the names of the design and forwards their events to the
+// game's operations; the game's state lives in the controls, in `gameState` and in the fields below.
+class Form1 final : public QMainWindow {
+    Q_OBJECT
+    Q_DISABLE_COPY(Form1)
+
+public:
+    // Builds the window and runs its load: afterwards the game is in its ready state.
+    explicit Form1(platform::Platform& platform);
+    ~Form1() override;
+
+    platform::Platform& platform() { return m_platform; }
+    // The full path of one of the game's files ("\Haitei1.bmp").
+    QString programFile(const QString& name) const;
+
+    // Controls, by their design names.
+    PictureBox* Picture6 = nullptr;
+    QLabel* ME1 = nullptr;
+    PictureBox* Picture7 = nullptr;
+    QLabel* Label21 = nullptr;
+    QLabel* Label20 = nullptr;
+    PictureBox* Picture2 = nullptr;
+    QPushButton* Command1 = nullptr;
+    PictureBox* Picture1 = nullptr;
+    ImageBox* I1 = nullptr;
+    ImageBox* I2 = nullptr;
+    ImageBox* I3 = nullptr;
+    ImageBox* HE1 = nullptr;
+    PictureBox* D1 = nullptr;
+    PictureBox* D2 = nullptr;
+    PictureBox* D3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label13 = nullptr;
+    std::array<PictureBox*, 2> TAITOLU{};
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label10 = nullptr;
+    ImageBox* Image4 = nullptr;
+    ImageBox* Image2 = nullptr;
+    ImageBox* Image3 = nullptr;
+    QLabel* Label14 = nullptr;
+    QLabel* Label15 = nullptr;
+    QLabel* Label16 = nullptr;
+    QLabel* Label17 = nullptr;
+    QLabel* Label18 = nullptr;
+    QLabel* Label19 = nullptr;
+    QFrame* Frame1 = nullptr;
+    QLabel* Label1 = nullptr;
+    PictureBox* Picture3 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* TOKUTEN = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* GEKIHA = nullptr;
+    QLabel* Label3 = nullptr;
+    QFrame* F1 = nullptr;
+    QFrame* F2 = nullptr;
+    QFrame* F3 = nullptr;
+    std::array<ImageBox*, 8> TA{};
+    ImageBox* Image9 = nullptr;
+    QLabel* Label11 = nullptr;
+    PictureBox* Picture4 = nullptr;
+    ImageBox* Image10 = nullptr;
+    QLabel* Label12 = nullptr;
+    PictureBox* Picture5 = nullptr;
+
+    // The picture stock below the visible area: the fall of a man and the shot mark, with their masks.
+    std::array<PictureBox*, 3> P{};
+    std::array<PictureBox*, 3> q{};
+    std::array<PictureBox*, 4> V{};
+    std::array<PictureBox*, 4> VV{};
+
+    // Menus and their items.
+    QMenu* A1 = nullptr;
+    QAction* B1 = nullptr;
+    QAction* B19 = nullptr;
+    QAction* B21 = nullptr;
+    QAction* B4 = nullptr;
+    QAction* C2 = nullptr;
+    QAction* B5 = nullptr;
+    QMenu* A2 = nullptr;
+    QAction* B6 = nullptr;
+    QMenu* B10 = nullptr;
+    QAction* B11 = nullptr;
+    QAction* B12 = nullptr;
+    QAction* B13 = nullptr;
+    QMenu* A3 = nullptr;
+    QAction* B17 = nullptr;
+    QAction* C3 = nullptr;
+    QAction* B18 = nullptr;
+
+    // Timers, in their design states.
+    std::unique_ptr<platform::Timer> T4;
+    std::unique_ptr<platform::Timer> T5;
+    std::unique_ptr<platform::Timer> T6;
+    std::unique_ptr<platform::Timer> T7;
+    std::unique_ptr<platform::Timer> T8;
+    std::unique_ptr<platform::Timer> T9;
+    std::unique_ptr<platform::Timer> T10;
+    std::unique_ptr<platform::Timer> T11;
+    std::unique_ptr<platform::Timer> T15;
+
+    // Fields of the main window.
+    // The man whose image was pressed last: 0 black, 1 blue, 2 yellow.
+    std::int32_t pressedMan = 0;
+    // Last pointer position over the play field, in twips.
+    float pointerX = 0;
+    float pointerY = 0;
+    float plateX1 = 0;
+    float plateY1 = 0;
+    float plateX2 = 0;
+    float plateY2 = 0;
+    float plateX3 = 0;
+    float plateY3 = 0;
+    std::int32_t hitCount = 0;
+    std::int32_t shotCount = 0;
+    // Points added to every hit on a man: 0, then 20, then 40.
+    std::int32_t stageBonus = 0;
+    std::int32_t background2Shown = 0;
+    std::int32_t background3Shown = 0;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildWindow();
+    void buildMessageBar();
+    void buildPlayField();
+    void buildTitlePanel();
+    void buildLegendPanel();
+    void buildStatusPanel();
+    void buildPictureStock();
+    void buildMenus();
+    void buildTimers();
+    void connectEvents();
+    QImage designPicture(const QString& name) const;
+
+    platform::Platform& m_platform;
+};
+
+}  // namespace kelvad

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QMouseEvent>
+
+namespace kelvad {
+
+// The button codes of the mouse handlers: 1 left, 2 right, 4 middle, added up when several are down.
+inline int buttonCode(Qt::MouseButtons buttons) {
+    int code = 0;
+    if (buttons & Qt::LeftButton) {
+        code |= 1;
+    }
+    if (buttons & Qt::RightButton) {
+        code |= 2;
+    }
+    if (buttons & Qt::MiddleButton) {
+        code |= 4;
+    }
+    return code;
+}
+
+// The shift state of the mouse handlers: 1 Shift, 2 Ctrl, 4 Alt.
+inline int shiftCode(Qt::KeyboardModifiers modifiers) {
+    return ((modifiers & Qt::ShiftModifier) ? 1 : 0) | ((modifiers & Qt::ControlModifier) ? 2 : 0) |
+           ((modifiers & Qt::AltModifier) ? 4 : 0);
+}
+
+}  // namespace kelvad
