@@ -1,0 +1,79 @@
+#include "scores/HighScoreFile.h"
+
+#include "platform/Platform.h"
+#include "scores/HighScoreFormat.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace kelvad {
+
+HighScoreFile HighScoreFile::inProgramDirectory(const QString& programDirectory) {
+    return HighScoreFile(platform::programFile(programDirectory, QString::fromUtf16(kHighScoreFileName)));
+}
+
+std::optional<HighScoreTable> HighScoreFile::read() const {
+    // A folder, a pipe or a device under the file's name is no high-score file; a pipe would block the read.
+    if (!QFileInfo(m_path).isFile()) {
+        return std::nullopt;
+    }
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        return std::nullopt;
+    }
+    return parseHighScores(file);
+}
+
+bool HighScoreFile::write(const HighScoreTable& table) const {
+    const std::optional<QByteArray> bytes = formatHighScores(table);
+    if (!bytes) {
+        return false;
+    }
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    if (file.write(*bytes) != bytes->size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+HighScoreLoad HighScoreFile::load(HighScoreTable& table) const {
+    if (const std::optional<HighScoreTable> stored = read()) {
+        table = *stored;
+        return HighScoreLoad::Loaded;
+    }
+    table = HighScoreTable{};
+    if (!write(table)) {
+        return HighScoreLoad::DefaultsInMemoryOnly;
+    }
+    if (const std::optional<HighScoreTable> readBack = read()) {
+        table = *readBack;
+    }
+    return HighScoreLoad::DefaultsWritten;
+}
+
+bool HighScoreFile::reset(HighScoreTable& table) const {
+    table = HighScoreTable{};
+    if (!write(table)) {
+        return false;
+    }
+    if (const std::optional<HighScoreTable> readBack = read()) {
+        table = *readBack;
+    }
+    return true;
+}
+
+bool HighScoreFile::reread(HighScoreTable& table) const {
+    if (const std::optional<HighScoreTable> stored = read()) {
+        table = *stored;
+        return true;
+    }
+    write(table);
+    return false;
+}
+
+}  // namespace kelvad

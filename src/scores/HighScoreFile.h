@@ -1,0 +1,67 @@
+#pragma once
+
+#include "scores/HighScoreTable.h"
+
+#include <QString>
+
+#include <optional>
+#include <utility>
+
+namespace kelvad {
+
+// The file's name in the program directory.
+inline constexpr char16_t kHighScoreFileName[] = u"\\TOKUTEN";
+
+// How loading the table at start-up went.
+enum class HighScoreLoad {
+    // The file held a table; it is now in memory.
+    Loaded,
+    // The file was missing or damaged: the default table is in memory and in a new file.
+    DefaultsWritten,
+    // As DefaultsWritten, but the new file could not be written; whatever was there is left as it was.
+    DefaultsInMemoryOnly,
+};
+
+// The high-score file and the file side of the operations on the table. The table itself lives with the
+// caller (the game's shared variables); refreshing the high-score window's labels is the caller's step.
+// Nothing here shows a message or throws: a failure is a return value, the table in memory is always
+// usable, and a write never destroys the file that was there (a failed write leaves it as it was).
+// The format is in HighScoreFormat.h.
+class HighScoreFile {
+public:
+    explicit HighScoreFile(QString path) : m_path(std::move(path)) {}
+    static HighScoreFile inProgramDirectory(const QString& programDirectory);
+
+    const QString& path() const { return m_path; }
+
+    // The table in the file; empty when the file is missing, is no regular file, cannot be read or is
+    // damaged.
+    std::optional<HighScoreTable> read() const;
+
+    // Replaces the file with the table in one step: the new file is written in full beside the old one and
+    // then takes its place. False when that fails (a read-only folder, a full disk, a folder in the file's
+    // place); the old file is then untouched.
+    bool write(const HighScoreTable& table) const;
+
+    // At start-up: reads the table from the file. A missing or damaged file is replaced, silently, by the
+    // default table, which is written and read back; if it cannot be written the defaults stay in memory
+    // and the game goes on.
+    HighScoreLoad load(HighScoreTable& table) const;
+
+    // After a new entry: rewrites the file from the table. False when the file could not be written; the
+    // table keeps the entry, and the old file stays as it was.
+    bool save(const HighScoreTable& table) const { return write(table); }
+
+    // The reset the player confirmed: installs the default table, writes it and reads it back. False when
+    // the file could not be written; the defaults are in memory all the same.
+    bool reset(HighScoreTable& table) const;
+
+    // Opening the table from the menu: reads the table from the file. When the file is missing or damaged
+    // the table in memory stays as it was and is written back to the file where possible; false then.
+    bool reread(HighScoreTable& table) const;
+
+private:
+    QString m_path;
+};
+
+}  // namespace kelvad
