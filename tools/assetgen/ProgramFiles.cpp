@@ -1,0 +1,88 @@
+#include "ProgramFiles.h"
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "Backgrounds.h"
+#include "Figures.h"
+#include "FileWriters.h"
+#include "Icon.h"
+#include "Pictures.h"
+#include "Sprites.h"
+
+namespace assetgen {
+namespace {
+
+using Writer = std::function<bool(const QString& path)>;
+
+Writer bmp(std::function<QImage()> make) {
+    return [make = std::move(make)](const QString& path) {
+        const QImage image = make();
+        return !image.isNull() && writeBmp24(image, path);
+    };
+}
+
+Writer png(std::function<QImage()> make) {
+    return [make = std::move(make)](const QString& path) {
+        const QImage image = make();
+        return !image.isNull() && writePng(image, path);
+    };
+}
+
+// The masked frames are made together; each file takes its own frame, sprite or mask.
+Writer frame(std::vector<MaskedSprite> (*make)(), std::size_t index, bool mask) {
+    return [make, index, mask](const QString& path) {
+        const std::vector<MaskedSprite> frames = make();
+        if (index >= frames.size()) {
+            return false;
+        }
+        return writeBmp24(mask ? frames[index].mask : frames[index].sprite, path);
+    };
+}
+
+std::vector<std::pair<QString, Writer>> catalogue() {
+    std::vector<std::pair<QString, Writer>> files{
+        {QStringLiteral("Haitei1.bmp"), bmp(backStreetByDay)},
+        {QStringLiteral("HAITEI2.BMP"), bmp(harbourAtSunset)},
+        {QStringLiteral("HAITEI3.BMP"), bmp(cityAtNight)},
+        {QStringLiteral("pictures/man-black.png"), png(blackMan)},
+        {QStringLiteral("pictures/man-blue.png"), png(blueMan)},
+        {QStringLiteral("pictures/man-yellow.png"), png(yellowMan)},
+        {QStringLiteral("pictures/civilian.png"), png(civilian)},
+        {QStringLiteral("pictures/bullet.png"), png(bullet)},
+        {QStringLiteral("pictures/plate-50.bmp"), bmp([] { return plate(Plate::Fifty); })},
+        {QStringLiteral("pictures/plate-100.bmp"), bmp([] { return plate(Plate::Hundred); })},
+        {QStringLiteral("pictures/plate-150.bmp"), bmp([] { return plate(Plate::HundredFifty); })},
+        {QStringLiteral("pictures/cursor.png"), png(cursor)},
+        {QStringLiteral("pictures/icon.svg"), [](const QString& path) { return writeText(iconSvg(), path); }},
+    };
+    for (int size : {32, 48, 64, 128, 256}) {
+        files.emplace_back(QStringLiteral("pictures/icon-%1.png").arg(size),
+                           png([size] { return icon(size); }));
+    }
+    for (int k = 0; k < kMarkFrames; ++k) {
+        files.emplace_back(QStringLiteral("pictures/mark-%1.bmp").arg(k), frame(shotMarkFrames, k, false));
+        files.emplace_back(QStringLiteral("pictures/mark-mask-%1.bmp").arg(k),
+                           frame(shotMarkFrames, k, true));
+    }
+    for (int j = 0; j < kFallFrames; ++j) {
+        files.emplace_back(QStringLiteral("pictures/fall-%1.bmp").arg(j), frame(fallFrames, j, false));
+        files.emplace_back(QStringLiteral("pictures/fall-mask-%1.bmp").arg(j), frame(fallFrames, j, true));
+    }
+    return files;
+}
+
+}  // namespace
+
+QStringList writeProgramFiles(const QDir& programDir) {
+    QStringList failed;
+    for (const auto& [name, write] : catalogue()) {
+        if (!write(programDir.filePath(name))) {
+            failed << name;
+        }
+    }
+    return failed;
+}
+
+}  // namespace assetgen
