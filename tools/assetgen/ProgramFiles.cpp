@@ -10,6 +10,9 @@
 #include "Icon.h"
 #include "Pictures.h"
 #include "Sprites.h"
+#include "Synth.h"
+#include "Tune.h"
+#include "Waves.h"
 
 namespace assetgen {
 namespace {
@@ -28,6 +31,10 @@ Writer png(std::function<QImage()> make) {
         const QImage image = make();
         return !image.isNull() && writePng(image, path);
     };
+}
+
+Writer wav(Samples (*make)()) {
+    return [make](const QString& path) { return writeWav16(make(), synth::kSampleRate, path); };
 }
 
 // The masked frames are made together; each file takes its own frame, sprite or mask.
@@ -56,6 +63,13 @@ std::vector<std::pair<QString, Writer>> catalogue() {
         {QStringLiteral("pictures/plate-150.bmp"), bmp([] { return plate(Plate::HundredFifty); })},
         {QStringLiteral("pictures/cursor.png"), png(cursor)},
         {QStringLiteral("pictures/icon.svg"), [](const QString& path) { return writeText(iconSvg(), path); }},
+        {QStringLiteral("Gun1.Wav"), wav(handgunShot)},
+        {QStringLiteral("Gun2.Wav"), wav(submachineGunShot)},
+        {QStringLiteral("Gun3.Wav"), wav(heavyGunShot)},
+        {QStringLiteral("TO.Wav"), wav(bonusChime)},
+        {QStringLiteral("ALI.Wav"), wav(rescueJingle)},
+        {QStringLiteral("UA.Wav"), wav(civilianCry)},
+        {QStringLiteral("Battle.Mid"), [](const QString& path) { return writeBytes(battleTune(), path); }},
     };
     for (int size : {32, 48, 64, 128, 256}) {
         files.emplace_back(QStringLiteral("pictures/icon-%1.png").arg(size),
