@@ -7,6 +7,7 @@
 #include "Backgrounds.h"
 #include "Figures.h"
 #include "FileWriters.h"
+#include "Help.h"
 #include "Icon.h"
 #include "Pictures.h"
 #include "Sprites.h"
@@ -69,6 +70,11 @@ std::vector<std::pair<QString, Writer>> catalogue() {
         {QStringLiteral("TO.Wav"), wav(bonusChime)},
         {QStringLiteral("ALI.Wav"), wav(rescueJingle)},
         {QStringLiteral("UA.Wav"), wav(civilianCry)},
+        {QStringLiteral("Kelvad.Hlp"),
+         [](const QString& path) {
+             const QString page = helpPage();
+             return !page.isEmpty() && writeText(page, path);
+         }},
         {QStringLiteral("Battle.Mid"), [](const QString& path) { return writeBytes(battleTune(), path); }},
     };
     for (int size : {32, 48, 64, 128, 256}) {

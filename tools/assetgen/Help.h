@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace assetgen {
+
+// The help's contents page (HTML, UTF-8), kept as a page of its own in assets/help and built into
+// the generator as a resource.
+QString helpPage();
+
+}  // namespace assetgen
