@@ -12,12 +12,8 @@ int runTests(int argc, char** argv) {
     QApplication app(argc, argv);
     kelvad::installFontSubstitutions();
     int failures = 0;
-    (
-        [&] {
-            Tests test;
-            failures += QTest::qExec(&test, argc, argv);
-        }(),
-        ...);
+    auto run = [&](QObject&& test) { failures += QTest::qExec(&test, argc, argv); };
+    (run(Tests{}), ...);
     return failures == 0 ? 0 : 1;
 }
 

@@ -1,0 +1,57 @@
+#include "GameFixture.h"
+
+#include "game/GameState.h"
+
+#include <QPushButton>
+#include <QTest>
+
+namespace kelvad::testing {
+
+namespace {
+
+Qt::MouseButton qtButton(int button) {
+    switch (button) {
+        case 2:
+            return Qt::RightButton;
+        case 4:
+            return Qt::MiddleButton;
+        default:
+            return Qt::LeftButton;
+    }
+}
+
+QPoint pointIn(QWidget* widget, QPoint at) {
+    return at == QPoint(-1, -1) ? widget->rect().center() : at;
+}
+
+}  // namespace
+
+GameFixture::GameFixture() {
+    gameState = GameState{};
+    platform.copyGameFiles();
+    m_form = std::make_unique<Form1>(platform.platform());
+    m_form->show();
+}
+
+GameFixture::~GameFixture() = default;
+
+void GameFixture::clickStart() {
+    QTest::mouseClick(m_form->Command1, Qt::LeftButton);
+}
+
+void GameFixture::press(QWidget* widget, int button, QPoint at) {
+    // Through the window: a disabled or covered widget lets the press fall to what lies beneath.
+    const QPoint inWindow = widget->mapTo(m_form.get(), pointIn(widget, at));
+    QTest::mousePress(m_form->windowHandle(), qtButton(button), Qt::NoModifier, inWindow);
+    QTest::mouseRelease(m_form->windowHandle(), qtButton(button), Qt::NoModifier, inWindow);
+}
+
+void GameFixture::move(QWidget* widget, QPoint at) {
+    QTest::mouseMove(m_form->windowHandle(), widget->mapTo(m_form.get(), at));
+}
+
+void GameFixture::click(QWidget* widget, QPoint at) {
+    press(widget, 1, at);
+}
+
+}  // namespace kelvad::testing

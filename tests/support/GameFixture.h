@@ -1,0 +1,37 @@
+#pragma once
+
+#include "FakePlatform.h"
+#include "ui/Form1.h"
+
+#include <QPoint>
+
+#include <memory>
+
+namespace kelvad::testing {
+
+// A main window on the fake platform, loaded and shown, with fresh game variables and the game's pictures
+// and sounds in its program directory. Presses go through Qt's event delivery, as a player's would.
+class GameFixture {
+public:
+    GameFixture();
+    ~GameFixture();
+
+    Form1& form() { return *m_form; }
+
+    // Runs every tick due in the next ms milliseconds.
+    void advance(std::int64_t ms) { platform.scheduler.advance(ms); }
+    void clickStart();
+    // Presses a mouse button (1 left, 2 right, 4 middle) on a widget at a point in its pixels (its centre by
+    // default), through the window, so that the widget under the point receives it.
+    void press(QWidget* widget, int button, QPoint at = QPoint(-1, -1));
+    // Moves the pointer over a widget to a point in its pixels.
+    void move(QWidget* widget, QPoint at);
+    void click(QWidget* widget, QPoint at = QPoint(-1, -1));
+
+    TestPlatform platform;
+
+private:
+    std::unique_ptr<Form1> m_form;
+};
+
+}  // namespace kelvad::testing
