@@ -1,8 +1,12 @@
 #include "game/StartUp.h"
 
 #include "game/GameState.h"
+#include "game/Lifecycle.h"
+#include "scores/HighScores.h"
+#include "sound/clsSound.h"
 #include "ui/Form1.h"
 #include "ui/PictureBox.h"
+#include "weapons/clsProgressBar.h"
 
 #include <QAction>
 #include <QLabel>
@@ -19,11 +23,17 @@ void Form1Load(Form1& form) {
     gameState.bonusSoundFile = QStringLiteral("\\TO.Wav");
     form.background3Shown = 0;
     gameState.speedSetting = 5;
-    // The sound player.
-    // The gauges.
+    form.soundPlayer = std::make_unique<sound::clsSound>(form.platform().soundDevice);
+    form.timeGauge = std::make_unique<clsProgressBar>();
+    form.timeGauge->setTarget(form.Picture3);
+    form.timeGauge->setMax(kTicksPerGame);
+    form.ammoGauge2 = std::make_unique<clsProgressBar>();
+    form.ammoGauge2->setTarget(form.Picture4);
+    form.ammoGauge3 = std::make_unique<clsProgressBar>();
+    form.ammoGauge3->setTarget(form.Picture5);
     form.B11->setChecked(true);
     form.Picture2->setEnabled(true);
-    // The high-score table.
+    LoadHighScores(form);
 }
 
 }  // namespace kelvad

@@ -1,10 +1,16 @@
 #include "ui/Form1.h"
 
 #include "game/StartUp.h"
+#include "sound/MediaControl.h"
+#include "sound/clsSound.h"
 #include "ui/Fonts.h"
+#include "ui/Form2.h"
+#include "ui/Form3.h"
+#include "ui/Form4.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
 #include "ui/Twips.h"
+#include "weapons/clsProgressBar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -106,6 +112,30 @@ Form1::~Form1() = default;
 
 QString Form1::programFile(const QString& name) const {
     return platform::programFile(m_platform.programDirectory, name);
+}
+
+Form2& Form1::form2() {
+    if (!m_form2) {
+        m_form2 = new Form2(this);
+        connectEvents(*m_form2);
+    }
+    return *m_form2;
+}
+
+Form3& Form1::form3() {
+    if (!m_form3) {
+        m_form3 = new Form3(this);
+        connectEvents(*m_form3);
+    }
+    return *m_form3;
+}
+
+Form4& Form1::form4() {
+    if (!m_form4) {
+        m_form4 = new Form4(this);
+        connectEvents(*m_form4);
+    }
+    return *m_form4;
 }
 
 QImage Form1::designPicture(const QString& name) const {
@@ -357,6 +387,7 @@ void Form1::buildTimers() {
     T10 = scheduler.createTimer(false, 10000);
     T11 = scheduler.createTimer(false, 1500);
     T15 = scheduler.createTimer(false, 3000);
+    M1 = std::make_unique<sound::MediaControl>(m_platform.soundDevice);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -17,8 +17,17 @@ class QPushButton;
 
 namespace kelvad {
 
+namespace sound {
+class MediaControl;
+class clsSound;
+}  // namespace sound
+
+class Form2;
+class Form3;
+class Form4;
 class ImageBox;
 class PictureBox;
+class clsProgressBar;
 
 // The main window: the play field, the title and legend panels, the status panel, the message bar, the Start
 // button and the menus. It builds its controls under the names of the design and forwards their events to the
@@ -35,6 +44,11 @@ public:
     platform::Platform& platform() { return m_platform; }
     // The full path of one of the game's files ("\Haitei1.bmp").
     QString programFile(const QString& name) const;
+
+    // The name entry, the high-score table and the game speed: each created on first use, then kept.
+    Form2& form2();
+    Form3& form3();
+    Form4& form4();
 
     // Controls, by their design names.
     PictureBox* Picture6 = nullptr;
@@ -124,7 +138,16 @@ public:
     std::unique_ptr<platform::Timer> T11;
     std::unique_ptr<platform::Timer> T15;
 
+    // The media control that plays the background tune.
+    std::unique_ptr<sound::MediaControl> M1;
+
     // Fields of the main window.
+    // The remaining-time bar and the bullets of the second and third gun.
+    std::unique_ptr<clsProgressBar> timeGauge;
+    std::unique_ptr<clsProgressBar> ammoGauge2;
+    std::unique_ptr<clsProgressBar> ammoGauge3;
+    // Plays every wave sound.
+    std::unique_ptr<sound::clsSound> soundPlayer;
     // The man whose image was pressed last: 0 black, 1 blue, 2 yellow.
     std::int32_t pressedMan = 0;
     // Last pointer position over the play field, in twips.
@@ -157,9 +180,16 @@ private:
     void buildMenus();
     void buildTimers();
     void connectEvents();
+    void connectEvents(Form2& window);
+    void connectEvents(Form3& window);
+    void connectEvents(Form4& window);
     QImage designPicture(const QString& name) const;
 
     platform::Platform& m_platform;
+    // Owned as Qt children of this window.
+    Form2* m_form2 = nullptr;
+    Form3* m_form3 = nullptr;
+    Form4* m_form4 = nullptr;
 };
 
 }  // namespace kelvad

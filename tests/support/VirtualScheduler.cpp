@@ -27,7 +27,9 @@ public:
     bool running() const { return m_enabled && m_interval > 0; }
     std::int64_t due() const { return m_due; }
     std::uint64_t order() const { return m_order; }
-    void postpone(std::int64_t ms) { m_due += ms; }
+    // A hold keeps what the wait had left; a wait begun during the hold starts whole when it ends.
+    void freeze(std::int64_t now) { m_leftAtHold = m_due - now; }
+    void thaw(std::int64_t now) { m_due = now + m_leftAtHold; }
 
     void fire(std::int64_t now) {
         m_due += m_interval;
@@ -38,13 +40,17 @@ public:
     }
 
 private:
-    void restart() { m_due = m_scheduler.now() + m_interval; }
+    void restart() {
+        m_due = m_scheduler.now() + m_interval;
+        m_leftAtHold = m_interval;
+    }
 
     VirtualScheduler& m_scheduler;
     bool m_enabled;
     int m_interval;
     std::uint64_t m_order;
     std::int64_t m_due = 0;
+    std::int64_t m_leftAtHold = 0;
 };
 
 VirtualScheduler::VirtualScheduler() = default;
@@ -58,18 +64,16 @@ std::unique_ptr<platform::Timer> VirtualScheduler::createTimer(bool enabled, int
 
 void VirtualScheduler::hold() {
     if (m_holds++ == 0) {
-        m_heldSince = m_now;
+        for (VirtualTimer* timer : m_timers) {
+            timer->freeze(m_now);
+        }
     }
 }
 
 void VirtualScheduler::release() {
     if (m_holds > 0 && --m_holds == 0) {
-        const std::int64_t heldFor = m_now - m_heldSince;
         for (VirtualTimer* timer : m_timers) {
-            // A wait begun during the hold is not held back.
-            if (timer->due() - timer->interval() < m_heldSince) {
-                timer->postpone(heldFor);
-            }
+            timer->thaw(m_now);
         }
     }
 }

@@ -37,7 +37,6 @@ private:
     std::vector<VirtualTimer*> m_timers;
     std::int64_t m_now = 0;
     int m_holds = 0;
-    std::int64_t m_heldSince = 0;
 };
 
 }  // namespace kelvad::testing

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <array>
+
+namespace kelvad {
+
+class Form1;
+
+// Hits fill the bonus meter; once it holds 25 the next fired shot brings up one of three plates for three
+// seconds, worth 50, 100 or 150 points to a click.
+inline constexpr int kBonusThreshold = 25;
+inline constexpr std::array<int, 3> kPlatePoints{50, 100, 150};
+
+// Step of every fired shot: may bring up a plate.
+void CheckBonus(Form1& form);
+// A click on plate k (1..3) or on its label.
+void CollectBonus(Form1& form, int k);
+// The plates' timer: every plate goes.
+void HideBonusPlates(Form1& form);
+
+}  // namespace kelvad

@@ -1,0 +1,34 @@
+#include "game/Menus.h"
+
+#include "platform/Beeper.h"
+#include "platform/HelpViewer.h"
+#include "platform/MessageBoxes.h"
+#include "ui/Form1.h"
+#include "ui/PictureBox.h"
+#include "weapons/clsProgressBar.h"
+
+namespace kelvad {
+
+void ShowHelp(Form1& form) {
+    const QString helpFile = form.programFile(QStringLiteral("\\Kelvad.Hlp"));
+    if (const std::optional<QString> error = form.platform().helpViewer.showContents(helpFile)) {
+        form.platform().messageBoxes.show(QStringLiteral("ケルバド解消ゲーム"), *error,
+                                          platform::MessageButtons::Ok, platform::MessageIcon::None);
+    }
+}
+
+void ShowVersion(Form1& form) {
+    form.platform().messageBoxes.show(QStringLiteral("バージョン情報"),
+                                      QStringLiteral("ケルバド解消ゲーム　Ver1.51"),
+                                      platform::MessageButtons::Ok, platform::MessageIcon::None);
+}
+
+void TimeBonusClick(Form1& form) {
+    if (!form.Picture2->isEnabled()) {
+        return;
+    }
+    form.platform().beeper.beep();
+    form.timeGauge->setMax(kTimeBonusMax);
+}
+
+}  // namespace kelvad

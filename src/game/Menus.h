@@ -1,0 +1,17 @@
+#pragma once
+
+namespace kelvad {
+
+class Form1;
+
+// The help menu item and F1: the help's contents page.
+void ShowHelp(Form1& form);
+// The version message.
+void ShowVersion(Form1& form);
+// A click on the small black square beside the kill counter before a game: the time bar grows to 75 while
+// a game still lasts 60 ticks.
+void TimeBonusClick(Form1& form);
+
+inline constexpr int kTimeBonusMax = 75;
+
+}  // namespace kelvad

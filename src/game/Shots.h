@@ -1,0 +1,34 @@
+#pragma once
+
+namespace kelvad {
+
+class Form1;
+
+// Every left (or middle) press on the play field or on a man is a shot: it costs a bullet, sounds the gun and
+// leaves a short mark around the pointer.
+
+// Fires one shot; false when the gun was empty and the shot was refused.
+bool FireShot(Form1& form);
+// Recomputes and shows the hit rate; called only once a shot has been counted.
+void UpdateHitRate(Form1& form);
+// The four frames of the shot mark around the pointer; the pressed man takes no press meanwhile.
+void ShotMark(Form1& form);
+// The message bar's timer: empties the bar and stops.
+void ClearMessage(Form1& form);
+
+// Mouse-down on the play field, and on man 0 (black), 1 (blue) or 2 (yellow). The right button alone
+// reloads; any other button code fires.
+void FieldMouseDown(Form1& form, int button);
+void ManMouseDown(Form1& form, int man, int button);
+
+// Pointer tracking: the last pointer position over the field, in the field's twips.
+void TrackPointer(Form1& form, float x, float y);
+// A move over the civilian, at (x, y) twips inside him.
+void TrackCivilianPointer(Form1& form, float x, float y);
+
+inline constexpr int kRightButton = 2;
+inline constexpr int kShotMarkFrameMs = 15;
+// The mark's frames are 600 twips square, drawn 280 twips up and left of the pointer.
+inline constexpr float kShotMarkOffset = 280;
+
+}  // namespace kelvad

@@ -1,0 +1,67 @@
+#include "game/GameState.h"
+#include "game/Lifecycle.h"
+#include "settings/SpeedTable.h"
+#include "sound/MediaControl.h"
+#include "ui/Form1.h"
+#include "ui/ImageBox.h"
+#include "ui/PictureBox.h"
+#include "weapons/Guns.h"
+#include "weapons/clsProgressBar.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+namespace kelvad {
+
+void ResetGameCounters() {
+    gameState.score = 0;
+    gameState.bonusCharge = 0;
+    gameState.hitRate = 0;
+    gameState.timeLeft = kTicksPerGame;
+}
+
+void StartGame(Form1& form) {
+    ResetGameCounters();
+    gameState.killCount = 0;
+    form.Label20->setText(QString::number(gameState.killCount));
+    // The game begins with the start score computed before it; the speed below sets the next game's.
+    gameState.score = gameState.startScore;
+    form.TOKUTEN->setText(QString::number(gameState.score));
+    form.background2Shown = 0;
+    form.background3Shown = 0;
+    ApplySpeed(form);
+    form.Picture2->setEnabled(false);
+    form.HE1->hide();
+    form.M1->setFileName(form.programFile(QStringLiteral("\\Battle.Mid")));
+    form.M1->setCommand(QStringLiteral("Open"));
+    form.M1->setCommand(QStringLiteral("Play"));
+    LoadMagazine(form);
+    form.T7->setInterval(gameState.manInterval1);
+    form.T8->setInterval(gameState.manInterval2);
+    form.T9->setInterval(gameState.manInterval3);
+    form.T10->setEnabled(true);
+    form.TOKUTEN->setText(QString::number(gameState.score));
+    form.timeGauge->setValue(form.timeGauge->Max());
+    gameState.timeLeft = kTicksPerGame;
+    form.T4->setEnabled(true);
+    gameState.hitRate = 0;
+    form.shotCount = 0;
+    form.hitCount = 0;
+    form.GEKIHA->setText(QStringLiteral("0%"));
+    form.TAITOLU[0]->hide();
+    form.TAITOLU[1]->hide();
+    // The gun and the speed cannot be changed during a game.
+    form.B1->setEnabled(false);
+    form.B4->setEnabled(false);
+    form.A2->menuAction()->setEnabled(false);
+    form.Command1->setEnabled(false);
+    form.Picture1->loadPicture(form.programFile(QStringLiteral("\\Haitei1.bmp")));
+    form.B19->setEnabled(true);
+    form.B21->setEnabled(true);
+    form.stageBonus = 0;
+    form.Label20->setText(QStringLiteral("0"));
+}
+
+}  // namespace kelvad

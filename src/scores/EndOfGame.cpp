@@ -1,0 +1,38 @@
+#include "scores/EndOfGame.h"
+
+#include "game/GameState.h"
+#include "scores/NameEntry.h"
+#include "ui/Form1.h"
+#include "ui/Form3.h"
+
+#include <array>
+
+namespace kelvad {
+
+std::optional<int> RankOf(qint64 score, const HighScoreTable& table) {
+    for (std::size_t i = 0; i < HighScoreTable::kEntries; ++i) {
+        if (score > table.scores[i]) {
+            return static_cast<int>(i) + 1;
+        }
+    }
+    return std::nullopt;
+}
+
+QString rankWord(int rank) {
+    static const std::array<QString, 5> words{QStringLiteral("一位"), QStringLiteral("二位"),
+                                              QStringLiteral("三位"), QStringLiteral("四位"),
+                                              QStringLiteral("五位")};
+    return rank >= 1 && rank <= 5 ? words[static_cast<std::size_t>(rank - 1)] : QString();
+}
+
+void OpenEndOfGameWindows(Form1& form) {
+    if (const std::optional<int> rank = RankOf(gameState.score, gameState.HighScoreTable)) {
+        form.setEnabled(false);
+        OpenNameEntry(form, *rank);
+        return;
+    }
+    form.setEnabled(false);
+    form.form3().show();
+}
+
+}  // namespace kelvad

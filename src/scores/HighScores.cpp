@@ -1,0 +1,50 @@
+#include "scores/HighScores.h"
+
+#include "game/GameState.h"
+#include "scores/HighScoreFile.h"
+#include "ui/Form1.h"
+#include "ui/Form3.h"
+
+#include <QLabel>
+
+namespace kelvad {
+
+namespace {
+
+HighScoreFile scoreFile(Form1& form) {
+    return HighScoreFile::inProgramDirectory(form.platform().programDirectory);
+}
+
+}  // namespace
+
+void RefreshHighScoreLabels(Form1& form) {
+    Form3& window = form.form3();
+    const kelvad::HighScoreTable& table = gameState.HighScoreTable;
+    for (int rank = 1; rank <= Form3::kRows; ++rank) {
+        window.NA(rank)->setText(table.names[static_cast<std::size_t>(rank - 1)]);
+        window.TO(rank)->setText(QString::number(table.scores[static_cast<std::size_t>(rank - 1)]));
+    }
+}
+
+void LoadHighScores(Form1& form) {
+    // A file that cannot be written leaves the defaults in memory: the game goes on without a message.
+    scoreFile(form).load(gameState.HighScoreTable);
+    RefreshHighScoreLabels(form);
+}
+
+void SaveHighScores(Form1& form) {
+    // A failed write keeps the new entry in memory and leaves the old file as it was.
+    scoreFile(form).save(gameState.HighScoreTable);
+}
+
+void ResetHighScores(Form1& form) {
+    scoreFile(form).reset(gameState.HighScoreTable);
+    RefreshHighScoreLabels(form);
+}
+
+void ReadHighScores(Form1& form) {
+    scoreFile(form).reread(gameState.HighScoreTable);
+    RefreshHighScoreLabels(form);
+}
+
+}  // namespace kelvad

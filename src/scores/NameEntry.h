@@ -1,0 +1,15 @@
+#pragma once
+
+namespace kelvad {
+
+class Form1;
+
+// The name-entry window, opened for a score that won a place.
+void OpenNameEntry(Form1& form, int rank);
+// OK, Enter in the name box, or the frame's close control: the entry enters the table, the file is
+// rewritten and the high-score window shows the table.
+void ConfirmName(Form1& form);
+// Inserts the entry at newRank: lower entries move down, the old fifth drops out; then the file is rewritten.
+void InsertEntry(Form1& form);
+
+}  // namespace kelvad

@@ -1,0 +1,26 @@
+#include "settings/SpeedTable.h"
+
+#include "game/GameState.h"
+#include "ui/Form1.h"
+#include "ui/Form4.h"
+
+#include "ui/Slider.h"
+
+namespace kelvad {
+
+void ApplySpeedTable(int p) {
+    const std::optional<SpeedRow> row = speedRow(p);
+    if (!row) {
+        return;
+    }
+    gameState.startScore = row->startScore;
+    gameState.manInterval1 = row->manInterval1;
+    gameState.manInterval2 = row->manInterval2;
+    gameState.manInterval3 = row->manInterval3;
+}
+
+void ApplySpeed(Form1& form) {
+    ApplySpeedTable(form.form4().Slider1->value());
+}
+
+}  // namespace kelvad

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QObject>
+
+class LifecycleTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aGameLasts61TicksAndEndsWithTheScoreMessage();
+    void startingAGameSwitchesEveryControlToPlaying();
+    void theMenuStartsAGameOnlyInTheReadyState();
+    void answeringNoToTheReturnQuestionChangesNothing();
+    void answeringYesReturnsToTheReadyStateAndTheNextStartIsFresh();
+    void killsChangeTheBackgroundAndTheStageBonus_data();
+    void killsChangeTheBackgroundAndTheStageBonus();
+    void aTimeOutHoldsTheClockAndTheMen();
+    void theTimeBonusLengthensTheBarButNotTheGame();
+    void theTimeBonusDoesNothingDuringAGame();
+};

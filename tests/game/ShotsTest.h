@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QObject>
+
+class ShotsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theHitRateRoundsHalvesToEven_data();
+    void theHitRateRoundsHalvesToEven();
+    void eightShotsEmptyTheFirstGunRightToLeftAndTheNinthIsRefused();
+    void rightAndMiddlePresses();
+    void thePressedManTakesNoPressWhileTheMarkIsDrawn();
+    void theMarkIsDrawnAroundThePointerAndWipedFrameByFrame();
+    void theSecondGunsGaugeFollowsItsBullets();
+    void theThirdGunStartsFull();
+    void changingTheGunBetweenGamesOnlySwapsTheDisplay();
+};

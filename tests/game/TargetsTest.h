@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QObject>
+
+class TargetsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theMenFirstShowUpInTheirOrder_data();
+    void theMenFirstShowUpInTheirOrder();
+    void aHitScoresTheManPlusTheStageBonus_data();
+    void aHitScoresTheManPlusTheStageBonus();
+    void theFallStaysOnTheFieldUntilTheBackgroundChanges();
+    void theLastBulletScoresAndTheNextPressIsRefused();
+    void aManNotHitJumpsAtEveryTick();
+    void fiveHitsOnTheYellowManBringAPlateWithTheNextShot();
+};
