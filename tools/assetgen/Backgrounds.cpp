@@ -120,10 +120,12 @@ QImage harbourAtSunset() {
     }
     // The sea, with the sun's path on it.
     verticalGradient(painter, QRectF(0, 148, W, 50), {{0.0, 0xFF8C5870}, {1.0, 0xFF4E3458}});
-    for (int y = 150; y < 196; y += 3) {
-        const int width = 30 - (y - 150) / 3;
-        const int offset = rng.below(9) - 4;
-        painter.fillRect(QRect(170 - width / 2 + offset, y, width, 1), QColor(0xE8A070));
+    for (int y = 151; y < 196; y += 4) {
+        const double depth = (y - 151) / 45.0;
+        const int width = static_cast<int>(22 - 14 * depth) + rng.below(6);
+        const int offset = rng.below(7) - 3;
+        painter.fillRect(QRect(170 - width / 2 + offset, y, width, 1),
+                         QColor::fromRgb(mix(0xFFF0B078, 0xFF9C6278, depth)));
     }
     // The quay.
     verticalGradient(painter, QRectF(0, 198, W, 35), {{0.0, 0xFF6C5460}, {1.0, 0xFF4A3A44}});

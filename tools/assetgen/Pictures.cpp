@@ -99,21 +99,21 @@ QImage plate(Plate which) {
         image.setPixel(x, 0, c.light);
         image.setPixel(x, kPlateHeight - 1, c.dark);
         image.setPixel(x, 1, mix(c.light, c.face, 0.5));
-        image.setPixel(x, kPlateHeight - 2, mix(c.dark, c.face, 0.5));
+        image.setPixel(x, kPlateHeight - 2, mix(c.face, c.dark, 0.25));
     }
     for (int y = 0; y < kPlateHeight; ++y) {
         image.setPixel(0, y, c.light);
         image.setPixel(kPlateWidth - 1, y, c.dark);
         if (y > 0 && y < kPlateHeight - 1) {
             image.setPixel(1, y, mix(c.light, c.face, 0.5));
-            image.setPixel(kPlateWidth - 2, y, mix(c.dark, c.face, 0.5));
+            image.setPixel(kPlateWidth - 2, y, mix(c.face, c.dark, 0.25));
         }
     }
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
-    drawStar(painter, QPointF(8.5, 10.0), 5.5, c.emblem);
-    drawStar(painter, QPointF(kPlateWidth - 8.5, 10.0), 5.5, c.emblem);
+    drawStar(painter, QPointF(7.0, 10.0), 4.6, c.emblem);
+    drawStar(painter, QPointF(kPlateWidth - 6.0, 10.0), 4.6, c.emblem);
     painter.end();
     return image;
 }

@@ -1,0 +1,8 @@
+#include "GeneratorTest.h"
+#include "PictureTest.h"
+#include "SoundTest.h"
+#include "SpriteTest.h"
+#include "TestMain.h"
+
+KELVAD_TEST_MAIN(kelvad::PictureTest, kelvad::SpriteTest, kelvad::WaveTest, kelvad::TuneTest,
+                 kelvad::HelpTest, kelvad::GeneratorTest)

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+
+namespace kelvad {
+
+// The generator itself: same bytes on every run, and a clear failure where it cannot write.
+class GeneratorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sameBytesEveryRun();
+    void unwritableDirectoryFailsCleanly();
+    void wrongArgumentsShowUsage();
+};
+
+class HelpTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pageIsUtf8Html();
+    void explains_data();
+    void explains();
+    void picturesItShowsExist();
+};
+
+}  // namespace kelvad

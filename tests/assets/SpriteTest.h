@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QObject>
+
+namespace kelvad {
+
+// The shot mark and the fall of a man, drawn as the game draws them: mask by AND, sprite by XOR.
+class SpriteTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pairDrawsCleanly_data();
+    void pairDrawsCleanly();
+    void shotMarkGrows();
+    void fallLeavesOnlyTheLyingMan();
+};
+
+}  // namespace kelvad
