@@ -31,7 +31,9 @@ bool HighScoreFile::write(const HighScoreTable& table) const {
         return false;
     }
     QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a write cut short by a full disk shows in write()'s count: Qt 6.4's buffered
+    // flush drops the rest of a partial write silently, and commit() would then put a cut-off file in place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return false;
     }
     if (file.write(*bytes) != bytes->size()) {
