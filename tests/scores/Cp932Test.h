@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QObject>
+
+namespace kelvad {
+
+// Names in code page 932, and the cleaning that makes a typed name storable.
+class Cp932Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void encode_data();
+    void encode();
+    void decode_data();
+    void decode();
+    void toStoredName_data();
+    void toStoredName();
+    void toStoredNameCutsAtCharacterBoundary_data();
+    void toStoredNameCutsAtCharacterBoundary();
+};
+
+}  // namespace kelvad

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QObject>
+
+namespace kelvad {
+
+// The bytes of the high-score file: what the game writes and what it accepts.
+class HighScoreFormatTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void defaultFileBytes();
+    void scoresWrittenAsPlainDecimal();
+    void roundTrip_data();
+    void roundTrip();
+    void read_data();
+    void read();
+    void readsOnlyWhatTheFieldsNeed_data();
+    void readsOnlyWhatTheFieldsNeed();
+};
+
+}  // namespace kelvad
