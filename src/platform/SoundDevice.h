@@ -10,6 +10,9 @@ namespace kelvad::platform {
 class SoundDevice {
 public:
     enum class MidiMode { NotOpen, Playing, Paused, Ended };
+    // Why a tune did or did not start: only a MIDI output taken by another program counts as a refusal;
+    // any other failure leaves the tune silent, as with a broken file.
+    enum class MidiStart { Started, PortInUse, Failed };
 
     virtual ~SoundDevice() = default;
 
@@ -22,8 +25,8 @@ public:
 
     virtual bool hasMidiOutput() const = 0;
     virtual bool openMidi(const QString& path) = 0;
-    // Plays from the start, or on from where the tune was paused. False when it could not be started.
-    virtual bool playMidi(const QString& path, bool fromStart) = 0;
+    // Plays from the start, or on from where the tune was paused.
+    virtual MidiStart playMidi(const QString& path, bool fromStart) = 0;
     virtual void pauseMidi(const QString& path) = 0;
     virtual MidiMode midiMode(const QString& path) const = 0;
     virtual void closeMidi(const QString& path) = 0;

@@ -28,13 +28,16 @@ bool RecordingSoundDevice::openMidi(const QString& path) {
     return true;
 }
 
-bool RecordingSoundDevice::playMidi(const QString& path, bool fromStart) {
+platform::SoundDevice::MidiStart RecordingSoundDevice::playMidi(const QString& path, bool fromStart) {
     calls << QStringLiteral("playMidi ") + path + (fromStart ? QStringLiteral(" from 0") : QString());
-    if (portInUse || !modes.contains(path)) {
-        return false;
+    if (portInUse) {
+        return MidiStart::PortInUse;
+    }
+    if (!modes.contains(path)) {
+        return MidiStart::Failed;
     }
     modes[path] = MidiMode::Playing;
-    return true;
+    return MidiStart::Started;
 }
 
 void RecordingSoundDevice::pauseMidi(const QString& path) {

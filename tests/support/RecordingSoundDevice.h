@@ -19,7 +19,7 @@ public:
 
     bool hasMidiOutput() const override { return midiOutput; }
     bool openMidi(const QString& path) override;
-    bool playMidi(const QString& path, bool fromStart) override;
+    MidiStart playMidi(const QString& path, bool fromStart) override;
     void pauseMidi(const QString& path) override;
     MidiMode midiMode(const QString& path) const override;
     void closeMidi(const QString& path) override;
