@@ -1,0 +1,68 @@
+#pragma once
+
+#include "platform/SoundDevice.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <thread>
+
+namespace kelvad::platform {
+
+class MidiSynth;
+
+// The MIDI half of the sound device: one tune at a time, addressed by its file's path. The synthesizer is
+// made on a thread of its own (the fuller soundfont takes half a second to load), so the game starts at
+// once; a tune opened and started before then begins, from its start, when the synthesizer is ready.
+class FluidSynthSequencer final {
+public:
+    using MidiMode = SoundDevice::MidiMode;
+    using MidiStart = SoundDevice::MidiStart;
+    using SynthFactory = std::function<std::unique_ptr<MidiSynth>()>;
+
+    // The installed soundfont through the PulseAudio driver, else ALSA.
+    FluidSynthSequencer();
+    // Runs the factory on the loading thread; null from it means there is no MIDI output.
+    explicit FluidSynthSequencer(SynthFactory factory);
+    ~FluidSynthSequencer();
+    FluidSynthSequencer(const FluidSynthSequencer&) = delete;
+    FluidSynthSequencer& operator=(const FluidSynthSequencer&) = delete;
+
+    // True until the synthesizer is known to have failed: a tune given meanwhile is kept for it.
+    bool hasOutput() const;
+    bool open(const QString& path);
+    MidiStart play(const QString& path, bool fromStart);
+    void pause(const QString& path);
+    MidiMode mode(const QString& path) const;
+    void close(const QString& path);
+
+    // Waits, at most the given time, for the synthesizer to be ready or to have failed.
+    bool waitUntilReady(int timeoutMs);
+    // The synthesizer once it is ready (for rendering offline); null before and without one.
+    MidiSynth* synth() const { return m_synth.get(); }
+
+    static SynthFactory installedSynth();
+
+private:
+    struct Loading;
+    enum class TuneState { Opened, Playing, Paused };
+    void adoptSynth();
+    bool isOpen(const QString& path) const { return !m_path.isEmpty() && path == m_path; }
+    void forgetTune();
+
+    std::shared_ptr<Loading> m_loading;
+    std::unique_ptr<MidiSynth> m_synth;
+    bool m_failed = false;
+    // Receives the loader's word on the game's thread, so a waiting tune starts without another call.
+    std::unique_ptr<QObject> m_receiver;
+    std::thread m_loader;
+
+    QString m_path;
+    QByteArray m_tune;
+    TuneState m_state = TuneState::Opened;
+};
+
+}  // namespace kelvad::platform

@@ -1,0 +1,193 @@
+#include "platform/MidiSynth.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+#include <fluidsynth.h>
+
+#include <mutex>
+
+namespace kelvad::platform {
+
+namespace {
+
+// Quiet unless asked for (QT_LOGGING_RULES="kelvad.sound.midi.info=true").
+Q_LOGGING_CATEGORY(lcMidi, "kelvad.sound.midi", QtWarningMsg)
+
+// Loud enough to carry the game, a good step below the shots (FluidSynth's own 0.2 is faint).
+constexpr double synthGain = 0.4;
+constexpr int midiHeaderSize = 14;
+
+void logFluid(int level, const char* message, void*) {
+    if (level <= FLUID_WARN) {
+        qCInfo(lcMidi, "%s", message);
+    } else {
+        qCDebug(lcMidi, "%s", message);
+    }
+}
+
+// FluidSynth writes its complaints (no PulseAudio server, say) to the terminal by default; a game without
+// sound is no error worth a message, so they go to a logging category instead.
+void routeFluidLog() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level) {
+            fluid_set_log_function(level, logFluid, nullptr);
+        }
+    });
+}
+
+}  // namespace
+
+QStringList MidiSynth::installedSoundFonts() {
+    // FluidR3 sounds fuller; TimGM6mb is the small one the set-up installs. FluidSynth's own default names an
+    // alternatives link that may point anywhere, so the files are named here.
+    QStringList found;
+    for (const QString& file : {QStringLiteral("/usr/share/sounds/sf2/FluidR3_GM.sf2"),
+                                QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2")}) {
+        if (QFileInfo(file).isFile()) {
+            found << file;
+        }
+    }
+    return found;
+}
+
+std::unique_ptr<MidiSynth> MidiSynth::createLive(const QString& soundFont, const QStringList& drivers) {
+    return create(Clock::Live, soundFont, drivers);
+}
+
+std::unique_ptr<MidiSynth> MidiSynth::createOffline(const QString& soundFont) {
+    return create(Clock::Offline, soundFont, {});
+}
+
+std::unique_ptr<MidiSynth> MidiSynth::create(Clock clock, const QString& soundFont,
+                                             const QStringList& drivers) {
+    routeFluidLog();
+    if (!QFileInfo(soundFont).isFile()) {
+        return nullptr;
+    }
+    std::unique_ptr<MidiSynth> synth(new MidiSynth);
+    synth->m_settings = new_fluid_settings();
+    if (!synth->m_settings) {
+        return nullptr;
+    }
+    fluid_settings_setint(synth->m_settings, "synth.lock-memory", 0);
+    fluid_settings_setnum(synth->m_settings, "synth.sample-rate", sampleRate);
+    fluid_settings_setnum(synth->m_settings, "synth.gain", synthGain);
+    // Live, the player keeps time on a thread of its own, so that a tune can be replaced while the driver
+    // renders; offline, it follows the rendered samples.
+    fluid_settings_setstr(synth->m_settings, "player.timing-source",
+                          clock == Clock::Live ? "system" : "sample");
+    synth->m_synth = new_fluid_synth(synth->m_settings);
+    if (!synth->m_synth) {
+        return nullptr;
+    }
+    if (clock == Clock::Live) {
+        // The driver first: it fails in a few milliseconds on a machine without sound, before the soundfont
+        // has cost any time or memory.
+        for (const QString& driver : drivers) {
+            fluid_settings_setstr(synth->m_settings, "audio.driver", driver.toLatin1().constData());
+            synth->m_driver = new_fluid_audio_driver(synth->m_settings, synth->m_synth);
+            if (synth->m_driver) {
+                break;
+            }
+        }
+        if (!synth->m_driver) {
+            return nullptr;
+        }
+    }
+    if (fluid_synth_sfload(synth->m_synth, QFile::encodeName(soundFont).constData(), 1) == FLUID_FAILED) {
+        return nullptr;
+    }
+    return synth;
+}
+
+MidiSynth::~MidiSynth() {
+    if (m_driver) {
+        delete_fluid_audio_driver(m_driver);
+    }
+    deletePlayer();
+    if (m_synth) {
+        delete_fluid_synth(m_synth);
+    }
+    if (m_settings) {
+        delete_fluid_settings(m_settings);
+    }
+}
+
+bool MidiSynth::isMidiFile(const QByteArray& bytes) {
+    return bytes.size() >= midiHeaderSize && bytes.startsWith("MThd");
+}
+
+bool MidiSynth::load(const QByteArray& midiFile) {
+    if (!isMidiFile(midiFile)) {
+        return false;
+    }
+    m_tune = midiFile;
+    newPlayer();
+    return true;
+}
+
+void MidiSynth::newPlayer() {
+    deletePlayer();
+    m_player = new_fluid_player(m_synth);
+    if (m_player &&
+        fluid_player_add_mem(m_player, m_tune.constData(), static_cast<size_t>(m_tune.size())) != FLUID_OK) {
+        deletePlayer();
+    }
+}
+
+void MidiSynth::deletePlayer() {
+    if (m_player) {
+        fluid_player_stop(m_player);
+        delete_fluid_player(m_player);
+        m_player = nullptr;
+        // Nothing of the old tune may ring on, nor its instruments carry over into the next.
+        fluid_synth_system_reset(m_synth);
+    }
+    m_playing = false;
+}
+
+void MidiSynth::play(bool fromStart) {
+    if (fromStart && !m_tune.isEmpty()) {
+        newPlayer();
+    }
+    if (m_player && !m_playing) {
+        fluid_player_play(m_player);
+        m_playing = true;
+    }
+}
+
+void MidiSynth::pause() {
+    if (m_player && m_playing && !ended()) {
+        fluid_player_stop(m_player);
+        // The player lets sounding notes ring out; a pause should be heard at once.
+        fluid_synth_all_notes_off(m_synth, -1);
+        m_playing = false;
+    }
+}
+
+void MidiSynth::unload() {
+    deletePlayer();
+    m_tune.clear();
+}
+
+bool MidiSynth::ended() const {
+    if (!m_player || !m_playing) {
+        return false;
+    }
+    const int total = fluid_player_get_total_ticks(m_player);
+    return fluid_player_get_status(m_player) == FLUID_PLAYER_DONE ||
+           (total > 0 && fluid_player_get_current_tick(m_player) >= total);
+}
+
+std::vector<float> MidiSynth::render(int frames) {
+    std::vector<float> samples(static_cast<size_t>(frames) * 2);
+    if (!m_driver && frames > 0) {
+        fluid_synth_write_float(m_synth, frames, samples.data(), 0, 2, samples.data(), 1, 2);
+    }
+    return samples;
+}
+
+}  // namespace kelvad::platform

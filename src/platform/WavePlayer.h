@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/WaveFile.h"
+
+#include <QHash>
+#include <QString>
+
+#include <memory>
+
+namespace kelvad::platform {
+
+// Where the wave sounds go.
+class WaveOutput {
+public:
+    virtual ~WaveOutput() = default;
+    virtual bool available() const = 0;
+    // Returns at once; the sound still playing is cut off.
+    virtual void start(const WaveSound& sound) = 0;
+    virtual void stop() = 0;
+};
+
+// Plays the game's wave sounds. Each file is read once and kept, so a shot sounds at once. Without an
+// output, or for a missing or damaged file, nothing happens.
+class WavePlayer final {
+public:
+    // Through the default audio output.
+    WavePlayer();
+    explicit WavePlayer(std::unique_ptr<WaveOutput> output);
+    ~WavePlayer();
+    WavePlayer(const WavePlayer&) = delete;
+    WavePlayer& operator=(const WavePlayer&) = delete;
+
+    bool hasOutput() const { return m_output->available(); }
+    void play(const QString& path);
+    // Returns once the sound has had the time to play to its end.
+    void playToEnd(const QString& path);
+    void stop();
+
+private:
+    const WaveSound* sound(const QString& path);
+
+    std::unique_ptr<WaveOutput> m_output;
+    QHash<QString, WaveSound> m_sounds;
+};
+
+}  // namespace kelvad::platform
