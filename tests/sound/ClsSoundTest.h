@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+
+namespace kelvad {
+
+// The sound player against a device that records every command.
+class ClsSoundTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void waves_data();
+    void waves();
+    void secondWaveCutsTheFirst();
+    void playMidi_data();
+    void playMidi();
+    void playMidiClosesTheTuneBeforeOpeningAgain();
+    void stopMidi_data();
+    void stopMidi();
+    void loopTimer_data();
+    void loopTimer();
+    void loopTimerAfterStopMidiSendsNothing();
+};
+
+}  // namespace kelvad

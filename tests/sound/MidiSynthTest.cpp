@@ -1,0 +1,294 @@
+#include "MidiSynthTest.h"
+
+#include "SoundFiles.h"
+#include "platform/FluidSynthSequencer.h"
+#include "platform/MidiSynth.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <future>
+
+namespace kelvad {
+
+using platform::FluidSynthSequencer;
+using platform::MidiSynth;
+using MidiMode = platform::SoundDevice::MidiMode;
+using MidiStart = platform::SoundDevice::MidiStart;
+
+namespace {
+
+// Anything above this is sound; a released organ falls below it within a few tens of milliseconds.
+constexpr float audible = 0.01F;
+constexpr float silent = 0.001F;
+
+QString soundFont() {
+    const QStringList fonts = MidiSynth::installedSoundFonts();
+    return fonts.isEmpty() ? QString() : fonts.last();
+}
+
+std::vector<float> renderMs(MidiSynth& synth, int ms) {
+    return synth.render(MidiSynth::sampleRate * ms / 1000);
+}
+
+std::unique_ptr<MidiSynth> offlineSynth() {
+    return MidiSynth::createOffline(soundFont());
+}
+
+// One long note from the start.
+const QByteArray oneNote = testing::midiFile({{0, 400}});
+
+}  // namespace
+
+void MidiSynthTest::init() {
+    if (soundFont().isEmpty()) {
+        QSKIP("No General MIDI soundfont installed (timgm6mb-soundfont)");
+    }
+}
+
+void MidiSynthTest::rendersTheTune() {
+    auto synth = offlineSynth();
+    QVERIFY(synth);
+    QVERIFY(synth->load(oneNote));
+    synth->play(false);
+    QVERIFY(testing::peak(renderMs(*synth, 300)) > audible);
+}
+
+void MidiSynthTest::waitsAtTheStartUntilPlayed() {
+    auto synth = offlineSynth();
+    QVERIFY(synth->load(oneNote));
+    QCOMPARE(testing::peak(renderMs(*synth, 300)), 0.0F);
+    QVERIFY(!synth->ended());
+}
+
+void MidiSynthTest::pauseKeepsThePosition() {
+    // Silence for half a second, then a note. Paused at 300 ms, the note must come 200 ms after the resume;
+    // a player that restarted would keep silent for another 500 ms.
+    auto synth = offlineSynth();
+    QVERIFY(synth->load(testing::midiFile({{500, 400}})));
+    synth->play(false);
+    QVERIFY(testing::peak(renderMs(*synth, 300)) < silent);
+    synth->pause();
+    QVERIFY(testing::peak(renderMs(*synth, 1000)) < silent);
+    QVERIFY(!synth->ended());
+    synth->play(false);
+    QVERIFY(testing::peak(renderMs(*synth, 150)) < silent);
+    QVERIFY(testing::peak(renderMs(*synth, 250)) > audible);
+}
+
+void MidiSynthTest::endsWithItsLastEvent() {
+    auto synth = offlineSynth();
+    QVERIFY(synth->load(testing::midiFile({{0, 300}})));
+    synth->play(false);
+    renderMs(*synth, 200);
+    QVERIFY(!synth->ended());
+    renderMs(*synth, 200);
+    QVERIFY2(synth->ended(), "ended by its position, not seconds later when the voices have died");
+    synth->pause();
+    QVERIFY2(synth->ended(), "a pause cannot take a tune back from its end");
+}
+
+void MidiSynthTest::playsAgainFromTheStartAfterTheEnd() {
+    auto synth = offlineSynth();
+    QVERIFY(synth->load(testing::midiFile({{0, 300}})));
+    synth->play(false);
+    renderMs(*synth, 2000);
+    QVERIFY(synth->ended());
+    QVERIFY(testing::peak(renderMs(*synth, 100)) < silent);
+    synth->play(true);
+    QVERIFY(!synth->ended());
+    QVERIFY(testing::peak(renderMs(*synth, 200)) > audible);
+}
+
+void MidiSynthTest::unloadSilences() {
+    auto synth = offlineSynth();
+    QVERIFY(synth->load(testing::midiFile({{0, 3000}})));
+    synth->play(false);
+    QVERIFY(testing::peak(renderMs(*synth, 200)) > audible);
+    synth->unload();
+    QVERIFY(!synth->hasTune());
+    // Released with a short fade and what is left of the reverb, not the three seconds the note had to go.
+    renderMs(*synth, 100);
+    QVERIFY(testing::peak(renderMs(*synth, 100)) < audible / 4);
+}
+
+void MidiSynthTest::refusesWhatIsNoMidiFile() {
+    auto synth = offlineSynth();
+    QVERIFY(!synth->load(testing::toneWave(100)));
+    QVERIFY(!synth->load(QByteArray("MThd")));
+    QVERIFY(!synth->load(QByteArray()));
+    QVERIFY(!synth->hasTune());
+}
+
+void MidiSynthTest::damagedTuneIsSilentAndEnds() {
+    auto synth = offlineSynth();
+    QByteArray damaged = testing::midiFile({{0, 300}});
+    damaged.truncate(20);
+    damaged.append(QByteArray(40, '\xFF'));
+    QVERIFY(synth->load(damaged));
+    synth->play(false);
+    QVERIFY(testing::peak(renderMs(*synth, 300)) < silent);
+    QVERIFY(synth->ended());
+}
+
+void MidiSynthTest::missingOrDamagedSoundFont() {
+    QTemporaryDir directory;
+    const QString damaged = directory.filePath(QStringLiteral("Broken.sf2"));
+    QVERIFY(testing::writeFile(damaged, QByteArray("RIFF\x04\0\0\0sfbk", 12)));
+    QVERIFY(!MidiSynth::createOffline(directory.filePath(QStringLiteral("Missing.sf2"))));
+    QVERIFY(!MidiSynth::createOffline(damaged));
+    QVERIFY(!MidiSynth::createLive(soundFont(), {QStringLiteral("no-such-driver")}));
+}
+
+namespace {
+
+// A sequencer whose offline synthesizer is held back until the test lets it go.
+struct HeldSequencer {
+    HeldSequencer()
+        : sequencer([ready = release.get_future().share()] {
+              ready.wait();
+              return offlineSynth();
+          }) {}
+    ~HeldSequencer() { letGo(); }
+
+    void letGo() {
+        if (!released) {
+            release.set_value();
+            released = true;
+        }
+    }
+    MidiSynth& ready() {
+        letGo();
+        sequencer.waitUntilReady(10'000);
+        return *sequencer.synth();
+    }
+    QString file(const QString& name, const QByteArray& bytes) {
+        const QString path = directory.filePath(name);
+        testing::writeFile(path, bytes);
+        return path;
+    }
+
+    QTemporaryDir directory;
+    std::promise<void> release;
+    bool released = false;
+    FluidSynthSequencer sequencer;
+};
+
+}  // namespace
+
+void FluidSynthSequencerTest::init() {
+    if (soundFont().isEmpty()) {
+        QSKIP("No General MIDI soundfont installed (timgm6mb-soundfont)");
+    }
+}
+
+void FluidSynthSequencerTest::tuneStartedWhileLoadingBeginsWhenReady() {
+    HeldSequencer s;
+    const QString tune = s.file(QStringLiteral("Battle.Mid"), oneNote);
+    QVERIFY(s.sequencer.hasOutput());
+    QVERIFY(s.sequencer.open(tune));
+    QCOMPARE(s.sequencer.play(tune, false), MidiStart::Started);
+    QCOMPARE(s.sequencer.mode(tune), MidiMode::Playing);
+    QVERIFY(!s.sequencer.synth());
+    MidiSynth& synth = s.ready();
+    QVERIFY(testing::peak(renderMs(synth, 200)) > audible);
+    QCOMPARE(s.sequencer.mode(tune), MidiMode::Playing);
+}
+
+void FluidSynthSequencerTest::tunePausedWhileLoadingWaits() {
+    HeldSequencer s;
+    const QString tune = s.file(QStringLiteral("Battle.Mid"), oneNote);
+    QVERIFY(s.sequencer.open(tune));
+    s.sequencer.play(tune, false);
+    s.sequencer.pause(tune);
+    MidiSynth& synth = s.ready();
+    QCOMPARE(s.sequencer.mode(tune), MidiMode::Paused);
+    QCOMPARE(testing::peak(renderMs(synth, 200)), 0.0F);
+    QCOMPARE(s.sequencer.play(tune, false), MidiStart::Started);
+    QVERIFY(testing::peak(renderMs(synth, 200)) > audible);
+}
+
+void FluidSynthSequencerTest::modeFollowsTheTune() {
+    HeldSequencer s;
+    const QString tune = s.file(QStringLiteral("Battle.Mid"), testing::midiFile({{0, 300}}));
+    MidiSynth& synth = s.ready();
+    QCOMPARE(s.sequencer.mode(tune), MidiMode::NotOpen);
+    QVERIFY(s.sequencer.open(tune));
+    QCOMPARE(s.sequencer.mode(tune), MidiMode::Paused);
+    s.sequencer.play(tune, false);
+    QCOMPARE(s.sequencer.mode(tune), MidiMode::Playing);
+    renderMs(synth, 100);
+    s.sequencer.pause(tune);
+    QCOMPARE(s.sequencer.mode(tune), MidiMode::Paused);
+    s.sequencer.play(tune, false);
+    renderMs(synth, 400);
+    QCOMPARE(s.sequencer.mode(tune), MidiMode::Ended);
+    s.sequencer.pause(tune);
+    QCOMPARE(s.sequencer.mode(tune), MidiMode::Ended);
+    QCOMPARE(s.sequencer.play(tune, true), MidiStart::Started);
+    QCOMPARE(s.sequencer.mode(tune), MidiMode::Playing);
+    QCOMPARE(s.sequencer.mode(tune + QStringLiteral(".bak")), MidiMode::NotOpen);
+    s.sequencer.close(tune);
+    QCOMPARE(s.sequencer.mode(tune), MidiMode::NotOpen);
+    QCOMPARE(s.sequencer.play(tune, false), MidiStart::Failed);
+}
+
+void FluidSynthSequencerTest::openingAnotherTuneClosesTheFirst() {
+    HeldSequencer s;
+    const QString first = s.file(QStringLiteral("Battle.Mid"), oneNote);
+    const QString second = s.file(QStringLiteral("Other.Mid"), oneNote);
+    s.ready();
+    QVERIFY(s.sequencer.open(first));
+    s.sequencer.play(first, false);
+    QVERIFY(s.sequencer.open(second));
+    QCOMPARE(s.sequencer.mode(first), MidiMode::NotOpen);
+    QCOMPARE(s.sequencer.mode(second), MidiMode::Paused);
+    s.sequencer.pause(first);
+    s.sequencer.close(first);
+    QCOMPARE(s.sequencer.mode(second), MidiMode::Paused);
+}
+
+void FluidSynthSequencerTest::filesThatAreNoTune() {
+    HeldSequencer s;
+    const QString wave = s.file(QStringLiteral("Gun1.Wav"), testing::toneWave(50));
+    const QString empty = s.file(QStringLiteral("Empty.Mid"), QByteArray());
+    s.ready();
+    for (const QString& path :
+         {wave, empty, s.directory.filePath(QStringLiteral("Missing.Mid")), s.directory.path(), QString()}) {
+        QVERIFY2(!s.sequencer.open(path), qPrintable(path));
+        QCOMPARE(s.sequencer.mode(path), MidiMode::NotOpen);
+        QCOMPARE(s.sequencer.play(path, true), MidiStart::Failed);
+    }
+}
+
+void FluidSynthSequencerTest::pathsWithSpacesAndJapanese() {
+    HeldSequencer s;
+    const QString tune = s.file(QStringLiteral("ケルバド 解消/Battle Theme.Mid"), oneNote);
+    MidiSynth& synth = s.ready();
+    QVERIFY(s.sequencer.open(tune));
+    QCOMPARE(s.sequencer.play(tune, true), MidiStart::Started);
+    QVERIFY(testing::peak(renderMs(synth, 200)) > audible);
+}
+
+void FluidSynthSequencerTest::noSynthesizerMeansNoOutput() {
+    QTemporaryDir directory;
+    const QString tune = directory.filePath(QStringLiteral("Battle.Mid"));
+    testing::writeFile(tune, oneNote);
+    std::promise<void> release;
+    FluidSynthSequencer sequencer([ready = release.get_future().share()]() -> std::unique_ptr<MidiSynth> {
+        ready.wait();
+        return nullptr;
+    });
+    // Until the loader has given up, a tune is kept for it; afterwards it is gone and nothing is taken.
+    QVERIFY(sequencer.hasOutput());
+    QVERIFY(sequencer.open(tune));
+    QCOMPARE(sequencer.play(tune, false), MidiStart::Started);
+    release.set_value();
+    QVERIFY(sequencer.waitUntilReady(10'000));
+    QVERIFY(!sequencer.hasOutput());
+    QCOMPARE(sequencer.mode(tune), MidiMode::NotOpen);
+    QVERIFY(!sequencer.open(tune));
+    QCOMPARE(sequencer.play(tune, false), MidiStart::Failed);
+}
+
+}  // namespace kelvad

@@ -1,0 +1,9 @@
+#include "ClsSoundTest.h"
+#include "MediaControlTest.h"
+#include "MidiSynthTest.h"
+#include "SoundDeviceTest.h"
+#include "TestMain.h"
+#include "WaveFileTest.h"
+
+KELVAD_TEST_MAIN(kelvad::ClsSoundTest, kelvad::MediaControlTest, kelvad::WaveFileTest, kelvad::WavePlayerTest,
+                 kelvad::MidiSynthTest, kelvad::FluidSynthSequencerTest, kelvad::SoundDeviceTest)
