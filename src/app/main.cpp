@@ -5,10 +5,12 @@
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtScheduler.h"
 #include "platform/QtSystem.h"
+#include "platform/ScoreDirectory.h"
 #include "ui/Fonts.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -22,9 +24,12 @@ int main(int argc, char** argv) {
     kelvad::platform::ClockRandomSource random;
     kelvad::platform::QtHelpViewer helpViewer;
     kelvad::platform::QtFluidSoundDevice soundDevice;
-    kelvad::platform::Platform platform{
-        scheduler, messageBoxes, beeper,     sleeper,
-        random,    soundDevice,  helpViewer, QApplication::applicationDirPath()};
+    const QString programDirectory = QApplication::applicationDirPath();
+    const QString scoreDirectory = kelvad::platform::chooseScoreDirectory(
+        programDirectory, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+        kelvad::platform::folderTakesNewFiles);
+    kelvad::platform::Platform platform{scheduler,   messageBoxes, beeper,           sleeper,       random,
+                                        soundDevice, helpViewer,   programDirectory, scoreDirectory};
 
     kelvad::Form1 form(platform);
     form.show();

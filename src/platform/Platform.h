@@ -21,8 +21,10 @@ struct Platform {
     RandomSource& random;
     SoundDevice& soundDevice;
     HelpViewer& helpViewer;
-    // The folder of the executable: the base of every file the game reads or writes.
+    // The folder of the executable: the base of every file the game reads.
     QString programDirectory;
+    // The folder of the high-score file: the program directory, unless the player may not write there.
+    QString scoreDirectory;
 };
 
 // Joins a file name of the game ("\TOKUTEN", "\Gun1.Wav") to the program directory.

@@ -12,7 +12,7 @@ namespace kelvad {
 namespace {
 
 HighScoreFile scoreFile(Form1& form) {
-    return HighScoreFile::inProgramDirectory(form.platform().programDirectory);
+    return HighScoreFile::inProgramDirectory(form.platform().scoreDirectory);
 }
 
 }  // namespace

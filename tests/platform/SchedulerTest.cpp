@@ -1,4 +1,5 @@
 // The timer rules the game relies on, on the virtual clock that every game test runs on.
+#include "ScoreDirectoryTest.h"
 #include "TestMain.h"
 #include "VirtualScheduler.h"
 #include "platform/Platform.h"
@@ -137,6 +138,6 @@ private slots:
     }
 };
 
-KELVAD_TEST_MAIN(SchedulerTest)
+KELVAD_TEST_MAIN(SchedulerTest, ScoreDirectoryTest)
 
 #include "SchedulerTest.moc"

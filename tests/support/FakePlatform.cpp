@@ -59,8 +59,8 @@ std::optional<QString> RecordingHelpViewer::showContents(const QString& helpFile
 }
 
 TestPlatform::TestPlatform()
-    : m_platform{scheduler, messageBoxes, beeper,     sleeper,
-                 random,    soundDevice,  helpViewer, m_directory.path()} {}
+    : m_platform{scheduler,          messageBoxes,      beeper, sleeper, random, soundDevice, helpViewer,
+                 m_directory.path(), m_directory.path()} {}
 
 QString builtProgramDirectory() {
     return qEnvironmentVariable("KELVAD_PROGRAM_DIR");

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QObject>
+
+class ScoreDirectoryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aWritableProgramDirectoryKeepsTheScores();
+    void anInstalledGameStartsFromItsTableInTheDataFolder();
+    void withoutAnInstalledTableTheDataFolderStartsEmpty();
+    void anUnusableDataFolderFallsBackToTheProgramDirectory();
+};
