@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -112,6 +113,14 @@ void PictureBox::cls() {
     rebuildLasting();
 }
 
+double PictureBox::scaleWidth() const {
+    return m_scaleWidth != 0 ? m_scaleWidth : static_cast<double>(width()) * kTwipsPerPixel;
+}
+
+double PictureBox::scaleHeight() const {
+    return m_scaleHeight != 0 ? m_scaleHeight : static_cast<double>(height()) * kTwipsPerPixel;
+}
+
 int PictureBox::toPixelX(double x) const {
     const double scale = m_scaleWidth != 0 ? width() / m_scaleWidth : 1.0 / kTwipsPerPixel;
     return static_cast<int>(std::lround(x * scale));
@@ -120,6 +129,12 @@ int PictureBox::toPixelX(double x) const {
 int PictureBox::toPixelY(double y) const {
     const double scale = m_scaleHeight != 0 ? height() / m_scaleHeight : 1.0 / kTwipsPerPixel;
     return static_cast<int>(std::lround(y * scale));
+}
+
+QFont PictureBox::textFont() const {
+    QFont plain = font();
+    plain.setStyleStrategy(QFont::NoAntialias);
+    return plain;
 }
 
 void PictureBox::fillBox(double x1, double y1, double x2, double y2, QRgb color, DrawMode mode) {
@@ -142,13 +157,13 @@ void PictureBox::fillBox(double x1, double y1, double x2, double y2, QRgb color,
 }
 
 double PictureBox::textWidth(const QString& text) const {
-    const double pixels = QFontMetricsF(font()).horizontalAdvance(text);
+    const double pixels = QFontMetricsF(textFont()).horizontalAdvance(text);
     return m_scaleWidth != 0 ? pixels * m_scaleWidth / width() : pixels * kTwipsPerPixel;
 }
 
 double PictureBox::textHeight(const QString& text) const {
     Q_UNUSED(text);
-    const double pixels = QFontMetricsF(font()).height();
+    const double pixels = QFontMetricsF(textFont()).height();
     return m_scaleHeight != 0 ? pixels * m_scaleHeight / height() : pixels * kTwipsPerPixel;
 }
 
@@ -158,9 +173,10 @@ void PictureBox::print(const QString& text, double x, double y) {
     }
     auto draw = [&](QImage& target) {
         QPainter painter(&target);
-        painter.setFont(font());
+        const QFont plain = textFont();
+        painter.setFont(plain);
         painter.setPen(QColor::fromRgb(m_foreColor));
-        const QFontMetricsF metrics(font());
+        const QFontMetricsF metrics(plain);
         painter.drawText(QPointF(toPixelX(x), toPixelY(y) + metrics.ascent()), text);
     };
     if (m_autoRedraw && m_screen) {
@@ -178,7 +194,10 @@ void PictureBox::paintEvent(QPaintEvent* event) {
 
 void PictureBox::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    rebuildLasting();
+    // A box given its size while hidden hears of it only when first shown; what was drawn meanwhile stays.
+    if (event->size().expandedTo(QSize(1, 1)) != m_lasting.size()) {
+        rebuildLasting();
+    }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

@@ -43,9 +43,10 @@ public:
     // Clears the lasting image to the picture on the back colour and wipes the screen-only drawing.
     void cls();
 
-    // The logical coordinate system used by fillBox and the text operations; by default the size in twips.
-    double scaleWidth() const { return m_scaleWidth; }
-    double scaleHeight() const { return m_scaleHeight; }
+    // The logical coordinate system used by fillBox and the text operations; until a scale is set (or after
+    // it is set to 0), the box's size in twips.
+    double scaleWidth() const;
+    double scaleHeight() const;
     void setScaleWidth(double width) { m_scaleWidth = width; }
     void setScaleHeight(double height) { m_scaleHeight = height; }
     // Fills the box with corners (x1, y1) and (x2, y2) in logical units. A box whose corners share a row or a
@@ -55,7 +56,8 @@ public:
     QRgb foreColor() const { return m_foreColor; }
     double textWidth(const QString& text) const;
     double textHeight(const QString& text) const;
-    // Draws text in the fore colour with its top-left corner at (x, y) logical units, plainly.
+    // Draws text in the fore colour with its top-left corner at (x, y) logical units, plainly: every pixel of
+    // the letters is exactly the fore colour, so a raster operation over it later gives exact colours.
     void print(const QString& text, double x, double y);
 
     // What the lasting image holds, and what the screen shows now.
@@ -81,6 +83,7 @@ private:
     void rebuildLasting();
     int toPixelX(double x) const;
     int toPixelY(double y) const;
+    QFont textFont() const;
 
     QColor m_backColor = Qt::white;
     QImage m_picture;
