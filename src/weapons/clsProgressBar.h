@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QColor>
+#include <QPointer>
+#include <QString>
+
+#include <cstdint>
+
+namespace kelvad {
+
+class PictureBox;
+
+// A gauge: a bar from 0 to Max drawn into a picture box, optionally with a centred text. The text is drawn in
+// the bar colour and the bar laid over it with not-xor, so where the bar covers the text the letters read
+// white. The gauge holds no game knowledge; the main window keeps three (the time and two magazines).
+//
+// Every assignment redraws the whole gauge at once; Target must be assigned before anything else, because
+// every other assignment draws into it.
+class clsProgressBar {
+public:
+    clsProgressBar() = default;
+
+    // The picture box drawn into; the gauge shares it and does not own it. Assigning it empties the gauge.
+    void setTarget(PictureBox* picNewTarget);
+
+    std::int32_t Value() const { return m_value; }
+    // Kept within 0 .. Max.
+    void setValue(std::int32_t lngNewValue);
+
+    QRgb BarColor() const { return m_barColor; }
+    void setBarColor(QRgb lngNewBarColor);
+
+    // The full scale, which is also the logical width and height of the box.
+    std::int32_t Max() const { return m_max; }
+    void setMax(std::int32_t lngNewMax);
+
+    QString Unit() const { return m_unit; }
+    void setUnit(const QString& strNewUnit);
+
+    bool ValueShow() const { return m_valueShow; }
+    void setValueShow(bool bolNewValue);
+
+    QRgb BackColor() const { return m_backColor; }
+    void setBackColor(QRgb lngNewBackColor);
+
+    // 0 a bar growing from the left edge, 1 from the bottom edge, anything else only the text.
+    std::int32_t Style() const { return m_style; }
+    void setStyle(std::int32_t lngNewStyle);
+
+    static constexpr QRgb kNavy = 0xFF000080;
+    static constexpr QRgb kWhite = 0xFFFFFFFF;
+    static constexpr std::int32_t kHorizontal = 0;
+    static constexpr std::int32_t kVertical = 1;
+
+private:
+    void Redraw();
+
+    QPointer<PictureBox> m_target;
+    std::int32_t m_value = 0;
+    QRgb m_barColor = kNavy;
+    std::int32_t m_max = 100;
+    QString m_unit;
+    bool m_valueShow = false;
+    QRgb m_backColor = kWhite;
+    std::int32_t m_style = kHorizontal;
+};
+
+}  // namespace kelvad

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+
+namespace kelvad {
+
+// The gauge, pixel by pixel, in the lasting image of the box it draws into.
+class ProgressBarTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void horizontalBar_data();
+    void horizontalBar();
+    void loweringMaxClampsValue();
+    void verticalBar_data();
+    void verticalBar();
+    void otherStyleDrawsNoBar();
+    void textReadsWhiteOnBarAndBarColourBeside();
+    void anotherBackColor();
+    void everyAssignmentRedraws();
+    void newTargetIsDrawnEmpty();
+    void drawingIsRetainedAndShown();
+    void drawingWhileHiddenSurvivesShowing();
+    void logicalHeightRoundsHalvesToEven();
+    void fullScaleOfZeroOrLessDrawsNoBar_data();
+    void fullScaleOfZeroOrLessDrawsNoBar();
+    void withoutTargetOnlyStores();
+};
+
+}  // namespace kelvad
