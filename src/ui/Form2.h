@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ui/SmallWindow.h"
+
+class QLabel;
+class QPushButton;
+
+namespace kelvad {
+
+class TextBox;
+
+// The name entry: asks for the player's name when a score enters the high-score table.
+class Form2 final : public SmallWindow {
+    Q_OBJECT
+    Q_DISABLE_COPY(Form2)
+
+public:
+    explicit Form2(QWidget* owner);
+
+    // The rank word of the new entry.
+    QLabel* Label2 = nullptr;
+    QLabel* Label1 = nullptr;
+    // The name; Enter in it is a key-down with code 13.
+    TextBox* Text1 = nullptr;
+    QPushButton* Command1 = nullptr;
+};
+
+}  // namespace kelvad

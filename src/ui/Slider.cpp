@@ -1,0 +1,37 @@
+#include "ui/Slider.h"
+
+#include "ui/MouseButtons.h"
+#include "ui/Twips.h"
+
+#include <QMouseEvent>
+
+namespace kelvad {
+
+Slider::Slider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
+    setMouseTracking(true);
+}
+
+void Slider::mousePressEvent(QMouseEvent* event) {
+    QSlider::mousePressEvent(event);
+    m_pressed = true;
+}
+
+void Slider::mouseMoveEvent(QMouseEvent* event) {
+    QSlider::mouseMoveEvent(event);
+    const QPointF at = event->position() * kTwipsPerPixel;
+    emit mouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
+                   static_cast<float>(at.y()));
+}
+
+void Slider::mouseReleaseEvent(QMouseEvent* event) {
+    QSlider::mouseReleaseEvent(event);
+    // A click is a press and a release of the left button over the slider.
+    const bool click =
+        m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click) {
+        emit clicked();
+    }
+}
+
+}  // namespace kelvad

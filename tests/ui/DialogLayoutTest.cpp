@@ -1,0 +1,332 @@
+#include "DialogLayoutTest.h"
+
+#include "ui/Form2.h"
+#include "ui/Form3.h"
+#include "ui/Form4.h"
+#include "ui/Slider.h"
+#include "ui/TextBox.h"
+#include "ui/Twips.h"
+
+#include <QDir>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+namespace kelvad {
+
+namespace {
+
+std::unique_ptr<SmallWindow> makeWindow(const QString& name, QWidget* owner) {
+    if (name == QLatin1String("Form2")) {
+        return std::make_unique<Form2>(owner);
+    }
+    if (name == QLatin1String("Form3")) {
+        return std::make_unique<Form3>(owner);
+    }
+    return std::make_unique<Form4>(owner);
+}
+
+QString textOf(const QWidget* control) {
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        return label->text();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        return button->text();
+    }
+    if (const auto* edit = qobject_cast<const QLineEdit*>(control)) {
+        return edit->text();
+    }
+    return {};
+}
+
+// The topmost row of a rectangle of the picture that is not the background colour, or -1.
+int inkTop(const QImage& image, const QRect& area) {
+    const QRgb background = image.pixel(area.topLeft());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (image.pixel(x, y) != background) {
+                return y;
+            }
+        }
+    }
+    return -1;
+}
+
+// The rightmost column of a rectangle that is not the background colour, or -1.
+int inkRight(const QImage& image, const QRect& area) {
+    const QRgb background = image.pixel(area.topLeft());
+    for (int x = area.right(); x >= area.left(); --x) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            if (image.pixel(x, y) != background) {
+                return x;
+            }
+        }
+    }
+    return -1;
+}
+
+QImage picture(QWidget& window) {
+    // The device pixel ratio is 1 here, so widget pixels are picture pixels.
+    return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+void DialogLayoutTest::windows_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("clientTwips");
+
+    QTest::newRow("name entry") << "Form2"
+                                << "ハイスコアへ登録" << QSize(4185, 1770);
+    QTest::newRow("high scores") << "Form3"
+                                 << "ハイスコア" << QSize(3930, 3120);
+    QTest::newRow("game speed") << "Form4"
+                                << "ゲームスピード" << QSize(4185, 1935);
+}
+
+void DialogLayoutTest::windows() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QSize, clientTwips);
+
+    QWidget owner;
+    std::unique_ptr<SmallWindow> window = makeWindow(name, &owner);
+    QCOMPARE(window->objectName(), name);
+    QCOMPARE(window->windowTitle(), caption);
+    const QSize client(clientTwips.width() / kTwipsPerPixel, clientTwips.height() / kTwipsPerPixel);
+    QCOMPARE(window->size(), client);
+    QCOMPARE(window->minimumSize(), client);
+    QCOMPARE(window->maximumSize(), client);
+    // A window of its own, owned by the main window.
+    QVERIFY(window->isWindow());
+    QCOMPARE(window->parentWidget(), &owner);
+    QVERIFY(!window->isVisible());
+    const Qt::WindowFlags flags = window->windowFlags();
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+}
+
+void DialogLayoutTest::controls_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+
+    const QString pGothic = QStringLiteral("IPAPGothic");
+    const QString gothic = QStringLiteral("IPAGothic");
+    const QString mincho = QStringLiteral("IPAMincho");
+
+    QTest::newRow("Form2 Label2") << "Form2"
+                                  << "Label2" << QRect(120, 0, 1935, 255) << "" << pGothic << 9.0 << true;
+    QTest::newRow("Form2 Label1") << "Form2"
+                                  << "Label1" << QRect(120, 360, 3975, 255)
+                                  << "ﾊｲｽｺｱに登録します。名前を入力してください。" << pGothic << 9.0 << false;
+    QTest::newRow("Form2 Text1") << "Form2"
+                                 << "Text1" << QRect(120, 600, 3975, 270) << "" << pGothic << 9.0 << false;
+    QTest::newRow("Form2 Command1") << "Form2"
+                                    << "Command1" << QRect(1200, 1200, 1695, 495) << "OK" << pGothic << 9.0
+                                    << false;
+
+    QTest::newRow("Form3 Label1") << "Form3"
+                                  << "Label1" << QRect(120, 120, 4095, 375) << "HIGH SCORE" << mincho << 20.25
+                                  << true;
+    const char* ranks[] = {"Label2", "Label4", "Label6", "Label8", "Label10"};
+    for (int row = 0; row < 5; ++row) {
+        const int top = 720 + 360 * row;
+        const QString n = QString::number(row + 1);
+        QTest::addRow("Form3 rank %d", row + 1)
+            << "Form3" << ranks[row] << QRect(120, top, 135, 255) << n << gothic << 9.75 << true;
+        QTest::addRow("Form3 NA%d", row + 1)
+            << "Form3"
+            << "NA" + n << QRect(360, top, 2055, 255) << "" << gothic << 9.75 << true;
+        QTest::addRow("Form3 TO%d", row + 1)
+            << "Form3"
+            << "TO" + n << QRect(2520, top, 975, 255) << "" << gothic << 9.75 << true;
+        QTest::addRow("Form3 unit %d", row + 1)
+            << "Form3" << QStringLiteral("Label%1").arg(17 + row) << QRect(3600, top, 255, 255) << "点"
+            << gothic << 9.75 << true;
+    }
+    QTest::newRow("Form3 Command1") << "Form3"
+                                    << "Command1" << QRect(120, 2520, 1455, 495) << "OK" << pGothic << 9.0
+                                    << false;
+    QTest::newRow("Form3 Command2") << "Form3"
+                                    << "Command2" << QRect(1680, 2520, 1455, 495) << "初期化" << pGothic
+                                    << 9.0 << false;
+
+    QTest::newRow("Form4 Slider1") << "Form4"
+                                   << "Slider1" << QRect(120, 120, 3975, 375) << "" << pGothic << 9.0
+                                   << false;
+    QTest::newRow("Form4 Label3") << "Form4"
+                                  << "Label3" << QRect(120, 600, 735, 255) << "遅い" << pGothic << 9.0
+                                  << false;
+    QTest::newRow("Form4 Label4") << "Form4"
+                                  << "Label4" << QRect(1920, 600, 495, 255) << "普通" << pGothic << 9.0
+                                  << false;
+    QTest::newRow("Form4 Label5") << "Form4"
+                                  << "Label5" << QRect(3600, 600, 495, 255) << "速い" << pGothic << 9.0
+                                  << false;
+    QTest::newRow("Form4 Label2") << "Form4"
+                                  << "Label2" << QRect(120, 960, 855, 255) << "開始点数" << pGothic << 9.0
+                                  << false;
+    QTest::newRow("Form4 Label6") << "Form4"
+                                  << "Label6" << QRect(1080, 960, 2895, 255) << "" << pGothic << 9.0 << true;
+    QTest::newRow("Form4 Command2") << "Form4"
+                                    << "Command2" << QRect(120, 1320, 1455, 495) << "OK" << pGothic << 9.0
+                                    << false;
+    QTest::newRow("Form4 Command1") << "Form4"
+                                    << "Command1" << QRect(1680, 1320, 1455, 495) << "ｷｬﾝｾﾙ" << pGothic << 9.0
+                                    << false;
+}
+
+void DialogLayoutTest::controls() {
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QRect, twips);
+    QFETCH(QString, text);
+    QFETCH(QString, family);
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+
+    QWidget owner;
+    std::unique_ptr<SmallWindow> form = makeWindow(window, &owner);
+    auto* widget = form->findChild<QWidget*>(control, Qt::FindDirectChildrenOnly);
+    QVERIFY2(widget, qPrintable(control + QStringLiteral(" is missing")));
+    QCOMPARE(widget->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QCOMPARE(textOf(widget), text);
+    QCOMPARE(QFontInfo(widget->font()).family(), family);
+    QCOMPARE(widget->font().pointSizeF(), points);
+    QCOMPARE(widget->font().bold(), bold);
+}
+
+void DialogLayoutTest::scoreRowsLineUp() {
+    QWidget owner;
+    Form3 form(&owner);
+    const QList<QLabel*> ranks{form.Label2, form.Label4, form.Label6, form.Label8, form.Label10};
+    const QList<QLabel*> units{form.Label17, form.Label18, form.Label19, form.Label20, form.Label21};
+    for (int rank = 1; rank <= Form3::kRows; ++rank) {
+        // The same glyph in the name and the score as in the rank digit: its ink must start on the same row.
+        form.NA(rank)->setText(QString::number(rank));
+        form.TO(rank)->setText(QString::number(rank));
+    }
+    const QImage image = picture(form);
+    int previousTop = -1;
+    for (int row = 0; row < Form3::kRows; ++row) {
+        const QList<QWidget*> pieces{ranks[row], form.NA(row + 1), form.TO(row + 1), units[row]};
+        for (QWidget* piece : pieces) {
+            QCOMPARE(piece->geometry().top(), ranks[row]->geometry().top());
+            QCOMPARE(piece->geometry().height(), ranks[row]->geometry().height());
+        }
+        const int digitTop = inkTop(image, ranks[row]->geometry());
+        QVERIFY(digitTop >= 0);
+        QCOMPARE(inkTop(image, form.NA(row + 1)->geometry()), digitTop);
+        QCOMPARE(inkTop(image, form.TO(row + 1)->geometry()), digitTop);
+        // "点" is another glyph; its ink must still lie within the line of its row.
+        const int unitTop = inkTop(image, units[row]->geometry());
+        QVERIFY(unitTop >= ranks[row]->geometry().top() && unitTop < digitTop + 4);
+        QVERIFY(digitTop > previousTop);
+        previousTop = digitTop;
+    }
+}
+
+void DialogLayoutTest::scoresAlignRight() {
+    QWidget owner;
+    Form3 form(&owner);
+    const QStringList scores{QStringLiteral("2000"), QStringLiteral("1500"), QStringLiteral("1000"),
+                             QStringLiteral("500"), QStringLiteral("0")};
+    for (int rank = 1; rank <= Form3::kRows; ++rank) {
+        form.TO(rank)->setText(scores[rank - 1]);
+    }
+    const QImage image = picture(form);
+    // Every score ends in "0": right-aligned, the last digits stand in one column.
+    const int right = inkRight(image, form.TO1->geometry());
+    QVERIFY(right > form.TO1->geometry().center().x());
+    for (int rank = 2; rank <= Form3::kRows; ++rank) {
+        QCOMPARE(inkRight(image, form.TO(rank)->geometry()), right);
+    }
+}
+
+void DialogLayoutTest::namesAreShownAsTyped() {
+    // A player may type anything; markup in a name is shown as the characters typed.
+    QWidget owner;
+    Form3 form(&owner);
+    form.NA1->setText(QStringLiteral("<br>"));
+    const QImage image = picture(form);
+    QVERIFY(inkTop(image, form.NA1->geometry()) >= 0);
+}
+
+void DialogLayoutTest::rowAccessors() {
+    QWidget owner;
+    Form3 form(&owner);
+    QCOMPARE(form.NA(1), form.NA1);
+    QCOMPARE(form.NA(5), form.NA5);
+    QCOMPARE(form.TO(3), form.TO3);
+    QCOMPARE(form.NA(0), nullptr);
+    QCOMPARE(form.TO(6), nullptr);
+}
+
+void DialogLayoutTest::speedSlider() {
+    QWidget owner;
+    Form4 form(&owner);
+    QCOMPARE(form.Slider1->orientation(), Qt::Horizontal);
+    QCOMPARE(form.Slider1->minimum(), 0);
+    QCOMPARE(form.Slider1->maximum(), 10);
+    QCOMPARE(form.Slider1->value(), 5);
+    QCOMPARE(form.Slider1->tickPosition(), QSlider::TicksBelow);
+    QCOMPARE(form.Label6->alignment(), Qt::AlignCenter);
+    QCOMPARE(form.Label6->palette().color(QPalette::Window), QColor(Qt::white));
+    QVERIFY(form.Label6->autoFillBackground());
+    QCOMPARE(form.Label6->frameShape(), QFrame::Box);
+}
+
+void DialogLayoutTest::captionsRenderInJapaneseFonts() {
+    QWidget owner;
+    Form2 name(&owner);
+    Form3 table(&owner);
+    Form4 speed(&owner);
+    name.Label2->setText(QStringLiteral("一位"));
+    name.Text1->setText(QStringLiteral("名前なし"));
+    for (int rank = 1; rank <= Form3::kRows; ++rank) {
+        table.NA(rank)->setText(QStringLiteral("名前なし"));
+        table.TO(rank)->setText(QString::number(2500 - 500 * rank));
+    }
+    speed.Label6->setText(QStringLiteral("-250"));
+
+    // Every character must come from the window's own Japanese font, not from a fallback without it.
+    const QList<QWidget*> windows{&name, &table, &speed};
+    for (QWidget* window : windows) {
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            const QString text = textOf(control);
+            const QFontMetrics metrics(control->font());
+            QVERIFY2(QFontInfo(control->font()).family().startsWith(QLatin1String("IPA")),
+                     qPrintable(control->objectName()));
+            for (const QChar c : text) {
+                QVERIFY2(metrics.inFont(c), qPrintable(control->objectName() + QStringLiteral(": ") + c));
+            }
+        }
+    }
+
+    // KELVAD_SCREENSHOTS names a folder for pictures of the three windows, to look at.
+    const QString folder = qEnvironmentVariable("KELVAD_SCREENSHOTS");
+    if (!folder.isEmpty()) {
+        QDir().mkpath(folder);
+        for (QWidget* window : windows) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            QVERIFY(
+                window->grab().save(QDir(folder).filePath(window->objectName() + QStringLiteral(".png"))));
+        }
+    }
+}
+
+}  // namespace kelvad

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+
+namespace kelvad {
+
+// The three small windows as designed: captions, sizes, controls, fonts, and how they look.
+class DialogLayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windows_data();
+    void windows();
+    void controls_data();
+    void controls();
+    void scoreRowsLineUp();
+    void scoresAlignRight();
+    void namesAreShownAsTyped();
+    void rowAccessors();
+    void speedSlider();
+    void captionsRenderInJapaneseFonts();
+};
+
+}  // namespace kelvad

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QObject>
+
+class Form1LayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theClientAreaIs430By279AndFixed();
+    void theReadyStateAfterLoad();
+    void menuCaptionsAndShortcuts_data();
+    void menuCaptionsAndShortcuts();
+    void nothingBelowTheVisibleAreaIsShown();
+    void controlsAreFoundByTheirDesignNames();
+    void theDesignFontsResolveToTheIpaFonts();
+    void pictureOnlyControlsHaveAccessibleNames();
+    void closingTheWindowLeavesTheScoreFileUntouched();
+};

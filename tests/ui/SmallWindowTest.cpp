@@ -1,0 +1,306 @@
+#include "SmallWindowTest.h"
+
+#include "FakePlatform.h"
+#include "game/GameState.h"
+#include "ui/Form1.h"
+#include "ui/Form2.h"
+#include "ui/Form3.h"
+#include "ui/Form4.h"
+#include "ui/Slider.h"
+#include "ui/TextBox.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+#include <memory>
+
+namespace kelvad {
+
+namespace {
+
+std::unique_ptr<SmallWindow> makeWindow(const QString& name, QWidget* owner) {
+    if (name == QLatin1String("Form2")) {
+        return std::make_unique<Form2>(owner);
+    }
+    if (name == QLatin1String("Form3")) {
+        return std::make_unique<Form3>(owner);
+    }
+    return std::make_unique<Form4>(owner);
+}
+
+// Where a click beside the handle lands on the groove, which is all the style takes clicks on.
+QPoint onGroove(const QSlider* slider, int x) {
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = slider->orientation();
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = slider->sliderPosition();
+    option.sliderValue = slider->value();
+    option.tickPosition = slider->tickPosition();
+    option.tickInterval = slider->tickInterval();
+    option.subControls = QStyle::SC_All;
+    const QRect groove =
+        slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, slider);
+    return {x, groove.center().y()};
+}
+
+void sendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button,
+               Qt::MouseButtons buttons) {
+    QMouseEvent event(type, at, widget->mapToGlobal(at), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+}  // namespace
+
+void SmallWindowTest::closingOnlyHides_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("name entry") << "Form2";
+    QTest::newRow("high scores") << "Form3";
+    QTest::newRow("game speed") << "Form4";
+}
+
+void SmallWindowTest::closingOnlyHides() {
+    QFETCH(QString, name);
+    QWidget owner;
+    std::unique_ptr<SmallWindow> window = makeWindow(name, &owner);
+    auto* label = window->findChild<QLabel*>(QStringLiteral("Label2"));
+    label->setText(QStringLiteral("kept"));
+    QSignalSpy closed(window.get(), &SmallWindow::closedByFrame);
+    bool hiddenWhenHeard = false;
+    connect(window.get(), &SmallWindow::closedByFrame, this, [&] { hiddenWhenHeard = !window->isVisible(); });
+
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->close();
+    QCoreApplication::processEvents();
+
+    QCOMPARE(closed.count(), 1);
+    QVERIFY(hiddenWhenHeard);
+    QVERIFY(!window->isVisible());
+    window->show();
+    QCOMPARE(label->text(), QStringLiteral("kept"));
+}
+
+void SmallWindowTest::escapeIsCancel_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("on the slider") << "Slider1";
+    QTest::newRow("on OK") << "Command2";
+    QTest::newRow("on Cancel") << "Command1";
+}
+
+void SmallWindowTest::escapeIsCancel() {
+    QFETCH(QString, focus);
+    QWidget owner;
+    Form4 form(&owner);
+    QSignalSpy cancel(form.Command1, &QPushButton::clicked);
+    QSignalSpy ok(form.Command2, &QPushButton::clicked);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    QTest::keyClick(form.findChild<QWidget*>(focus), Qt::Key_Escape);
+    QCOMPARE(cancel.count(), 1);
+    QCOMPARE(ok.count(), 0);
+    // The slider keeps its place: Escape is no slider key.
+    QCOMPARE(form.Slider1->value(), Form4::kNormal);
+}
+
+void SmallWindowTest::nameBoxReportsKeysBeforeActing_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("textAfter");
+
+    QTest::newRow("Enter") << int(Qt::Key_Return) << "" << 13 << "名前";
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << "" << 13 << "名前";
+    QTest::newRow("letter") << int(Qt::Key_A) << "a" << 65 << "名前a";
+    QTest::newRow("digit") << int(Qt::Key_7) << "7" << 55 << "名前7";
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << "" << 8 << "名";
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << "" << 27 << "名前";
+    QTest::newRow("F1") << int(Qt::Key_F1) << "" << 112 << "名前";
+    QTest::newRow("a key without a code") << int(Qt::Key_Launch0) << "" << 0 << "名前";
+}
+
+void SmallWindowTest::nameBoxReportsKeysBeforeActing() {
+    QFETCH(int, key);
+    QFETCH(QString, typed);
+    QFETCH(int, code);
+    QFETCH(QString, textAfter);
+
+    QWidget owner;
+    Form2 form(&owner);
+    form.Text1->setText(QStringLiteral("名前"));
+    QList<int> codes;
+    QStringList textsSeen;
+    connect(form.Text1, &TextBox::keyDown, this, [&](int keyCode, int shift) {
+        codes << keyCode;
+        QCOMPARE(shift, 0);
+        textsSeen << form.Text1->text();
+    });
+
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, typed);
+    QApplication::sendEvent(form.Text1, &press);
+
+    QCOMPARE(codes, QList<int>{code});
+    QCOMPARE(textsSeen, QStringList{QStringLiteral("名前")});
+    QCOMPARE(form.Text1->text(), textAfter);
+}
+
+void SmallWindowTest::nameBoxComesFirst() {
+    QWidget owner;
+    Form2 form(&owner);
+    QWidget* first = form.nextInFocusChain();
+    while (first != &form && first->focusPolicy() == Qt::NoFocus) {
+        first = first->nextInFocusChain();
+    }
+    QCOMPARE(first, form.Text1);
+}
+
+void SmallWindowTest::sliderReportsClickAfterMoving() {
+    QWidget owner;
+    Form4 form(&owner);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QList<int> positionsSeen;
+    connect(form.Slider1, &Slider::clicked, this, [&] { positionsSeen << form.Slider1->value(); });
+
+    const QPoint rightEnd = onGroove(form.Slider1, form.Slider1->width() - 3);
+    QTest::mouseClick(form.Slider1, Qt::LeftButton, Qt::NoModifier, rightEnd);
+
+    QCOMPARE(positionsSeen.size(), 1);
+    QVERIFY(positionsSeen.first() > Form4::kNormal);
+    QCOMPARE(positionsSeen.first(), form.Slider1->value());
+
+    // The right button is no click.
+    QTest::mouseClick(form.Slider1, Qt::RightButton, Qt::NoModifier, rightEnd);
+    QCOMPARE(positionsSeen.size(), 1);
+}
+
+void SmallWindowTest::sliderReportsMovesAfterFollowing() {
+    QWidget owner;
+    Form4 form(&owner);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    struct Move {
+        int button;
+        float x;
+        int position;
+    };
+    QList<Move> moves;
+    connect(form.Slider1, &Slider::mouseMove, this, [&](int button, int, float x, float) {
+        moves << Move{button, x, form.Slider1->value()};
+    });
+    Slider* slider = form.Slider1;
+    const QPoint middle(slider->width() / 2, slider->height() / 2);
+    const QPoint leftEnd(1, slider->height() / 2);
+
+    // Over the slider without a button: reported, nothing moves.
+    sendMouse(slider, QEvent::MouseMove, middle, Qt::NoButton, Qt::NoButton);
+    QCOMPARE(moves.size(), 1);
+    QCOMPARE(moves[0].button, 0);
+    QCOMPARE(moves[0].x, float(middle.x() * 15));
+    QCOMPARE(moves[0].position, Form4::kNormal);
+
+    // Dragging the handle from the middle to the left end: the handler sees where the handle went.
+    sendMouse(slider, QEvent::MouseButtonPress, middle, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(slider, QEvent::MouseMove, leftEnd, Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(moves.size(), 2);
+    QCOMPARE(moves[1].button, 1);
+    QCOMPARE(moves[1].position, Form4::kSlowest);
+    sendMouse(slider, QEvent::MouseButtonRelease, leftEnd, Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(slider->value(), Form4::kSlowest);
+}
+
+void SmallWindowTest::staysUsableWhileOwnerIsDisabled() {
+    QWidget owner;
+    Form4 speed(&owner);
+    Form3 table(&owner);
+    owner.setEnabled(false);
+    QVERIFY(speed.isEnabled());
+    QVERIFY(speed.Command2->isEnabled());
+    QVERIFY(speed.Slider1->isEnabled());
+    QVERIFY(table.Command1->isEnabled());
+
+    // A window made while the owner is disabled is usable too, and enabling the owner changes nothing.
+    Form2 name(&owner);
+    QVERIFY(name.Text1->isEnabled());
+    owner.setEnabled(true);
+    QVERIFY(name.Command1->isEnabled());
+
+    // A window that its handlers disable stays disabled.
+    speed.setEnabled(false);
+    owner.setEnabled(false);
+    owner.setEnabled(true);
+    QVERIFY(!speed.isEnabled());
+}
+
+void SmallWindowTest::startPositions() {
+    QWidget owner;
+    owner.setGeometry(40, 60, 430, 298);
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    const QPoint ownerCentre = owner.frameGeometry().center();
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    auto near = [](QPoint a, QPoint b) { return (a - b).manhattanLength() <= 2; };
+
+    Form2 name(&owner);
+    Form3 table(&owner);
+    Form4 speed(&owner);
+    for (SmallWindow* window : {static_cast<SmallWindow*>(&name), static_cast<SmallWindow*>(&table),
+                                static_cast<SmallWindow*>(&speed)}) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+    }
+    QVERIFY(near(name.frameGeometry().center(), ownerCentre));
+    QVERIFY(near(table.frameGeometry().center(), screenCentre));
+    QVERIFY(near(speed.frameGeometry().center(), ownerCentre));
+
+    // Moved by the player and shown again: the speed window stays put, a new name entry opens centred.
+    for (SmallWindow* window : {static_cast<SmallWindow*>(&name), static_cast<SmallWindow*>(&speed)}) {
+        window->hide();
+        window->move(window->pos() + QPoint(30, 20));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+    }
+    QVERIFY(near(name.frameGeometry().center(), ownerCentre));
+    QVERIFY(near(speed.frameGeometry().center(), ownerCentre + QPoint(30, 20)));
+}
+
+void SmallWindowTest::mainWindowCreatesEachOnce() {
+    testing::TestPlatform platform;
+    gameState = GameState{};
+    Form1 form(platform.platform());
+
+    Form4& speed = form.form4();
+    QCOMPARE(&form.form4(), &speed);
+    QCOMPARE(speed.parentWidget(), &form);
+    QVERIFY(speed.isWindow());
+    QVERIFY(!speed.isVisible());
+    QCOMPARE(&form.form2(), &form.form2());
+    QCOMPARE(&form.form3(), &form.form3());
+    QCOMPARE(form.form2().parentWidget(), &form);
+    QCOMPARE(form.form3().parentWidget(), &form);
+
+    // Closed with the frame and asked for again: the same window, its slider where the player left it.
+    speed.Slider1->setValue(Form4::kFastest);
+    speed.show();
+    speed.close();
+    QCoreApplication::processEvents();
+    QCOMPARE(&form.form4(), &speed);
+    QCOMPARE(form.form4().Slider1->value(), Form4::kFastest);
+
+    // The game disables its main window while a small window is open.
+    form.setEnabled(false);
+    QVERIFY(form.form4().Command2->isEnabled());
+    QVERIFY(form.form3().Command1->isEnabled());
+    QVERIFY(form.form2().Text1->isEnabled());
+}
+
+}  // namespace kelvad

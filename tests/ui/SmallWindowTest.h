@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+
+namespace kelvad {
+
+// What the small windows do for the handlers wired to them: closing, keys, the slider, the owner, placement.
+class SmallWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void closingOnlyHides_data();
+    void closingOnlyHides();
+    void escapeIsCancel_data();
+    void escapeIsCancel();
+    void nameBoxReportsKeysBeforeActing_data();
+    void nameBoxReportsKeysBeforeActing();
+    void nameBoxComesFirst();
+    void sliderReportsClickAfterMoving();
+    void sliderReportsMovesAfterFollowing();
+    void staysUsableWhileOwnerIsDisabled();
+    void startPositions();
+    void mainWindowCreatesEachOnce();
+};
+
+}  // namespace kelvad
