@@ -1,0 +1,30 @@
+// The handler benchmarks. Without a display they draw on Qt's offscreen platform; under X (QT_QPA_PLATFORM
+// unset, DISPLAY set) they draw through xcb as the game does.
+#include "ui/Fonts.h"
+
+#include <QApplication>
+#include <QByteArray>
+
+#include <benchmark/benchmark.h>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    if (qEnvironmentVariableIsEmpty("KELVAD_PROGRAM_DIR")) {
+        qputenv("KELVAD_PROGRAM_DIR", QByteArray(KELVAD_BUILT_PROGRAM_DIR));
+    }
+    // No sound device is opened here, so Qt Multimedia has nothing to say.
+    qputenv("QT_LOGGING_RULES", "qt.multimedia*=false");
+
+    QApplication app(argc, argv);
+    kelvad::installFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

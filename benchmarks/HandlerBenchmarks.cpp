@@ -1,0 +1,112 @@
+// What each of the game's busiest handlers costs, with the paint it leaves to the event loop, without the
+// deliberate waits between animation frames.
+#include "GameBench.h"
+#include "game/GameState.h"
+#include "game/Lifecycle.h"
+#include "game/Shots.h"
+#include "game/Targets.h"
+#include "ui/Form1.h"
+#include "weapons/clsProgressBar.h"
+
+#include <benchmark/benchmark.h>
+
+namespace kelvad::bench {
+
+namespace {
+
+// A point of the play field right of every place a man, the civilian or a plate can stand: a shot there
+// always misses.
+constexpr float kMissX = 3700;
+constexpr float kMissY = 1500;
+constexpr int kLeftButton = 1;
+constexpr int kBlueMan = 1;
+
+// A left press on the empty field: the gun's sound, the hit rate, four frames of the shot mark, a bullet.
+void BM_ShotMiss(benchmark::State& state) {
+    GameBench bench;
+    bench.pointAt(kMissX, kMissY);
+    for (auto _ : state) {
+        FieldMouseDown(bench.form(), kLeftButton);
+        GameBench::settle();
+        state.PauseTiming();
+        bench.rearm();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ShotMiss)->Unit(benchmark::kMicrosecond);
+
+// A left press on the blue man: the shot as above, then the score, his fall painted into the field in three
+// frames, the kill count and the bonus meter.
+void BM_ShotHit(benchmark::State& state) {
+    GameBench bench;
+    for (auto _ : state) {
+        state.PauseTiming();
+        bench.rearm();
+        MoveMan(bench.form(), kBlueMan + 1);
+        bench.pointAt(gameState.manX2 + 195, gameState.manY2 + 290);
+        GameBench::settle();
+        state.ResumeTiming();
+        ManMouseDown(bench.form(), kBlueMan, kLeftButton);
+        GameBench::settle();
+    }
+}
+BENCHMARK(BM_ShotHit)->Unit(benchmark::kMicrosecond);
+
+// The hit that makes the 21st kill: as above, and the next background is read from its file.
+void BM_ShotHitStageChange(benchmark::State& state) {
+    GameBench bench;
+    for (auto _ : state) {
+        state.PauseTiming();
+        bench.rearm();
+        gameState.killCount = kFirstStageKills;
+        bench.form().background2Shown = 0;
+        MoveMan(bench.form(), kBlueMan + 1);
+        bench.pointAt(gameState.manX2 + 195, gameState.manY2 + 290);
+        GameBench::settle();
+        state.ResumeTiming();
+        ManMouseDown(bench.form(), kBlueMan, kLeftButton);
+        GameBench::settle();
+    }
+}
+BENCHMARK(BM_ShotHitStageChange)->Unit(benchmark::kMicrosecond);
+
+// The time bar drawn anew for one value: the gauge's whole redraw and its repaint.
+void BM_GaugeRedraw(benchmark::State& state) {
+    GameBench bench;
+    clsProgressBar& gauge = *bench.form().timeGauge;
+    std::int32_t value = 0;
+    for (auto _ : state) {
+        gauge.setValue(value);
+        GameBench::settle();
+        value = value == 0 ? kTicksPerGame : value - 1;
+    }
+}
+BENCHMARK(BM_GaugeRedraw)->Unit(benchmark::kMicrosecond);
+
+// One tick of the game clock in mid-game.
+void BM_ClockTick(benchmark::State& state) {
+    GameBench bench;
+    for (auto _ : state) {
+        ClockTick(bench.form());
+        GameBench::settle();
+        if (gameState.timeLeft <= 1) {
+            gameState.timeLeft = kTicksPerGame;
+            bench.form().timeGauge->setValue(kTicksPerGame);
+        }
+    }
+}
+BENCHMARK(BM_ClockTick)->Unit(benchmark::kMicrosecond);
+
+// One tick of a man's timer: he jumps to a new place.
+void BM_ManJump(benchmark::State& state) {
+    GameBench bench;
+    for (auto _ : state) {
+        MoveMan(bench.form(), kBlueMan + 1);
+        GameBench::settle();
+    }
+}
+BENCHMARK(BM_ManJump)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+}  // namespace kelvad::bench
