@@ -1,0 +1,94 @@
+// Plays scripted moments of a game on the virtual clock and saves what the player would see, for looking at
+// the game and for the documentation: kelvad-screenshots <folder>. Run it on a real display (xvfb-run) so
+// that fonts and window frames are those of the desktop.
+#include "GameFixture.h"
+#include "game/GameState.h"
+#include "game/Lifecycle.h"
+#include "ui/Fonts.h"
+#include "ui/Form2.h"
+#include "ui/Form3.h"
+#include "ui/Form4.h"
+#include "ui/ImageBox.h"
+#include "ui/PictureBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTextStream>
+
+namespace {
+
+using kelvad::testing::GameFixture;
+
+// A random value that lands a man at this left or top in twips.
+double leftAt(int twips) {
+    return (twips + 0.5) / 3240.0;
+}
+double topAt(int twips) {
+    return (twips + 0.5) / 2880.0;
+}
+
+bool save(QWidget& widget, const QString& folder, const QString& name) {
+    const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
+    const bool saved = widget.grab().save(path);
+    QTextStream(stdout) << (saved ? "wrote " : "could not write ") << path << Qt::endl;
+    return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    kelvad::installFontSubstitutions();
+    if (argc < 2 || !QDir().mkpath(QString::fromLocal8Bit(argv[1]))) {
+        QTextStream(stderr) << "usage: kelvad-screenshots <folder>" << Qt::endl;
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    bool ok = true;
+
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    ok = save(form, folder, QStringLiteral("ready")) && ok;
+
+    form.B13->trigger();
+    // Yellow at 1500, 1200; blue at 400, 2000; later jumps spread out.
+    game.platform.random.script(
+        {leftAt(1500), topAt(1200), leftAt(400), topAt(2000), leftAt(2600), topAt(600)});
+    game.clickStart();
+    game.advance(1600);
+    game.press(form.I2, 1);
+    game.advance(700);
+    // The mark is on screen only while its frame waits: take the second frame.
+    int frame = 0;
+    game.platform.sleeper.duringWait = [&] {
+        if (++frame == 2) {
+            ok = save(form, folder, QStringLiteral("shot-mark")) && ok;
+        }
+    };
+    game.press(form.Picture1, 1, QPoint(150, 60));
+    game.platform.sleeper.duringWait = nullptr;
+    ok = save(form, folder, QStringLiteral("fallen-man")) && ok;
+
+    for (int kill = 0; kill < 20; ++kill) {
+        kelvad::CountKill(form);
+    }
+    game.advance(800);
+    ok = save(form, folder, QStringLiteral("second-stage")) && ok;
+    for (int kill = 0; kill < 20; ++kill) {
+        kelvad::CountKill(form);
+    }
+    game.advance(800);
+    ok = save(form, folder, QStringLiteral("third-stage")) && ok;
+
+    kelvad::gameState.score = 1800;
+    game.advance(30000);
+    ok = save(form.form2(), folder, QStringLiteral("name-entry")) && ok;
+    form.form2().Command1->click();
+    ok = save(form.form3(), folder, QStringLiteral("high-scores")) && ok;
+    form.form3().Command1->click();
+    form.B6->trigger();
+    ok = save(form.form4(), folder, QStringLiteral("game-speed")) && ok;
+    return ok ? 0 : 1;
+}
