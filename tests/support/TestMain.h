@@ -1,23 +1,71 @@
 #pragma once
 
-#include <QApplication>
-#include <QTest>
-
 #include "ui/Fonts.h"
 
+#include <QApplication>
+#include <QMetaMethod>
+#include <QStringList>
+#include <QTest>
+
+#include <vector>
+
+namespace kelvad::testing {
+
+// The arguments for one test class: options pass through; test function names given on the command line
+// pass only to the class that has them. Empty when names were given and this class has none of them.
+inline std::vector<char*> argumentsFor(const QObject& test, int argc, char** argv) {
+    std::vector<char*> options{argv[0]};
+    std::vector<char*> names;
+    bool anyName = false;
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        const bool takesValue =
+            argument == QLatin1String("-o") || argument == QLatin1String("-maxwarnings") ||
+            argument == QLatin1String("-eventdelay") || argument == QLatin1String("-keydelay") ||
+            argument == QLatin1String("-mousedelay") || argument == QLatin1String("-platform");
+        if (argument.startsWith(QLatin1Char('-'))) {
+            options.push_back(argv[i]);
+            if (takesValue && i + 1 < argc) {
+                options.push_back(argv[++i]);
+            }
+            continue;
+        }
+        anyName = true;
+        const QString function = argument.section(QLatin1Char(':'), 0, 0).section(QLatin1Char('('), 0, 0);
+        const QMetaObject* meta = test.metaObject();
+        for (int m = meta->methodOffset(); m < meta->methodCount(); ++m) {
+            if (QString::fromLatin1(meta->method(m).name()) == function) {
+                names.push_back(argv[i]);
+                break;
+            }
+        }
+    }
+    if (anyName && names.empty()) {
+        return {};
+    }
+    options.insert(options.end(), names.begin(), names.end());
+    return options;
+}
+
 // Runs several QTest classes in one executable, so that each subsystem has one test program.
-// Arguments given on the command line are passed to every class.
 template <typename... Tests>
 int runTests(int argc, char** argv) {
     QApplication app(argc, argv);
-    kelvad::installFontSubstitutions();
+    installFontSubstitutions();
     int failures = 0;
-    auto run = [&](QObject&& test) { failures += QTest::qExec(&test, argc, argv); };
+    auto run = [&](QObject&& test) {
+        std::vector<char*> arguments = argumentsFor(test, argc, argv);
+        if (!arguments.empty()) {
+            failures += QTest::qExec(&test, static_cast<int>(arguments.size()), arguments.data());
+        }
+    };
     (run(Tests{}), ...);
     return failures == 0 ? 0 : 1;
 }
 
-#define KELVAD_TEST_MAIN(...)                     \
-    int main(int argc, char** argv) {             \
-        return runTests<__VA_ARGS__>(argc, argv); \
+}  // namespace kelvad::testing
+
+#define KELVAD_TEST_MAIN(...)                                      \
+    int main(int argc, char** argv) {                              \
+        return kelvad::testing::runTests<__VA_ARGS__>(argc, argv); \
     }
