@@ -16,6 +16,9 @@ void EndGame(Form1& form);
 // After each hit on a man has been scored: counts the kill and changes the stage at 21 and 41 kills.
 void CountKill(Form1& form);
 void ResetGameCounters();
+// Ends play, at the end of a game or on the way back to the ready state: the tune, the men, the plates and
+// the timers of the clock, the men and the civilian stop, and the title panels come back.
+void StopPlay(Form1& form);
 // Time out: the tune pauses and the game holds while the message is open.
 void PauseGame(Form1& form);
 // Back to the state after start-up, after the player confirms.

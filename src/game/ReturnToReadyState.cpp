@@ -28,23 +28,7 @@ void ReturnToReadyState(Form1& form) {
         return;
     }
     form.Picture2->setEnabled(true);
-    form.M1->setCommand(QStringLiteral("Close"));
-    for (ImageBox* man : {form.I1, form.I2, form.I3}) {
-        man->setEnabled(false);
-        man->hide();
-    }
-    form.T4->setEnabled(false);
-    for (PictureBox* plate : {form.D1, form.D2, form.D3}) {
-        plate->hide();
-        plate->setEnabled(false);
-    }
-    form.T7->setInterval(0);
-    form.T8->setInterval(0);
-    form.T9->setInterval(0);
-    form.T10->setEnabled(false);
-    form.T11->setEnabled(false);
-    form.TAITOLU[0]->show();
-    form.TAITOLU[1]->show();
+    StopPlay(form);
     form.Command1->setEnabled(true);
     form.B1->setEnabled(true);
     form.B4->setEnabled(true);

@@ -20,12 +20,7 @@ void OpenHighScoreWindow(Form1& form) {
 }
 
 void CloseHighScoreWindow(Form1& form) {
-    form.form3().hide();
-    form.setEnabled(true);
-    form.show();
-    form.A2->menuAction()->setEnabled(true);
-    form.B1->setEnabled(true);
-    form.B4->setEnabled(true);
+    CloseHighScoreWindowByFrame(form);
     form.Command1->setEnabled(true);
     form.Picture2->setEnabled(true);
     form.B19->setEnabled(false);
