@@ -128,7 +128,7 @@ std::optional<MidiSummary> parseMidi(const QByteArray& bytes) {
     qsizetype pos = 14;
     while (pos + 8 <= bytes.size()) {
         const std::uint32_t length = be(bytes, pos + 4, 4);
-        if (bytes.mid(pos, 4) != "MTrk" || pos + 8 + length > static_cast<std::uint64_t>(bytes.size())) {
+        if (bytes.mid(pos, 4) != "MTrk" || pos + 8 + static_cast<qsizetype>(length) > bytes.size()) {
             return std::nullopt;
         }
         ++summary.trackCount;
@@ -157,7 +157,7 @@ std::optional<MidiSummary> parseMidi(const QByteArray& bytes) {
             if (status == 0xFF) {
                 const int type = r.byte();
                 std::uint32_t size = 0;
-                if (type < 0 || !r.variableLength(size) || r.pos + size > static_cast<std::uint64_t>(r.end)) {
+                if (type < 0 || !r.variableLength(size) || r.pos + static_cast<qsizetype>(size) > r.end) {
                     return std::nullopt;
                 }
                 if (type == 0x51 && size == 3) {
