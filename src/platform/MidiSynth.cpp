@@ -7,6 +7,7 @@
 #include <fluidsynth.h>
 
 #include <mutex>
+#include <utility>
 
 namespace kelvad::platform {
 
@@ -17,6 +18,9 @@ Q_LOGGING_CATEGORY(lcMidi, "kelvad.sound.midi", QtWarningMsg)
 
 // Loud enough to carry the game, a good step below the shots (FluidSynth's own 0.2 is faint).
 constexpr double synthGain = 0.4;
+// A background tune needs no short latency, and every period wakes the sound server: 4096 frames (93 ms)
+// keep the tune's cost near that of the synthesis itself. Only the start and the pause wait for a period.
+constexpr int livePeriodFrames = 4096;
 constexpr int midiHeaderSize = 14;
 
 void logFluid(int level, const char* message, void*) {
@@ -75,21 +79,22 @@ std::unique_ptr<MidiSynth> MidiSynth::create(Clock clock, const QString& soundFo
     fluid_settings_setint(synth->m_settings, "synth.lock-memory", 0);
     fluid_settings_setnum(synth->m_settings, "synth.sample-rate", sampleRate);
     fluid_settings_setnum(synth->m_settings, "synth.gain", synthGain);
-    // Live, the player keeps time on a thread of its own, so that a tune can be replaced while the driver
-    // renders; offline, it follows the rendered samples.
-    fluid_settings_setstr(synth->m_settings, "player.timing-source",
-                          clock == Clock::Live ? "system" : "sample");
+    // Only the instruments a tune uses are held in memory.
+    fluid_settings_setint(synth->m_settings, "synth.dynamic-sample-loading", 1);
+    // The player follows the rendered samples, live too: its events then fall on the sample they belong to
+    // whatever the driver's period, and no timer thread of its own wakes every few milliseconds.
+    fluid_settings_setstr(synth->m_settings, "player.timing-source", "sample");
     synth->m_synth = new_fluid_synth(synth->m_settings);
     if (!synth->m_synth) {
         return nullptr;
     }
     if (clock == Clock::Live) {
+        fluid_settings_setint(synth->m_settings, "audio.period-size", livePeriodFrames);
         // The driver first: it fails in a few milliseconds on a machine without sound, before the soundfont
         // has cost any time or memory.
         for (const QString& driver : drivers) {
-            fluid_settings_setstr(synth->m_settings, "audio.driver", driver.toLatin1().constData());
-            synth->m_driver = new_fluid_audio_driver(synth->m_settings, synth->m_synth);
-            if (synth->m_driver) {
+            synth->m_driverName = driver.toLatin1();
+            if (synth->startDriver()) {
                 break;
             }
         }
@@ -100,10 +105,38 @@ std::unique_ptr<MidiSynth> MidiSynth::create(Clock clock, const QString& soundFo
     if (fluid_synth_sfload(synth->m_synth, QFile::encodeName(soundFont).constData(), 1) == FLUID_FAILED) {
         return nullptr;
     }
+    // A driver renders even silence, and keeps the sound server awake: it runs only while a tune plays.
+    synth->stopDriver();
     return synth;
 }
 
+bool MidiSynth::startDriver() {
+    finishStoppingDriver();
+    if (!m_driver && !m_driverName.isEmpty()) {
+        fluid_settings_setstr(m_settings, "audio.driver", m_driverName.constData());
+        m_driver = new_fluid_audio_driver(m_settings, m_synth);
+    }
+    return m_driver != nullptr;
+}
+
+void MidiSynth::stopDriver() {
+    if (!m_driver) {
+        return;
+    }
+    finishStoppingDriver();
+    // Closing waits for the period being written and for the sound server: not on the game's thread.
+    m_stopping =
+        std::thread([driver = std::exchange(m_driver, nullptr)] { delete_fluid_audio_driver(driver); });
+}
+
+void MidiSynth::finishStoppingDriver() {
+    if (m_stopping.joinable()) {
+        m_stopping.join();
+    }
+}
+
 MidiSynth::~MidiSynth() {
+    finishStoppingDriver();
     if (m_driver) {
         delete_fluid_audio_driver(m_driver);
     }
@@ -154,6 +187,8 @@ void MidiSynth::play(bool fromStart) {
         newPlayer();
     }
     if (m_player && !m_playing) {
+        // Without a driver (the sound server went away) the tune keeps its time silently.
+        startDriver();
         fluid_player_play(m_player);
         m_playing = true;
     }
@@ -165,12 +200,14 @@ void MidiSynth::pause() {
         // The player lets sounding notes ring out; a pause should be heard at once.
         fluid_synth_all_notes_off(m_synth, -1);
         m_playing = false;
+        stopDriver();
     }
 }
 
 void MidiSynth::unload() {
     deletePlayer();
     m_tune.clear();
+    stopDriver();
 }
 
 bool MidiSynth::ended() const {
@@ -184,7 +221,7 @@ bool MidiSynth::ended() const {
 
 std::vector<float> MidiSynth::render(int frames) {
     std::vector<float> samples(static_cast<size_t>(frames) * 2);
-    if (!m_driver && frames > 0) {
+    if (m_driverName.isEmpty() && frames > 0) {
         fluid_synth_write_float(m_synth, frames, samples.data(), 0, 2, samples.data(), 1, 2);
     }
     return samples;

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <thread>
 #include <vector>
 
 typedef struct _fluid_hashtable_t fluid_settings_t;
@@ -55,10 +56,18 @@ private:
                                              const QStringList& drivers);
     void newPlayer();
     void deletePlayer();
+    // Live only: the audio driver chosen at creation, opened while a tune plays.
+    bool startDriver();
+    void stopDriver();
+    void finishStoppingDriver();
 
     fluid_settings_t* m_settings = nullptr;
     fluid_synth_t* m_synth = nullptr;
     fluid_audio_driver_t* m_driver = nullptr;
+    // Empty offline.
+    QByteArray m_driverName;
+    // Closes the last driver stopped; the synthesizer outlives it.
+    std::thread m_stopping;
     fluid_player_t* m_player = nullptr;
     QByteArray m_tune;
     bool m_playing = false;
