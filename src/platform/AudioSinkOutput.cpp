@@ -12,9 +12,12 @@ namespace kelvad::platform {
 // effects.)
 class SinkWorker final : public QObject {
 public:
+    explicit SinkWorker(const QAudioDevice& device) : m_device(device) {}
+
     void start(const QAudioFormat& format, const QByteArray& frames) {
         stop();
-        m_sink = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), format);
+        m_sink = std::make_unique<QAudioSink>(
+            m_device.isNull() ? QMediaDevices::defaultAudioOutput() : m_device, format);
         if (QIODevice* input = m_sink->start()) {
             input->write(frames);
         }
@@ -28,11 +31,12 @@ public:
     }
 
 private:
+    const QAudioDevice m_device;
     std::unique_ptr<QAudioSink> m_sink;
 };
 
-AudioSinkOutput::AudioSinkOutput()
-    : m_devices(std::make_unique<QMediaDevices>()), m_worker(std::make_unique<SinkWorker>()) {
+AudioSinkOutput::AudioSinkOutput(const QAudioDevice& device)
+    : m_devices(std::make_unique<QMediaDevices>()), m_worker(std::make_unique<SinkWorker>(device)) {
     m_available = !QMediaDevices::audioOutputs().isEmpty();
     QObject::connect(m_devices.get(), &QMediaDevices::audioOutputsChanged, m_devices.get(),
                      [this] { m_available = !QMediaDevices::audioOutputs().isEmpty(); });

@@ -2,6 +2,7 @@
 
 #include "platform/WavePlayer.h"
 
+#include <QAudioDevice>
 #include <QThread>
 
 #include <memory>
@@ -12,12 +13,13 @@ namespace kelvad::platform {
 
 class SinkWorker;
 
-// Wave sounds through Qt Multimedia's default audio output. The sound goes out from a thread of its own, so
-// the output's start (a few milliseconds) does not hold up the game, and the game's own waits between
-// animation frames cannot starve it.
+// Wave sounds through Qt Multimedia. The sound goes out from a thread of its own, so the output's start (a
+// few milliseconds) does not hold up the game, and the game's own waits between animation frames cannot
+// starve it.
 class AudioSinkOutput final : public WaveOutput {
 public:
-    AudioSinkOutput();
+    // A null device follows the system's default output from one sound to the next.
+    explicit AudioSinkOutput(const QAudioDevice& device = {});
     ~AudioSinkOutput() override;
     AudioSinkOutput(const AudioSinkOutput&) = delete;
     AudioSinkOutput& operator=(const AudioSinkOutput&) = delete;

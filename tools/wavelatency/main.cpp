@@ -8,6 +8,7 @@
 // With a program directory, the game's own sounds and tune are measured too; the recording of the whole run
 // can be written out to listen to.
 
+#include "platform/AudioSinkOutput.h"
 #include "platform/FluidSynthSequencer.h"
 #include "platform/MidiSynth.h"
 #include "platform/WavePlayer.h"
@@ -257,18 +258,25 @@ void report(const char* name, const std::vector<Trial>& trials) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QString sink = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("ci_sink");
+    const QString sink = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("kelvad_latency_sink");
     const int trials = argc > 2 ? std::max(1, std::atoi(argv[2])) : 10;
     const QString programDir = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
     const QString recording = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
 
-    if (QMediaDevices::audioOutputs().isEmpty()) {
-        std::fprintf(
-            stderr,
-            "No audio output: start PulseAudio with a null sink first (scripts/measure-wave-latency)\n");
+    // Everything plays into the measured sink alone, and nothing else does: it is not the default output.
+    QAudioDevice device;
+    for (const QAudioDevice& output : QMediaDevices::audioOutputs()) {
+        if (output.id() == sink.toUtf8()) {
+            device = output;
+        }
+    }
+    if (device.isNull()) {
+        std::fprintf(stderr, "No output %s: run scripts/measure-wave-latency, which makes a null sink\n",
+                     qPrintable(sink));
         return 1;
     }
-    std::printf("Default output: %s\n", qPrintable(QMediaDevices::defaultAudioOutput().description()));
+    qputenv("PULSE_SINK", sink.toUtf8());
+    std::printf("Output: %s\n", qPrintable(device.description()));
     Recorder recorder(sink);
     if (!recorder.ok()) {
         std::fprintf(stderr, "Cannot record %s.monitor with parec\n", qPrintable(sink));
@@ -289,7 +297,7 @@ int main(int argc, char** argv) {
 
     QElapsedTimer made;
     made.start();
-    kelvad::platform::WavePlayer player;
+    kelvad::platform::WavePlayer player(std::make_unique<kelvad::platform::AudioSinkOutput>(device));
     std::printf("WavePlayer made in %.1f ms; output %s\n", made.nsecsElapsed() / 1e6,
                 player.hasOutput() ? "found" : "missing");
     std::printf(
@@ -305,7 +313,7 @@ int main(int argc, char** argv) {
     }
     report("WavePlayer (the game's)", results);
 
-    QSoundEffect effect;
+    QSoundEffect effect(device);
     effect.setSource(QUrl::fromLocalFile(toneFile));
     for (int i = 0; i < 200 && effect.status() != QSoundEffect::Ready; ++i) {
         waitMs(5);
@@ -325,7 +333,7 @@ int main(int argc, char** argv) {
         QByteArray data = pcm;
         QBuffer buffer(&data);
         buffer.open(QIODevice::ReadOnly);
-        QAudioSink sink(QMediaDevices::defaultAudioOutput(), format);
+        QAudioSink sink(device, format);
         results.push_back(measure(recorder, [&] { sink.start(&buffer); }));
         sink.stop();
     }
