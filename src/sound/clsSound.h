@@ -8,13 +8,12 @@ class SoundDevice;
 
 namespace kelvad::sound {
 
-// Modes a MIDI device reports, and the refusal of a busy MIDI output, by the numbers the media interface
-// gives them.
+// The modes a MIDI device reports, by the numbers the media interface gives them: not open, stopped (played
+// to its end), playing, paused.
 constexpr int MCI_MODE_NOT_READY = 524;
 constexpr int MCI_MODE_STOP = 525;
 constexpr int MCI_MODE_PLAY = 526;
 constexpr int MCI_MODE_PAUSE = 529;
-constexpr int MCIERR_SEQ_PORT_INUSE = 337;
 
 // The game's sound player: wave effects, and a MIDI tune that can be kept going. The main window makes one
 // at start-up and keeps it for the whole run. Nothing here reports a failure to the player: without a device
