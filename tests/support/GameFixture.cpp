@@ -26,9 +26,12 @@ QPoint pointIn(QWidget* widget, QPoint at) {
 
 }  // namespace
 
-GameFixture::GameFixture() {
+GameFixture::GameFixture() : GameFixture([](TestPlatform&) {}) {}
+
+GameFixture::GameFixture(const std::function<void(TestPlatform&)>& beforeLoad) {
     gameState = GameState{};
     platform.copyGameFiles();
+    beforeLoad(platform);
     m_form = std::make_unique<Form1>(platform.platform());
     m_form->show();
 }

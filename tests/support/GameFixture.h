@@ -5,6 +5,7 @@
 
 #include <QPoint>
 
+#include <functional>
 #include <memory>
 
 namespace kelvad::testing {
@@ -14,6 +15,8 @@ namespace kelvad::testing {
 class GameFixture {
 public:
     GameFixture();
+    // Prepares the program directory (a high-score file, say) before the main window loads.
+    explicit GameFixture(const std::function<void(TestPlatform&)>& beforeLoad);
     ~GameFixture();
 
     Form1& form() { return *m_form; }
