@@ -45,6 +45,8 @@ struct GameState {
     // The bonus meter: hits fill it, and at 25 the next shot brings up a bonus plate.
     std::int32_t bonusCharge = 0;
     kelvad::HighScoreTable HighScoreTable;
+    // The table holds a change the high-score file could not take (a read-only folder, a full disk).
+    bool highScoresUnsaved = false;
     std::int32_t killCount = 0;
     // The speed slider's saved position, 0 (slow) to 10 (fast).
     std::int32_t speedSetting = 5;

@@ -28,22 +28,31 @@ void RefreshHighScoreLabels(Form1& form) {
 
 void LoadHighScores(Form1& form) {
     // A file that cannot be written leaves the defaults in memory: the game goes on without a message.
-    scoreFile(form).load(gameState.HighScoreTable);
+    gameState.highScoresUnsaved =
+        scoreFile(form).load(gameState.HighScoreTable) == HighScoreLoad::DefaultsInMemoryOnly;
     RefreshHighScoreLabels(form);
 }
 
 void SaveHighScores(Form1& form) {
     // A failed write keeps the new entry in memory and leaves the old file as it was.
-    scoreFile(form).save(gameState.HighScoreTable);
+    gameState.highScoresUnsaved = !scoreFile(form).save(gameState.HighScoreTable);
 }
 
 void ResetHighScores(Form1& form) {
-    scoreFile(form).reset(gameState.HighScoreTable);
+    gameState.highScoresUnsaved = !scoreFile(form).reset(gameState.HighScoreTable);
     RefreshHighScoreLabels(form);
 }
 
 void ReadHighScores(Form1& form) {
-    scoreFile(form).reread(gameState.HighScoreTable);
+    const HighScoreFile file = scoreFile(form);
+    // After a failed write the table is newer than the file: reading the file back would lose the entry it
+    // could not take, so the table is written first, and kept as it is while that still fails.
+    if (gameState.highScoresUnsaved) {
+        gameState.highScoresUnsaved = !file.save(gameState.HighScoreTable);
+    }
+    if (!gameState.highScoresUnsaved) {
+        file.reread(gameState.HighScoreTable);
+    }
     RefreshHighScoreLabels(form);
 }
 
