@@ -1,0 +1,131 @@
+#include "RankingTest.h"
+
+#include "ScoreGames.h"
+#include "game/GameState.h"
+#include "ui/Form1.h"
+#include "ui/Form2.h"
+#include "ui/Form3.h"
+#include "ui/TextBox.h"
+
+#include <QLabel>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace kelvad {
+
+using testing::GameFixture;
+using testing::TestPlatform;
+
+namespace {
+
+// A table with the largest and the smallest score a file can hold, as 20-digit numbers clamp to them.
+const QByteArray kWideScores =
+    "\"top\",\"second\",\"third\",\"fourth\",\"last\"\r\n"
+    "99999999999999999999,40000,1500,1000,-99999999999999999999\r\n";
+constexpr qint64 kLargest = std::numeric_limits<qint64>::max();
+constexpr qint64 kSmallest = std::numeric_limits<qint64>::min();
+
+std::function<void(TestPlatform&)> withScoreFile(const QByteArray& file) {
+    return [file](TestPlatform& platform) {
+        if (!file.isNull()) {
+            QVERIFY(testing::writeScoreFile(platform, file));
+        }
+    };
+}
+
+}  // namespace
+
+void RankingTest::aScoreEntersAtItsRank_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("score");
+    QTest::addColumn<int>("rank");
+    QTest::addColumn<QString>("rankWord");
+    QTest::addColumn<HighScoreTable>("after");
+
+    const QByteArray fresh;
+    using testing::defaultNamesBut;
+    QTest::newRow("1 against the defaults: fifth")
+        << fresh << 1 << 5 << u"五位"_s << defaultNamesBut({2000, 1500, 1000, 500, 1}, 5, u"Ace"_s);
+    QTest::newRow("500 ties the fourth: fifth, below it")
+        << fresh << 500 << 5 << u"五位"_s << defaultNamesBut({2000, 1500, 1000, 500, 500}, 5, u"Ace"_s);
+    QTest::newRow("1500 ties the second: third, below it")
+        << fresh << 1500 << 3 << u"三位"_s << defaultNamesBut({2000, 1500, 1500, 1000, 500}, 3, u"Ace"_s);
+    QTest::newRow("1999: second") << fresh << 1999 << 2 << u"二位"_s
+                                  << defaultNamesBut({2000, 1999, 1500, 1000, 500}, 2, u"Ace"_s);
+    QTest::newRow("2000 ties the first: second, below it")
+        << fresh << 2000 << 2 << u"二位"_s << defaultNamesBut({2000, 2000, 1500, 1000, 500}, 2, u"Ace"_s);
+    QTest::newRow("2001 beats all: first, the old fifth gone")
+        << fresh << 2001 << 1 << u"一位"_s << defaultNamesBut({2001, 2000, 1500, 1000, 500}, 1, u"Ace"_s);
+
+    using testing::tableOf;
+    QTest::newRow("40001 against 40000 from the file: second")
+        << kWideScores << 40001 << 2 << u"二位"_s
+        << tableOf({kLargest, 40001, 40000, 1500, 1000},
+                   {u"top"_s, u"Ace"_s, u"second"_s, u"third"_s, u"fourth"_s});
+    QTest::newRow("39999 against 40000 from the file: third")
+        << kWideScores << 39999 << 3 << u"三位"_s
+        << tableOf({kLargest, 40000, 39999, 1500, 1000},
+                   {u"top"_s, u"second"_s, u"Ace"_s, u"third"_s, u"fourth"_s});
+    QTest::newRow("-250 against a 20-digit negative fifth: fifth")
+        << kWideScores << -250 << 5 << u"五位"_s
+        << tableOf({kLargest, 40000, 1500, 1000, -250},
+                   {u"top"_s, u"second"_s, u"third"_s, u"fourth"_s, u"Ace"_s});
+}
+
+void RankingTest::aScoreEntersAtItsRank() {
+    QFETCH(QByteArray, file);
+    QFETCH(int, score);
+    QFETCH(int, rank);
+    QFETCH(QString, rankWord);
+    QFETCH(HighScoreTable, after);
+    GameFixture game(withScoreFile(file));
+    Form1& form = game.form();
+
+    testing::playGameScoring(game, score);
+    QCOMPARE(game.platform.messageBoxes.shown.back().text, u"あなたの得点は%1点です！"_s.arg(score));
+    Form2& entry = form.form2();
+    QVERIFY(entry.isVisible());
+    QVERIFY(!form.form3().isVisible());
+    QVERIFY(!form.isEnabled());
+    QCOMPARE(entry.Label2->text(), rankWord);
+    QCOMPARE(gameState.newRank, rank);
+
+    QTest::keyClicks(entry.Text1, u"Ace"_s);
+    QTest::keyClick(entry.Text1, Qt::Key_Return);
+    QVERIFY(!entry.isVisible());
+    QVERIFY(form.form3().isVisible());
+    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(after));
+    QCOMPARE(testing::rowsOnScreen(form), testing::rowsOf(after));
+    QCOMPARE(testing::rowsInFile(game.platform), testing::rowsOf(after));
+}
+
+void RankingTest::aScoreWithoutAPlaceShowsTheTable_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("score");
+
+    const QByteArray defaults = testing::defaultScoreFile();
+    QTest::newRow("0 ties the fifth default") << defaults << 0;
+    QTest::newRow("-250, the lowest start score") << defaults << -250;
+    QTest::newRow("999 under a fifth of 1000")
+        << QByteArray(defaults).replace("1000,500,0", "1000,1000,1000") << 999;
+}
+
+void RankingTest::aScoreWithoutAPlaceShowsTheTable() {
+    QFETCH(QByteArray, file);
+    QFETCH(int, score);
+    GameFixture game(withScoreFile(file));
+    Form1& form = game.form();
+    const HighScoreTable before = gameState.HighScoreTable;
+
+    testing::playGameScoring(game, score);
+    QVERIFY(form.form3().isVisible());
+    QVERIFY(!form.isEnabled());
+    // No name entry was opened at all.
+    QVERIFY(!form.findChild<Form2*>());
+    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(before));
+    QCOMPARE(testing::rowsOnScreen(form), testing::rowsOf(before));
+    QCOMPARE(testing::readScoreFile(game.platform), file);
+}
+
+}  // namespace kelvad
