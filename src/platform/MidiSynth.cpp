@@ -6,6 +6,7 @@
 
 #include <fluidsynth.h>
 
+#include <functional>
 #include <mutex>
 #include <utility>
 
@@ -94,7 +95,7 @@ std::unique_ptr<MidiSynth> MidiSynth::create(Clock clock, const QString& soundFo
         // has cost any time or memory.
         for (const QString& driver : drivers) {
             synth->m_driverName = driver.toLatin1();
-            if (synth->startDriver()) {
+            if (synth->openDriver()) {
                 break;
             }
         }
@@ -106,41 +107,61 @@ std::unique_ptr<MidiSynth> MidiSynth::create(Clock clock, const QString& soundFo
         return nullptr;
     }
     // A driver renders even silence, and keeps the sound server awake: it runs only while a tune plays.
-    synth->stopDriver();
+    synth->closeDriver();
     return synth;
 }
 
-bool MidiSynth::startDriver() {
-    finishStoppingDriver();
-    if (!m_driver && !m_driverName.isEmpty()) {
+bool MidiSynth::openDriver() {
+    if (!m_driver) {
         fluid_settings_setstr(m_settings, "audio.driver", m_driverName.constData());
         m_driver = new_fluid_audio_driver(m_settings, m_synth);
     }
     return m_driver != nullptr;
 }
 
-void MidiSynth::stopDriver() {
-    if (!m_driver) {
-        return;
+void MidiSynth::closeDriver() {
+    if (m_driver) {
+        delete_fluid_audio_driver(m_driver);
+        m_driver = nullptr;
     }
-    finishStoppingDriver();
-    // Closing waits for the period being written and for the sound server: not on the game's thread.
-    m_stopping =
-        std::thread([driver = std::exchange(m_driver, nullptr)] { delete_fluid_audio_driver(driver); });
 }
 
-void MidiSynth::finishStoppingDriver() {
-    if (m_stopping.joinable()) {
-        m_stopping.join();
+void MidiSynth::setDriverRunning(bool running) {
+    if (m_driverName.isEmpty()) {
+        return;
     }
+    // Opening waits for the sound server, closing also for the period being written: both run, one after
+    // the other, off the game's thread. The player moves only as its samples are rendered, so a driver that
+    // opens late delays the tune without putting it out of time.
+    afterDriverWork([this, running] {
+        if (running) {
+            openDriver();
+        } else {
+            closeDriver();
+        }
+    });
+}
+
+void MidiSynth::afterDriverWork(std::function<void()> work) {
+    m_driverWork =
+        std::async(std::launch::async, [work = std::move(work), previous = std::move(m_driverWork)] {
+            if (previous.valid()) {
+                previous.wait();
+            }
+            work();
+        });
+}
+
+void MidiSynth::stopDriverNow() {
+    if (m_driverWork.valid()) {
+        m_driverWork.wait();
+    }
+    closeDriver();
 }
 
 MidiSynth::~MidiSynth() {
-    finishStoppingDriver();
-    if (m_driver) {
-        delete_fluid_audio_driver(m_driver);
-    }
-    deletePlayer();
+    stopDriverNow();
+    deletePlayer(std::exchange(m_player, nullptr));
     if (m_synth) {
         delete_fluid_synth(m_synth);
     }
@@ -157,38 +178,45 @@ bool MidiSynth::load(const QByteArray& midiFile) {
     if (!isMidiFile(midiFile)) {
         return false;
     }
+    // A player joins and leaves the synthesizer's list of timers, which a running driver walks through
+    // without a lock: players come and go only while no driver runs. Between games the driver closed long
+    // ago; only a tune replaced while it plays waits here for its driver.
+    stopDriverNow();
+    deletePlayer(std::exchange(m_player, nullptr));
+    m_playing = false;
+    m_restarting = false;
     m_tune = midiFile;
-    newPlayer();
-    return true;
-}
-
-void MidiSynth::newPlayer() {
-    deletePlayer();
     m_player = new_fluid_player(m_synth);
     if (m_player &&
         fluid_player_add_mem(m_player, m_tune.constData(), static_cast<size_t>(m_tune.size())) != FLUID_OK) {
-        deletePlayer();
+        deletePlayer(std::exchange(m_player, nullptr));
     }
+    return true;
 }
 
-void MidiSynth::deletePlayer() {
-    if (m_player) {
-        fluid_player_stop(m_player);
-        delete_fluid_player(m_player);
-        m_player = nullptr;
+void MidiSynth::deletePlayer(fluid_player_t* player) {
+    if (player) {
+        fluid_player_stop(player);
+        delete_fluid_player(player);
         // Nothing of the old tune may ring on, nor its instruments carry over into the next.
         fluid_synth_system_reset(m_synth);
     }
-    m_playing = false;
 }
 
 void MidiSynth::play(bool fromStart) {
-    if (fromStart && !m_tune.isEmpty()) {
-        newPlayer();
+    if (!m_player) {
+        return;
     }
-    if (m_player && !m_playing) {
-        // Without a driver (the sound server went away) the tune keeps its time silently.
-        startDriver();
+    if (fromStart) {
+        // Back to the start in the same player, which may not be replaced while its driver runs.
+        fluid_player_stop(m_player);
+        fluid_synth_all_notes_off(m_synth, -1);
+        fluid_player_seek(m_player, 0);
+        m_playing = false;
+        m_restarting = true;
+    }
+    if (!m_playing) {
+        setDriverRunning(true);
         fluid_player_play(m_player);
         m_playing = true;
     }
@@ -200,14 +228,28 @@ void MidiSynth::pause() {
         // The player lets sounding notes ring out; a pause should be heard at once.
         fluid_synth_all_notes_off(m_synth, -1);
         m_playing = false;
-        stopDriver();
+        setDriverRunning(false);
     }
 }
 
 void MidiSynth::unload() {
-    deletePlayer();
+    fluid_player_t* player = std::exchange(m_player, nullptr);
+    if (player) {
+        fluid_player_stop(player);
+        fluid_synth_all_notes_off(m_synth, -1);
+    }
     m_tune.clear();
-    stopDriver();
+    m_playing = false;
+    m_restarting = false;
+    if (m_driverName.isEmpty()) {
+        deletePlayer(player);
+        return;
+    }
+    // The player goes once its driver has closed, still off the game's thread.
+    afterDriverWork([this, player] {
+        closeDriver();
+        deletePlayer(player);
+    });
 }
 
 bool MidiSynth::ended() const {
@@ -215,8 +257,15 @@ bool MidiSynth::ended() const {
         return false;
     }
     const int total = fluid_player_get_total_ticks(m_player);
-    return fluid_player_get_status(m_player) == FLUID_PLAYER_DONE ||
-           (total > 0 && fluid_player_get_current_tick(m_player) >= total);
+    const int tick = fluid_player_get_current_tick(m_player);
+    if (m_restarting) {
+        // Until the player has taken the way back to its start, it still reports the end it came from.
+        if (total > 0 && tick >= total) {
+            return false;
+        }
+        m_restarting = false;
+    }
+    return fluid_player_get_status(m_player) == FLUID_PLAYER_DONE || (total > 0 && tick >= total);
 }
 
 std::vector<float> MidiSynth::render(int frames) {

@@ -4,8 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <future>
 #include <memory>
-#include <thread>
 #include <vector>
 
 typedef struct _fluid_hashtable_t fluid_settings_t;
@@ -16,8 +17,9 @@ typedef struct _fluid_audio_driver_t fluid_audio_driver_t;
 namespace kelvad::platform {
 
 // One FluidSynth synthesizer with a General MIDI soundfont and at most one tune. Live, it plays through the
-// first audio driver that opens and keeps time by the clock; offline, it plays only as fast as render() is
-// asked for samples, which lets the tune be heard without a sound card.
+// first audio driver that opens, and only while a tune plays; offline, it plays only as fast as render() is
+// asked for samples, which lets the tune be heard without a sound card. Either way the tune keeps time by
+// the samples rendered.
 class MidiSynth final {
 public:
     // The General MIDI soundfonts Debian installs, the fuller first.
@@ -54,23 +56,28 @@ private:
     MidiSynth() = default;
     static std::unique_ptr<MidiSynth> create(Clock clock, const QString& soundFont,
                                              const QStringList& drivers);
-    void newPlayer();
-    void deletePlayer();
-    // Live only: the audio driver chosen at creation, opened while a tune plays.
-    bool startDriver();
-    void stopDriver();
-    void finishStoppingDriver();
+    void deletePlayer(fluid_player_t* player);
+    // Live only: the audio driver chosen at creation runs while a tune plays.
+    bool openDriver();
+    void closeDriver();
+    void setDriverRunning(bool running);
+    // Runs after the driver work already under way, off the game's thread.
+    void afterDriverWork(std::function<void()> work);
+    // Waits for the driver work under way and closes the driver.
+    void stopDriverNow();
 
     fluid_settings_t* m_settings = nullptr;
     fluid_synth_t* m_synth = nullptr;
     fluid_audio_driver_t* m_driver = nullptr;
     // Empty offline.
     QByteArray m_driverName;
-    // Closes the last driver stopped; the synthesizer outlives it.
-    std::thread m_stopping;
+    // The last driver opening or closing; the synthesizer outlives it.
+    std::future<void> m_driverWork;
     fluid_player_t* m_player = nullptr;
     QByteArray m_tune;
     bool m_playing = false;
+    // Sent back to the start, and not yet seen there.
+    mutable bool m_restarting = false;
 };
 
 }  // namespace kelvad::platform
