@@ -1,6 +1,10 @@
+#include "BonusPlateTest.h"
+#include "CivilianTest.h"
 #include "LifecycleTest.h"
+#include "MenusTest.h"
+#include "ReloadTest.h"
 #include "ShotsTest.h"
 #include "TargetsTest.h"
 #include "TestMain.h"
 
-KELVAD_TEST_MAIN(LifecycleTest, ShotsTest, TargetsTest)
+KELVAD_TEST_MAIN(LifecycleTest, ShotsTest, TargetsTest, CivilianTest, BonusPlateTest, ReloadTest, MenusTest)

@@ -1,0 +1,273 @@
+// The bonus plates: when the meter brings one up, what a click on it scores, and when they go.
+#include "BonusPlateTest.h"
+
+#include "GameTestSupport.h"
+#include "game/GameState.h"
+#include "ui/ImageBox.h"
+#include "ui/PictureBox.h"
+
+#include <QLabel>
+#include <QTest>
+
+#include <array>
+
+using kelvad::gameState;
+using kelvad::testing::GameFixture;
+
+namespace {
+
+// A press on the bare field: no man reaches this far right.
+const QPoint kBareField(250, 5);
+
+std::array<kelvad::PictureBox*, 3> plates(kelvad::Form1& form) {
+    return {form.D1, form.D2, form.D3};
+}
+
+bool anyPlateShown(kelvad::Form1& form) {
+    return form.D1->isVisible() || form.D2->isVisible() || form.D3->isVisible();
+}
+
+// The draws of the next bonus check: which plate (1..3), then its left and top in twips.
+void scriptPlate(GameFixture& game, int plate, int left, int top) {
+    game.platform.random.script({(plate - 0.5) / 3.0, leftAt(left), topAt(top)});
+}
+
+// The men's first five jumps at normal speed (yellow, blue, yellow, yellow, black by 2.5 s) keep them apart,
+// so a press on the black man hits him.
+void placeMenApart(GameFixture& game) {
+    game.platform.random.script({leftAt(100), topAt(100), leftAt(100), topAt(1000), leftAt(100), topAt(100),
+                                 leftAt(100), topAt(100), leftAt(100), topAt(2000)});
+}
+
+void advanceTo(GameFixture& game, std::int64_t moment) {
+    game.advance(moment - game.platform.scheduler.now());
+}
+
+// Plate k (1..3) on show at (left, top) twips, brought up by a shot on the bare field.
+void showPlate(GameFixture& game, int plate, int left, int top) {
+    gameState.bonusCharge = 25;
+    scriptPlate(game, plate, left, top);
+    game.press(game.form().Picture1, 1, kBareField);
+}
+
+}  // namespace
+
+void BonusPlateTest::aFullMeterWaitsForTheNextFiredShot() {
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    placeMenApart(game);
+    game.clickStart();
+    game.advance(2500);
+    QVERIFY(form.I1->isVisible());
+    gameState.bonusCharge = 24;
+    game.press(form.I1, 1);
+    QCOMPARE(gameState.score, 10);
+    // The black man's hit fills the meter after his shot's check: no plate yet.
+    QCOMPARE(gameState.bonusCharge, 25);
+    QVERIFY(!anyPlateShown(form));
+    QVERIFY(!form.T15->enabled());
+    // The next fired shot brings it up, though it misses.
+    scriptPlate(game, 2, 1200, 600);
+    game.press(form.Picture1, 1, kBareField);
+    QCOMPARE(form.hitCount, 1);
+    QCOMPARE(gameState.bonusCharge, 0);
+    QVERIFY(form.D2->isVisible());
+    QVERIFY(form.T15->enabled());
+}
+
+void BonusPlateTest::aShotAtAFullMeterBringsUpOnePlate_data() {
+    QTest::addColumn<int>("charge");
+    QTest::addColumn<int>("plate");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("top");
+    QTest::newRow("24: no plate") << 24 << 0 << 0 << 0;
+    QTest::newRow("25: the 50 plate") << 25 << 1 << 0 << 0;
+    QTest::newRow("29: the 100 plate, the meter restarts at 0") << 29 << 2 << 1500 << 2879;
+    QTest::newRow("33: the 150 plate") << 33 << 3 << 3000 << 1200;
+}
+
+void BonusPlateTest::aShotAtAFullMeterBringsUpOnePlate() {
+    QFETCH(int, charge);
+    QFETCH(int, plate);
+    QFETCH(int, left);
+    QFETCH(int, top);
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    chooseGun(form, 3);
+    game.clickStart();
+    gameState.bonusCharge = charge;
+    const int reseeds = game.platform.random.reseeds;
+    if (plate > 0) {
+        scriptPlate(game, plate, left, top);
+    }
+    game.press(form.Picture1, 1, kBareField);
+    QCOMPARE(form.shotCount, 1);
+    QCOMPARE(gameState.ammoLeft, 99);
+    QCOMPARE(gameState.bonusCharge, plate > 0 ? 0 : charge);
+    QCOMPARE(form.T15->enabled(), plate > 0);
+    QCOMPARE(game.platform.random.reseeds, reseeds + (plate > 0 ? 1 : 0));
+    const std::array<float, 3> lefts{form.plateX1, form.plateX2, form.plateX3};
+    const std::array<float, 3> tops{form.plateY1, form.plateY2, form.plateY3};
+    for (int k = 1; k <= 3; ++k) {
+        kelvad::PictureBox* each = plates(form)[k - 1];
+        QCOMPARE(each->isVisible(), k == plate);
+        QCOMPARE(each->isEnabled(), k == plate);
+        if (k == plate) {
+            QCOMPARE(lefts[k - 1], static_cast<float>(left));
+            QCOMPARE(tops[k - 1], static_cast<float>(top));
+            QCOMPARE(each->pos(), QPoint(qRound(left / 15.0), qRound(top / 15.0)));
+        }
+    }
+}
+
+void BonusPlateTest::aRefusedPressBringsUpNoPlate() {
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    placeMenApart(game);
+    game.clickStart();
+    for (int shot = 0; shot < 8; ++shot) {
+        game.press(form.Picture1, 1, kBareField);
+    }
+    gameState.bonusCharge = 25;
+    game.press(form.Picture1, 1, kBareField);
+    game.advance(2500);
+    game.press(form.I1, 1);
+    QCOMPARE(form.ME1->text(), QStringLiteral("弾がありません！"));
+    QCOMPARE(gameState.bonusCharge, 25);
+    QVERIFY(!anyPlateShown(form));
+    QVERIFY(!form.T15->enabled());
+    // Reloaded, the next shot brings it up.
+    game.press(form.Picture1, 2, kBareField);
+    game.advance(700);
+    scriptPlate(game, 1, 600, 600);
+    game.press(form.Picture1, 1, kBareField);
+    QVERIFY(form.D1->isVisible());
+    QCOMPARE(gameState.bonusCharge, 0);
+}
+
+void BonusPlateTest::clickingAPlateOrItsLabelScoresItsPoints_data() {
+    QTest::addColumn<int>("plate");
+    QTest::addColumn<bool>("onLabel");
+    QTest::addColumn<bool>("emptyGun");
+    QTest::addColumn<int>("points");
+    QTest::newRow("50 plate") << 1 << false << false << 50;
+    QTest::newRow("label 50") << 1 << true << false << 50;
+    QTest::newRow("100 plate") << 2 << false << false << 100;
+    QTest::newRow("label 100") << 2 << true << false << 100;
+    QTest::newRow("150 plate") << 3 << false << false << 150;
+    QTest::newRow("label 150") << 3 << true << false << 150;
+    QTest::newRow("label 150 with an empty gun") << 3 << true << true << 150;
+}
+
+void BonusPlateTest::clickingAPlateOrItsLabelScoresItsPoints() {
+    QFETCH(int, plate);
+    QFETCH(bool, onLabel);
+    QFETCH(bool, emptyGun);
+    QFETCH(int, points);
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    game.clickStart();
+    showPlate(game, plate, 1500, 1500);
+    if (emptyGun) {
+        for (int shot = 0; shot < 7; ++shot) {
+            game.press(form.Picture1, 1, kBareField);
+        }
+    }
+    const int ammo = gameState.ammoLeft;
+    const int shots = form.shotCount;
+    game.platform.soundDevice.calls.clear();
+    kelvad::PictureBox* shown = plates(form)[plate - 1];
+    QLabel* label = std::array<QLabel*, 3>{form.Label4, form.Label7, form.Label13}[plate - 1];
+    QCOMPARE(label->text(), QString::number(points));
+    if (onLabel) {
+        game.click(label);
+    } else {
+        // The plate's edge, beside its label.
+        game.click(shown, QPoint(2, 2));
+    }
+    QCOMPARE(gameState.score, points);
+    QCOMPARE(form.TOKUTEN->text(), QString::number(points));
+    QVERIFY(!shown->isVisible());
+    QVERIFY(!shown->isEnabled());
+    QCOMPARE(game.platform.soundDevice.calls,
+             QStringList({QStringLiteral("playWave ") + form.programFile(QStringLiteral("\\TO.Wav"))}));
+    // Collecting is no shot and costs no bullet.
+    QCOMPARE(gameState.ammoLeft, ammo);
+    QCOMPARE(form.shotCount, shots);
+    QCOMPARE(game.platform.beeper.beeps, 0);
+}
+
+void BonusPlateTest::aPlateStickingOutOfTheFieldShowsAndTakesClicksOnlyInside() {
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    chooseGun(form, 3);
+    game.clickStart();
+    const QPoint hidden = form.Picture1->mapTo(&form, QPoint(form.Picture1->width() + 3, 210));
+    const QImage before = form.grab().toImage();
+    showPlate(game, 3, 3239, 3000);
+    // Left 3239 twips is pixel 216 of the field's 257: the plate's last 19 pixels lie outside it.
+    QCOMPARE(form.D3->geometry(), QRect(216, 200, 60, 20));
+    const QImage after = form.grab().toImage();
+    int changedInside = 0;
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 41; ++x) {
+            const QPoint at = form.D3->mapTo(&form, QPoint(x, y));
+            changedInside += after.pixel(at) != before.pixel(at) ? 1 : 0;
+        }
+    }
+    QVERIFY2(changedInside > 41 * 20 / 2, qPrintable(QString::number(changedInside)));
+    QCOMPARE(after.pixel(hidden), before.pixel(hidden));
+    // A click on the part outside the field reaches whatever lies there, not the plate.
+    game.click(form.D3, QPoint(50, 10));
+    QCOMPARE(gameState.score, 0);
+    QVERIFY(form.D3->isVisible());
+    game.click(form.D3, QPoint(10, 10));
+    QCOMPARE(gameState.score, 150);
+    QVERIFY(!form.D3->isVisible());
+}
+
+void BonusPlateTest::everyPlateGoesThreeSecondsAfterTheLastShowedUp() {
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    chooseGun(form, 3);
+    game.clickStart();
+    // The shot mark lets time pass, so times count from the press.
+    std::int64_t shownAt = game.platform.scheduler.now();
+    showPlate(game, 1, 2000, 300);
+    advanceTo(game, shownAt + 2999);
+    QVERIFY(form.D1->isVisible());
+    advanceTo(game, shownAt + 3000);
+    QVERIFY(!form.D1->isVisible());
+    QVERIFY(!form.D1->isEnabled());
+    QVERIFY(!form.T15->enabled());
+
+    showPlate(game, 1, 2000, 300);
+    game.advance(1000);
+    shownAt = game.platform.scheduler.now();
+    showPlate(game, 2, 2000, 1200);
+    QVERIFY(form.D1->isVisible() && form.D2->isVisible());
+    // One timer for every plate: its tick takes them all together, three seconds after the second at the
+    // latest.
+    while (game.platform.scheduler.now() < shownAt + 3000) {
+        QCOMPARE(form.D1->isVisible(), form.D2->isVisible());
+        game.advance(50);
+    }
+    QVERIFY(!anyPlateShown(form));
+    QVERIFY(!form.D1->isEnabled() && !form.D2->isEnabled() && !form.D3->isEnabled());
+    QVERIFY(!form.T15->enabled());
+}
+
+void BonusPlateTest::aMoveOverAPlateLeavesThePointerWhereItWas() {
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    chooseGun(form, 3);
+    game.clickStart();
+    showPlate(game, 2, 1500, 1500);
+    game.move(form.Picture1, QPoint(90, 90));
+    QCOMPARE(form.pointerX, 1350.0f);
+    QCOMPARE(form.pointerY, 1350.0f);
+    game.move(form.D2, QPoint(3, 3));
+    game.move(form.Label7, QPoint(3, 3));
+    QCOMPARE(form.pointerX, 1350.0f);
+    QCOMPARE(form.pointerY, 1350.0f);
+}

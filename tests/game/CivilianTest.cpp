@@ -1,0 +1,187 @@
+// The civilian: when he turns up, and what shooting or rescuing him does to the time.
+#include "CivilianTest.h"
+
+#include "GameTestSupport.h"
+#include "game/Civilian.h"
+#include "game/GameState.h"
+#include "ui/Form4.h"
+#include "ui/ImageBox.h"
+#include "ui/PictureBox.h"
+#include "ui/Slider.h"
+#include "weapons/clsProgressBar.h"
+
+#include <QLabel>
+#include <QTest>
+
+using kelvad::gameState;
+using kelvad::platform::MessageAnswer;
+using kelvad::testing::GameFixture;
+
+namespace {
+
+const QString kScream = QStringLiteral("一般人　うぁぁぁぁぁぁ!!");
+const QString kThanks = QStringLiteral("一般人 ＴＨＡＮＫ　ＹＯＵ!!");
+const QString kNoBullets = QStringLiteral("弾がありません！");
+
+QString wave(kelvad::Form1& form, const char* name) {
+    return QStringLiteral("playWave ") + form.programFile(QString::fromLatin1(name));
+}
+
+// The civilian's own timer ticks now, as it does ten seconds into a game: he turns up at (left, top) twips.
+void bringCivilian(GameFixture& game, int left, int top) {
+    game.platform.random.script({leftAt(left), topAt(top)});
+    kelvad::ShowCivilian(game.form());
+}
+
+}  // namespace
+
+void CivilianTest::theCivilianTurnsUpEveryTenSecondsForOneAndAHalf() {
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    // At speed 3 no man jumps at 10 s, so the two draws then are the civilian's.
+    form.form4().Slider1->setValue(3);
+    game.clickStart();
+    game.advance(9999);
+    QVERIFY(!form.HE1->isVisible());
+    game.platform.random.script({leftAt(1500), topAt(750)});
+    const int reseeds = game.platform.random.reseeds;
+    game.advance(1);
+    QVERIFY(form.HE1->isVisible());
+    QVERIFY(form.HE1->isEnabled());
+    QCOMPARE(game.platform.random.reseeds, reseeds + 1);
+    QCOMPARE(gameState.civilianX, 1500.0f);
+    QCOMPARE(gameState.civilianY, 750.0f);
+    QCOMPARE(form.HE1->pos(), QPoint(100, 50));
+    // A move over him is tracked in the field's twips: 105 and 195 twips into him.
+    game.move(form.HE1, QPoint(7, 13));
+    QCOMPARE(form.pointerX, 1605.0f);
+    QCOMPARE(form.pointerY, 945.0f);
+    game.advance(1499);
+    QVERIFY(form.HE1->isVisible());
+    game.advance(1);
+    QVERIFY(!form.HE1->isVisible());
+    QVERIFY(!form.HE1->isEnabled());
+    QVERIFY(!form.T11->enabled());
+    // And again every ten seconds.
+    game.advance(8499);
+    QVERIFY(!form.HE1->isVisible());
+    game.advance(1);
+    QVERIFY(form.HE1->isVisible());
+    // Nothing of him touches the time while he only comes and goes.
+    QCOMPARE(gameState.timeLeft, 20);
+}
+
+void CivilianTest::aPressOnTheCivilian_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("emptyGun");
+    QTest::addColumn<QString>("sound");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("timeChange");
+    QTest::addColumn<bool>("gone");
+    QTest::newRow("left press: shot") << 1 << false << "\\UA.Wav" << kScream << -5 << true;
+    QTest::newRow("middle press: shot") << 4 << false << "\\UA.Wav" << kScream << -5 << true;
+    QTest::newRow("right press: rescued") << 2 << false << "\\ALI.Wav" << kThanks << 5 << true;
+    QTest::newRow("right press, empty gun: rescued all the same")
+        << 2 << true << "\\ALI.Wav" << kThanks << 5 << true;
+    QTest::newRow("left press, empty gun: refused, he stays") << 1 << true << "" << kNoBullets << 0 << false;
+}
+
+void CivilianTest::aPressOnTheCivilian() {
+    QFETCH(int, button);
+    QFETCH(bool, emptyGun);
+    QFETCH(QString, sound);
+    QFETCH(QString, message);
+    QFETCH(int, timeChange);
+    QFETCH(bool, gone);
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    game.clickStart();
+    // 50 ticks left, so the bar can show the time won or lost.
+    game.advance(5000);
+    if (emptyGun) {
+        for (int shot = 0; shot < 8; ++shot) {
+            game.press(form.Picture1, 1, QPoint(250, 225));
+        }
+    } else {
+        game.press(form.Picture1, 1, QPoint(250, 225));
+    }
+    const int ammo = gameState.ammoLeft;
+    const int shots = form.shotCount;
+    const QString hitRate = form.GEKIHA->text();
+    const int beeps = game.platform.beeper.beeps;
+    bringCivilian(game, 1500, 1500);
+    game.platform.soundDevice.calls.clear();
+    game.press(form.HE1, button);
+
+    QCOMPARE(form.ME1->text(), message);
+    QCOMPARE(gameState.timeLeft, 50 + timeChange);
+    QCOMPARE(form.timeGauge->Value(), gameState.timeLeft);
+    QCOMPARE(form.HE1->isVisible(), !gone);
+    QCOMPARE(form.HE1->isEnabled(), !gone);
+    QCOMPARE(form.T11->enabled(), !gone);
+    // No bullet, no shot, no hit rate, no gun sound: only the civilian's own sound, if any.
+    QCOMPARE(gameState.ammoLeft, ammo);
+    QCOMPARE(form.shotCount, shots);
+    QCOMPARE(form.GEKIHA->text(), hitRate);
+    if (sound.isEmpty()) {
+        QVERIFY(game.platform.soundDevice.calls.isEmpty());
+        QCOMPARE(game.platform.beeper.beeps, beeps + 1);
+    } else {
+        QCOMPARE(game.platform.soundDevice.calls, QStringList({wave(form, qPrintable(sound))}));
+        QCOMPARE(gameState.civilianSoundFile, sound);
+        QCOMPARE(game.platform.beeper.beeps, beeps);
+    }
+    game.advance(1499);
+    QCOMPARE(form.ME1->text(), message);
+    // A civilian left standing goes at his own time.
+    QCOMPARE(form.HE1->isVisible(), !gone);
+    game.advance(1);
+    QVERIFY(form.ME1->text().isEmpty());
+    QVERIFY(!form.HE1->isVisible());
+}
+
+void CivilianTest::aRescueAtAFullBarLengthensTheGame() {
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    int barAtMessage = -1;
+    game.platform.messageBoxes.answer(MessageAnswer::Ok, [&] { barAtMessage = form.timeGauge->Value(); });
+    game.clickStart();
+    bringCivilian(game, 300, 300);
+    game.press(form.HE1, 2);
+    QCOMPARE(gameState.timeLeft, 65);
+    QCOMPARE(form.timeGauge->Value(), 60);
+    QCOMPARE(form.timeGauge->Max(), 60);
+    // 65 ticks to play, ended by the 66th: 2.5 s more than a game without him.
+    game.advance(65 * 500);
+    QCOMPARE(gameState.timeLeft, 0);
+    QVERIFY(game.platform.messageBoxes.shown.empty());
+    game.advance(500);
+    QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
+    QCOMPARE(barAtMessage, 0);
+}
+
+void CivilianTest::shootingCiviliansEndsTheGameEarly() {
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    game.clickStart();
+    game.advance(10000);
+    QVERIFY(form.HE1->isVisible());
+    game.press(form.HE1, 1);
+    QCOMPARE(gameState.timeLeft, 35);
+    game.advance(10000);
+    QVERIFY(form.HE1->isVisible());
+    game.press(form.HE1, 1);
+    QCOMPARE(gameState.timeLeft, 10);
+    QCOMPARE(form.timeGauge->Value(), 10);
+    // Ten ticks left: the clock runs out at 25 s and the tick after ends the game.
+    game.advance(4999);
+    QCOMPARE(gameState.timeLeft, 1);
+    game.advance(1);
+    QCOMPARE(gameState.timeLeft, 0);
+    QVERIFY(game.platform.messageBoxes.shown.empty());
+    game.advance(500);
+    QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
+    QVERIFY(!form.T4->enabled());
+    QVERIFY(!form.T10->enabled());
+    QVERIFY(form.TAITOLU[0]->isVisible());
+}

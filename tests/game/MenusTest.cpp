@@ -1,0 +1,210 @@
+// The menus through the keyboard, the help, the version message and the exit.
+#include "MenusTest.h"
+
+#include "GameFixture.h"
+#include "game/GameState.h"
+#include "platform/QtHelpViewer.h"
+#include "ui/Form3.h"
+#include "ui/Form4.h"
+#include "ui/PictureBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+using kelvad::gameState;
+using kelvad::testing::GameFixture;
+
+namespace {
+
+enum class Effect { Start, TimeOut, HighScores, Speed, Nothing };
+
+// The main window takes the keyboard, as it does when the player works it.
+bool activate(kelvad::Form1& form) {
+    form.activateWindow();
+    return QTest::qWaitForWindowActive(&form);
+}
+
+void startAndPlayOneSecond(GameFixture& game) {
+    game.clickStart();
+    game.advance(1000);
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Effect)
+
+void MenusTest::shortcutsFollowTheStateOfTheGame_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("playing");
+    QTest::addColumn<Effect>("effect");
+    QTest::newRow("Ctrl+S, ready: a game starts") << int(Qt::Key_S) << false << Effect::Start;
+    QTest::newRow("Ctrl+S, playing: nothing") << int(Qt::Key_S) << true << Effect::Nothing;
+    QTest::newRow("Ctrl+T, ready: nothing") << int(Qt::Key_T) << false << Effect::Nothing;
+    QTest::newRow("Ctrl+T, playing: time out") << int(Qt::Key_T) << true << Effect::TimeOut;
+    QTest::newRow("Ctrl+H, ready: the high scores") << int(Qt::Key_H) << false << Effect::HighScores;
+    QTest::newRow("Ctrl+H, playing: nothing") << int(Qt::Key_H) << true << Effect::Nothing;
+    QTest::newRow("Ctrl+G, ready: the game speed") << int(Qt::Key_G) << false << Effect::Speed;
+    QTest::newRow("Ctrl+G, playing: nothing") << int(Qt::Key_G) << true << Effect::Nothing;
+}
+
+void MenusTest::shortcutsFollowTheStateOfTheGame() {
+    QFETCH(int, key);
+    QFETCH(bool, playing);
+    QFETCH(Effect, effect);
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    QVERIFY(activate(form));
+    if (playing) {
+        startAndPlayOneSecond(game);
+    }
+    const int timeLeft = gameState.timeLeft;
+    QTest::keyClick(&form, static_cast<Qt::Key>(key), Qt::ControlModifier);
+    const auto& boxes = game.platform.messageBoxes.shown;
+
+    switch (effect) {
+        case Effect::Start:
+            QVERIFY(form.T4->enabled());
+            QVERIFY(!form.Command1->isEnabled());
+            QCOMPARE(gameState.timeLeft, 60);
+            break;
+        case Effect::TimeOut:
+            QCOMPARE(boxes.size(), std::size_t{1});
+            QCOMPARE(boxes.back().text,
+                     QStringLiteral("タイム中です。再会するには、ボタンをクリックしてください。"));
+            break;
+        case Effect::HighScores:
+            QVERIFY(form.form3().isVisible());
+            QVERIFY(!form.isEnabled());
+            break;
+        case Effect::Speed:
+            QVERIFY(form.form4().isVisible());
+            QVERIFY(!form.isEnabled());
+            break;
+        case Effect::Nothing:
+            QVERIFY(boxes.empty());
+            QVERIFY(!form.form3().isVisible());
+            QVERIFY(!form.form4().isVisible());
+            QVERIFY(form.isEnabled());
+            QCOMPARE(form.T4->enabled(), playing);
+            QCOMPARE(gameState.timeLeft, timeLeft);
+            break;
+    }
+    if (playing) {
+        // The game goes on where it was.
+        game.advance(500);
+        QCOMPARE(gameState.timeLeft, timeLeft - 1);
+    }
+}
+
+void MenusTest::theVersionMessage() {
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    form.B18->trigger();
+    QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
+    const auto& box = game.platform.messageBoxes.shown.front();
+    QCOMPARE(box.title, QStringLiteral("バージョン情報"));
+    // One full-width space between the name and the version.
+    QCOMPARE(box.text, QStringLiteral("ケルバド解消ゲーム\u3000Ver1.51"));
+    QCOMPARE(box.buttons, kelvad::platform::MessageButtons::Ok);
+    QCOMPARE(box.icon, kelvad::platform::MessageIcon::None);
+}
+
+void MenusTest::helpOpensTheContentsOfTheHelpFile_data() {
+    QTest::addColumn<bool>("byKey");
+    QTest::addColumn<bool>("playing");
+    QTest::newRow("menu, ready") << false << false;
+    QTest::newRow("F1, ready") << true << false;
+    QTest::newRow("menu, playing") << false << true;
+    QTest::newRow("F1, playing") << true << true;
+}
+
+void MenusTest::helpOpensTheContentsOfTheHelpFile() {
+    QFETCH(bool, byKey);
+    QFETCH(bool, playing);
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    QVERIFY(activate(form));
+    if (playing) {
+        startAndPlayOneSecond(game);
+    }
+    if (byKey) {
+        QTest::keyClick(&form, Qt::Key_F1);
+    } else {
+        form.B17->trigger();
+    }
+    QCOMPARE(game.platform.helpViewer.opened,
+             QStringList({form.programFile(QStringLiteral("\\Kelvad.Hlp"))}));
+    QVERIFY(game.platform.messageBoxes.shown.empty());
+    QCOMPARE(form.T4->enabled(), playing);
+}
+
+void MenusTest::aHelpViewerErrorIsShownAndTheGameGoesOn() {
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    startAndPlayOneSecond(game);
+    const QString error = QStringLiteral("ヘルプファイルを開けません");
+    game.platform.helpViewer.error = error;
+    form.B17->trigger();
+    QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
+    QCOMPARE(game.platform.messageBoxes.shown.front().text, error);
+    QCOMPARE(game.platform.messageBoxes.shown.front().buttons, kelvad::platform::MessageButtons::Ok);
+    QVERIFY(form.isEnabled());
+    game.advance(500);
+    QCOMPARE(gameState.timeLeft, 57);
+    // Asking again asks the viewer again.
+    form.B17->trigger();
+    QCOMPARE(game.platform.helpViewer.opened.size(), 2);
+}
+
+void MenusTest::theHelpWindowShowsTheHelpFileOrSaysWhyNot() {
+    kelvad::platform::QtHelpViewer viewer;
+    const QTemporaryDir empty;
+    const QString missing = QDir(empty.path()).filePath(QStringLiteral("Kelvad.Hlp"));
+    const std::optional<QString> error = viewer.showContents(missing);
+    QVERIFY(error.has_value());
+    QVERIFY2(error->contains(missing), qPrintable(*error));
+
+    const QString helpFile =
+        QDir(kelvad::testing::builtProgramDirectory()).filePath(QStringLiteral("Kelvad.Hlp"));
+    QVERIFY2(!viewer.showContents(helpFile).has_value(), qPrintable(helpFile));
+    QTextBrowser* browser = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) {
+            browser = browser ? browser : window->findChild<QTextBrowser*>();
+        }
+    }
+    QVERIFY(browser != nullptr);
+    QVERIFY(browser->toPlainText().contains(QStringLiteral("ケルバド解消ゲーム")));
+    // A second request shows the same window again.
+    QWidget* window = browser->window();
+    QVERIFY(!viewer.showContents(helpFile).has_value());
+    QCOMPARE(browser->window(), window);
+    window->close();
+}
+
+void MenusTest::exitEndsTheProgram() {
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    startAndPlayOneSecond(game);
+    QSignalSpy aboutToQuit(qApp, &QCoreApplication::aboutToQuit);
+    QTimer::singleShot(0, form.B5, &QAction::trigger);
+    // Should the item not end the event loop, this does, with a code the test tells apart.
+    QTimer stuck;
+    stuck.setSingleShot(true);
+    QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(3); });
+    stuck.start(5000);
+    const int code = QApplication::exec();
+    stuck.stop();
+    QCOMPARE(code, 0);
+    QCOMPARE(aboutToQuit.count(), 1);
+    // No question was asked and nothing was saved.
+    QVERIFY(game.platform.messageBoxes.shown.empty());
+    QVERIFY(!form.isVisible());
+}

@@ -1,0 +1,230 @@
+// Reloading with the right button: the wait, the refill and the messages.
+#include "ReloadTest.h"
+
+#include "GameTestSupport.h"
+#include "game/GameState.h"
+#include "ui/ImageBox.h"
+#include "ui/PictureBox.h"
+#include "weapons/Guns.h"
+#include "weapons/clsProgressBar.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QTest>
+
+using kelvad::gameState;
+using kelvad::testing::GameFixture;
+
+namespace {
+
+const QString kReloading = QStringLiteral("補給中…");
+const QString kReloaded = QStringLiteral("補給中完了!!");
+// No man reaches this far right on the field.
+const QPoint kBareField(250, 5);
+
+void shoot(GameFixture& game, int shots) {
+    for (int shot = 0; shot < shots; ++shot) {
+        game.press(game.form().Picture1, 1, kBareField);
+    }
+}
+
+// The bullet images shown in the first gun's display, whether or not that display is on screen.
+int shownBullets(kelvad::Form1& form) {
+    int shown = 0;
+    for (kelvad::ImageBox* bullet : form.TA) {
+        shown += bullet->isHidden() ? 0 : 1;
+    }
+    return shown;
+}
+
+// The colour at the right end of a gauge's bar: the bar's colour only when the gauge is full.
+QRgb barEnd(kelvad::PictureBox* gauge) {
+    const QImage bar = gauge->lastingImage();
+    return bar.pixel(bar.width() - 2, bar.height() / 2);
+}
+
+}  // namespace
+
+void ReloadTest::theRightButtonReloadsTheGun_data() {
+    QTest::addColumn<int>("gun");
+    QTest::addColumn<int>("shots");
+    QTest::addColumn<int>("delay");
+    QTest::addColumn<int>("full");
+    QTest::newRow("first gun, empty") << 1 << 8 << 700 << 8;
+    QTest::newRow("first gun, 5 left") << 1 << 3 << 700 << 8;
+    QTest::newRow("second gun, 3 left") << 2 << 12 << 1500 << 15;
+    QTest::newRow("second gun, full") << 2 << 0 << 1500 << 15;
+}
+
+void ReloadTest::theRightButtonReloadsTheGun() {
+    QFETCH(int, gun);
+    QFETCH(int, shots);
+    QFETCH(int, delay);
+    QFETCH(int, full);
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    chooseGun(form, gun);
+    game.clickStart();
+    shoot(game, shots);
+    const int left = full - shots;
+    game.press(form.Picture1, 2, kBareField);
+    QCOMPARE(form.ME1->text(), kReloading);
+    QCOMPARE(form.T5->interval(), delay);
+    QCOMPARE(form.shotCount, shots);
+    game.advance(delay - 1);
+    QCOMPARE(gameState.ammoLeft, left);
+    QCOMPARE(form.ME1->text(), kReloading);
+    game.advance(1);
+    QCOMPARE(gameState.ammoLeft, full);
+    QCOMPARE(form.ME1->text(), kReloaded);
+    QCOMPARE(form.T5->interval(), 0);
+    if (gun == 1) {
+        QCOMPARE(shownBullets(form), 8);
+    } else {
+        QCOMPARE(form.Label11->text(), QStringLiteral("15"));
+        QCOMPARE(form.ammoGauge2->Value(), 15);
+        QCOMPARE(form.ammoGauge2->Max(), 15);
+        QCOMPARE(barEnd(form.Picture4), qRgb(255, 128, 0));
+    }
+    game.advance(1499);
+    QCOMPARE(form.ME1->text(), kReloaded);
+    game.advance(1);
+    QVERIFY(form.ME1->text().isEmpty());
+    QVERIFY(!form.T6->enabled());
+}
+
+void ReloadTest::theThirdGunCannotBeReloaded() {
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    chooseGun(form, 3);
+    game.clickStart();
+    shoot(game, 2);
+    const QImage gauge = form.Picture5->lastingImage();
+    game.press(form.Picture1, 2, kBareField);
+    QCOMPARE(form.ME1->text(), QStringLiteral("この銃は補給ができません!!"));
+    QCOMPARE(form.T5->interval(), 0);
+    game.advance(1499);
+    QCOMPARE(form.ME1->text(), QStringLiteral("この銃は補給ができません!!"));
+    game.advance(1);
+    QVERIFY(form.ME1->text().isEmpty());
+    game.advance(5000);
+    QCOMPARE(gameState.ammoLeft, 98);
+    QCOMPARE(form.Label12->text(), QStringLiteral("98"));
+    QCOMPARE(form.Picture5->lastingImage(), gauge);
+}
+
+void ReloadTest::aGunChangedWhileAReloadIsPendingGetsThirtyBullets() {
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    // A game with the third gun first, so its gauge has its yellow bar.
+    chooseGun(form, 3);
+    game.clickStart();
+    shoot(game, 50);
+    game.platform.messageBoxes.answer(kelvad::platform::MessageAnswer::Yes);
+    form.B21->trigger();
+    chooseGun(form, 1);
+    game.clickStart();
+    shoot(game, 5);
+    game.press(form.Picture1, 2, kBareField);
+    kelvad::SelectGun(form, 3);
+    QVERIFY(form.F3->isVisible());
+    game.advance(700);
+    QCOMPARE(gameState.ammoLeft, 30);
+    QCOMPARE(form.Label12->text(), QStringLiteral("30"));
+    // The bar is drawn full, though the magazine holds 30 of its 100.
+    QCOMPARE(form.ammoGauge3->Value(), 100);
+    QCOMPARE(barEnd(form.Picture5), qRgb(255, 255, 0));
+    QCOMPARE(form.ME1->text(), kReloaded);
+    // The first gun's display was left as it was.
+    QCOMPARE(shownBullets(form), 3);
+}
+
+void ReloadTest::shotsDuringAPendingReloadCountDown() {
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    chooseGun(form, 2);
+    game.clickStart();
+    shoot(game, 12);
+    game.press(form.Picture1, 2, kBareField);
+    QCOMPARE(form.Label11->text(), QStringLiteral("3"));
+    game.advance(500);
+    shoot(game, 1);
+    QCOMPARE(form.Label11->text(), QStringLiteral("2"));
+    QCOMPARE(form.ammoGauge2->Value(), 2);
+    game.advance(500);
+    shoot(game, 1);
+    QCOMPARE(form.Label11->text(), QStringLiteral("1"));
+    QCOMPARE(form.ME1->text(), kReloading);
+    // The shot marks let 120 ms pass; the reload is due 1500 ms after the request.
+    game.advance(379);
+    QCOMPARE(gameState.ammoLeft, 1);
+    game.advance(1);
+    QCOMPARE(gameState.ammoLeft, 15);
+    QCOMPARE(form.Label11->text(), QStringLiteral("15"));
+    QCOMPARE(form.ammoGauge2->Value(), 15);
+    QCOMPARE(barEnd(form.Picture4), qRgb(255, 128, 0));
+}
+
+void ReloadTest::anEmptyGunDuringAPendingReloadIsRefusedAndTheReloadGoesOn() {
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    game.clickStart();
+    shoot(game, 8);
+    game.press(form.Picture1, 2, kBareField);
+    game.advance(300);
+    shoot(game, 1);
+    QCOMPARE(game.platform.beeper.beeps, 1);
+    QCOMPARE(form.ME1->text(), QStringLiteral("弾がありません！"));
+    QCOMPARE(form.shotCount, 8);
+    game.advance(399);
+    QCOMPARE(gameState.ammoLeft, 0);
+    game.advance(1);
+    QCOMPARE(gameState.ammoLeft, 8);
+    QCOMPARE(shownBullets(form), 8);
+    QCOMPARE(form.ME1->text(), kReloaded);
+}
+
+void ReloadTest::repeatedRequestsCompleteOnce() {
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    game.clickStart();
+    shoot(game, 3);
+    game.press(form.Picture1, 2, kBareField);
+    game.advance(500);
+    game.press(form.Picture1, 2, kBareField);
+    game.press(form.Picture1, 2, kBareField);
+    QCOMPARE(form.ME1->text(), kReloading);
+    // However the repeated requests treat the wait, one refill comes by 700 ms after the last of them.
+    game.advance(700);
+    QCOMPARE(gameState.ammoLeft, 8);
+    QCOMPARE(form.T5->interval(), 0);
+    shoot(game, 1);
+    game.advance(5000);
+    QCOMPARE(gameState.ammoLeft, 7);
+    QCOMPARE(shownBullets(form), 7);
+}
+
+void ReloadTest::aRightPressOnAManNeitherHitsNorMovesHim() {
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    chooseGun(form, 2);
+    // Yellow, blue, yellow: the blue man clear of the yellow one.
+    game.platform.random.script(
+        {leftAt(100), topAt(100), leftAt(1500), topAt(1500), leftAt(100), topAt(100)});
+    game.clickStart();
+    game.advance(1500);
+    QVERIFY(form.I2->isVisible());
+    shoot(game, 4);
+    const QPoint place = form.I2->pos();
+    game.press(form.I2, 2);
+    QCOMPARE(form.pressedMan, 1);
+    QCOMPARE(form.ME1->text(), kReloading);
+    QCOMPARE(form.T5->interval(), 1500);
+    QVERIFY(form.I2->isVisible());
+    QCOMPARE(form.I2->pos(), place);
+    QCOMPARE(gameState.score, 0);
+    QCOMPARE(form.hitCount, 0);
+    QCOMPARE(form.shotCount, 4);
+    QCOMPARE(gameState.ammoLeft, 11);
+    QCOMPARE(form.Label11->text(), QStringLiteral("11"));
+}

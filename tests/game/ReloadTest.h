@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QObject>
+
+class ReloadTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theRightButtonReloadsTheGun_data();
+    void theRightButtonReloadsTheGun();
+    void theThirdGunCannotBeReloaded();
+    void aGunChangedWhileAReloadIsPendingGetsThirtyBullets();
+    void shotsDuringAPendingReloadCountDown();
+    void anEmptyGunDuringAPendingReloadIsRefusedAndTheReloadGoesOn();
+    void repeatedRequestsCompleteOnce();
+    void aRightPressOnAManNeitherHitsNorMovesHim();
+};
