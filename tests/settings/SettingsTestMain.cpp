@@ -1,0 +1,4 @@
+#include "SpeedDialogTest.h"
+#include "TestMain.h"
+
+KELVAD_TEST_MAIN(SpeedDialogTest)

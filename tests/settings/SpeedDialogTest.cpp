@@ -1,0 +1,204 @@
+// The game-speed dialog: following the slider, its ways out, and what the next games start with.
+#include "SpeedDialogTest.h"
+
+#include "GameFixture.h"
+#include "game/GameState.h"
+#include "ui/Form4.h"
+#include "ui/Slider.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTest>
+#include <QWindow>
+
+using kelvad::gameState;
+using kelvad::testing::GameFixture;
+
+namespace {
+
+enum class WayOut { Ok, Cancel, Escape, Frame };
+
+// What a game starts with: its score and the intervals of the black, blue and yellow man.
+struct GameStart {
+    int score;
+    int black;
+    int blue;
+    int yellow;
+};
+
+GameStart startGame(GameFixture& game) {
+    kelvad::Form1& form = game.form();
+    game.clickStart();
+    const GameStart start{gameState.score, form.T7->interval(), form.T8->interval(), form.T9->interval()};
+    game.platform.messageBoxes.answer(kelvad::platform::MessageAnswer::Yes);
+    form.B21->trigger();
+    return start;
+}
+
+// The x of a slider position's handle centre, in the slider's pixels.
+int handleAt(kelvad::Slider* slider, int position) {
+    return QStyle::sliderPositionFromValue(slider->minimum(), slider->maximum(), position,
+                                           slider->width() - 20) +
+           10;
+}
+
+// The mouse over the slider, through its window as the player's mouse comes.
+QWindow* windowOf(kelvad::Slider* slider) {
+    return slider->window()->windowHandle();
+}
+QPoint inWindow(kelvad::Slider* slider, QPoint at) {
+    return slider->mapTo(slider->window(), at);
+}
+void pressOn(kelvad::Slider* slider, QPoint at) {
+    QTest::mousePress(windowOf(slider), Qt::LeftButton, Qt::NoModifier, inWindow(slider, at));
+}
+void moveOver(kelvad::Slider* slider, QPoint at) {
+    QTest::mouseMove(windowOf(slider), inWindow(slider, at));
+}
+void releaseOn(kelvad::Slider* slider, QPoint at) {
+    QTest::mouseRelease(windowOf(slider), Qt::LeftButton, Qt::NoModifier, inWindow(slider, at));
+}
+
+// Drags the slider's handle with the mouse from where it is to one end.
+void dragTo(kelvad::Slider* slider, int position) {
+    const int y = slider->height() / 2;
+    const QPoint end(position == 0 ? 0 : slider->width() - 1, y);
+    pressOn(slider, QPoint(handleAt(slider, slider->value()), y));
+    moveOver(slider, end);
+    releaseOn(slider, end);
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(WayOut)
+
+void SpeedDialogTest::aFirstGameStartsAtZeroAtNormalSpeed() {
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    QCOMPARE(form.form4().Slider1->value(), 5);
+    QVERIFY(!form.form4().isVisible());
+    const GameStart first = startGame(game);
+    QCOMPARE(first.score, 0);
+    QCOMPARE(first.black, 2500);
+    QCOMPARE(first.blue, 1500);
+    QCOMPARE(first.yellow, 750);
+}
+
+void SpeedDialogTest::theStartScoreFollowsTheSlider() {
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    kelvad::Form4& dialog = form.form4();
+    form.B6->trigger();
+    QVERIFY(dialog.isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.Label6->text(), QStringLiteral("0"));
+    // The dialog itself still takes input while the main window is disabled.
+    QVERIFY(!form.isEnabled());
+    QVERIFY(dialog.isEnabled());
+    QVERIFY(dialog.Slider1->isEnabled());
+    QVERIFY(dialog.Command1->isEnabled() && dialog.Command2->isEnabled());
+
+    // Dragged to the left end: the start score follows while the button is still down.
+    kelvad::Slider* slider = dialog.Slider1;
+    const int y = slider->height() / 2;
+    pressOn(slider, QPoint(handleAt(slider, 5), y));
+    moveOver(slider, QPoint(0, y));
+    QCOMPARE(slider->value(), 0);
+    QCOMPARE(dialog.Label6->text(), QStringLiteral("-250"));
+    releaseOn(slider, QPoint(0, y));
+    QCOMPARE(gameState.startScore, -250);
+    QCOMPARE(gameState.manInterval1, 3000);
+
+    // A position reached without the mouse shows at the next move over the slider.
+    slider->setValue(3);
+    QCOMPARE(dialog.Label6->text(), QStringLiteral("-250"));
+    moveOver(slider, QPoint(slider->width() / 2, 2));
+    QCOMPARE(dialog.Label6->text(), QStringLiteral("-100"));
+    QCOMPARE(gameState.startScore, -100);
+
+    // So does a click on the handle where the pointer already is.
+    const QPoint onHandle(handleAt(slider, 8), y);
+    moveOver(slider, onHandle);
+    slider->setValue(8);
+    QCOMPARE(dialog.Label6->text(), QStringLiteral("-100"));
+    pressOn(slider, onHandle);
+    releaseOn(slider, onHandle);
+    QCOMPARE(slider->value(), 8);
+    QCOMPARE(dialog.Label6->text(), QStringLiteral("150"));
+}
+
+void SpeedDialogTest::eachWayOutOfTheDialogAndTheNextTwoGames_data() {
+    QTest::addColumn<int>("position");
+    QTest::addColumn<WayOut>("wayOut");
+    QTest::addColumn<int>("score");
+    QTest::addColumn<int>("black");
+    QTest::addColumn<int>("blue");
+    QTest::addColumn<int>("yellow");
+    QTest::addColumn<int>("reopenedAt");
+    QTest::addColumn<QString>("reopenedScore");
+    QTest::newRow("slowest, OK") << 0 << WayOut::Ok << -250 << 3000 << 2000 << 1000 << 0 << "-250";
+    QTest::newRow("fastest, OK") << 10 << WayOut::Ok << 250 << 2000 << 1000 << 500 << 10 << "250";
+    // A cancelled move still counts: the slider keeps it, and the start reads the slider.
+    QTest::newRow("fastest, Cancel") << 10 << WayOut::Cancel << 250 << 2000 << 1000 << 500 << 5 << "0";
+    QTest::newRow("slowest, Cancel") << 0 << WayOut::Cancel << -250 << 3000 << 2000 << 1000 << 5 << "0";
+    QTest::newRow("fastest, Escape") << 10 << WayOut::Escape << 250 << 2000 << 1000 << 500 << 5 << "0";
+    QTest::newRow("slowest, the frame's close control")
+        << 0 << WayOut::Frame << -250 << 3000 << 2000 << 1000 << 5 << "0";
+}
+
+void SpeedDialogTest::eachWayOutOfTheDialogAndTheNextTwoGames() {
+    QFETCH(int, position);
+    QFETCH(WayOut, wayOut);
+    QFETCH(int, score);
+    QFETCH(int, black);
+    QFETCH(int, blue);
+    QFETCH(int, yellow);
+    QFETCH(int, reopenedAt);
+    QFETCH(QString, reopenedScore);
+    GameFixture game;
+    kelvad::Form1& form = game.form();
+    kelvad::Form4& dialog = form.form4();
+    form.B6->trigger();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dragTo(dialog.Slider1, position);
+    QCOMPARE(dialog.Slider1->value(), position);
+    QCOMPARE(dialog.Label6->text(), QString::number(score));
+
+    switch (wayOut) {
+        case WayOut::Ok:
+            QTest::mouseClick(dialog.Command2, Qt::LeftButton);
+            break;
+        case WayOut::Cancel:
+            QTest::mouseClick(dialog.Command1, Qt::LeftButton);
+            break;
+        case WayOut::Escape:
+            QTest::keyClick(dialog.Slider1, Qt::Key_Escape);
+            break;
+        case WayOut::Frame:
+            dialog.close();
+            break;
+    }
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(form.isEnabled());
+    QCOMPARE(gameState.speedSetting, wayOut == WayOut::Ok ? position : 5);
+
+    // Both next games follow the slider's position, however the dialog was left.
+    for (int round = 1; round <= 2; ++round) {
+        const GameStart start = startGame(game);
+        QCOMPARE(start.score, score);
+        QCOMPARE(start.black, black);
+        QCOMPARE(start.blue, blue);
+        QCOMPARE(start.yellow, yellow);
+    }
+
+    // Reopened, the dialog shows the saved position and its start score, which the next game starts with.
+    form.B6->trigger();
+    QCOMPARE(dialog.Slider1->value(), reopenedAt);
+    QCOMPARE(dialog.Label6->text(), reopenedScore);
+    QVERIFY(!form.isEnabled());
+    QTest::mouseClick(dialog.Command1, Qt::LeftButton);
+    QVERIFY(form.isEnabled());
+    QCOMPARE(startGame(game).score, reopenedScore.toInt());
+}
