@@ -208,9 +208,10 @@ void MidiSynth::play(bool fromStart) {
         return;
     }
     if (fromStart) {
-        // Back to the start in the same player, which may not be replaced while its driver runs.
+        // Back to the start in the same player, which may not be replaced while its driver runs; what still
+        // sounds is cut.
         fluid_player_stop(m_player);
-        fluid_synth_all_notes_off(m_synth, -1);
+        fluid_synth_all_sounds_off(m_synth, -1);
         fluid_player_seek(m_player, 0);
         m_playing = false;
         m_restarting = true;

@@ -14,7 +14,8 @@ private slots:
     void waitsAtTheStartUntilPlayed();
     void pauseKeepsThePosition();
     void endsWithItsLastEvent();
-    void playsAgainFromTheStartAfterTheEnd();
+    void playsAgainFromTheStart_data();
+    void playsAgainFromTheStart();
     void unloadSilences();
     void refusesWhatIsNoMidiFile();
     void damagedTuneIsSilentAndEnds();
