@@ -38,21 +38,21 @@ void putVariable(QByteArray& out, std::uint32_t v) {
 
 }  // namespace
 
-QByteArray waveBytes(const WaveSpec& spec) {
+QByteArray waveBytes(const WaveFields& fields) {
     QByteArray body("WAVE");
-    body.append(spec.chunksBefore);
+    body.append(fields.chunksBefore);
     body.append("fmt ");
     put32(body, 16);
-    put16(body, spec.formatTag);
-    put16(body, static_cast<std::uint32_t>(spec.channels));
-    put32(body, static_cast<std::uint32_t>(spec.sampleRate));
-    put32(body, static_cast<std::uint32_t>(spec.sampleRate * spec.blockAlign));
-    put16(body, static_cast<std::uint32_t>(spec.blockAlign));
-    put16(body, static_cast<std::uint32_t>(spec.bitsPerSample));
+    put16(body, fields.formatTag);
+    put16(body, static_cast<std::uint32_t>(fields.channels));
+    put32(body, static_cast<std::uint32_t>(fields.sampleRate));
+    put32(body, static_cast<std::uint32_t>(fields.sampleRate * fields.blockAlign));
+    put16(body, static_cast<std::uint32_t>(fields.blockAlign));
+    put16(body, static_cast<std::uint32_t>(fields.bitsPerSample));
     body.append("data");
-    put32(body,
-          static_cast<std::uint32_t>(spec.declaredDataSize >= 0 ? spec.declaredDataSize : spec.data.size()));
-    body.append(spec.data);
+    put32(body, static_cast<std::uint32_t>(fields.declaredDataSize >= 0 ? fields.declaredDataSize
+                                                                        : fields.data.size()));
+    body.append(fields.data);
     QByteArray file("RIFF");
     put32(file, static_cast<std::uint32_t>(body.size()));
     return file + body;
@@ -66,9 +66,9 @@ QByteArray toneWave(int durationMs, double amplitude) {
         const double value = amplitude * 32767 * std::sin(2 * std::numbers::pi * 440 * i / rate);
         put16(data, static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(value))));
     }
-    WaveSpec spec;
-    spec.data = data;
-    return waveBytes(spec);
+    WaveFields fields;
+    fields.data = data;
+    return waveBytes(fields);
 }
 
 QByteArray midiFile(const QList<MidiNote>& notes, int program) {

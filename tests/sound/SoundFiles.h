@@ -10,7 +10,7 @@
 namespace kelvad::testing {
 
 // A RIFF WAVE file put together field by field, so that tests can break any field.
-struct WaveSpec {
+struct WaveFields {
     std::uint16_t formatTag = 1;
     int channels = 1;
     int sampleRate = 44100;
@@ -22,7 +22,7 @@ struct WaveSpec {
     // The data chunk's declared size; -1 for the real one.
     qint64 declaredDataSize = -1;
 };
-QByteArray waveBytes(const WaveSpec& spec);
+QByteArray waveBytes(const WaveFields& fields);
 // A steady 440 Hz tone, 16-bit mono at 44.1 kHz.
 QByteArray toneWave(int durationMs, double amplitude = 0.5);
 

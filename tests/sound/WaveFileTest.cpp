@@ -12,19 +12,19 @@
 namespace kelvad {
 
 using platform::WaveSound;
-using testing::WaveSpec;
+using testing::WaveFields;
 
 namespace {
 
-WaveSpec spec16(int frames) {
-    WaveSpec spec;
-    spec.data = QByteArray(frames * 2, '\x10');
-    return spec;
+WaveFields fields16(int frames) {
+    WaveFields fields;
+    fields.data = QByteArray(frames * 2, '\x10');
+    return fields;
 }
 
-WaveSpec with(WaveSpec spec, const std::function<void(WaveSpec&)>& change) {
-    change(spec);
-    return spec;
+WaveFields with(WaveFields fields, const std::function<void(WaveFields&)>& change) {
+    change(fields);
+    return fields;
 }
 
 }  // namespace
@@ -37,18 +37,18 @@ void WaveFileTest::parse_data() {
     QTest::addColumn<int>("rate");
     QTest::addColumn<int>("frameBytes");
 
-    const WaveSpec mono = spec16(100);
+    const WaveFields mono = fields16(100);
     QTest::newRow("16-bit mono, as the game's effects")
         << testing::waveBytes(mono) << true << int(QAudioFormat::Int16) << 1 << 44100 << 200;
     QTest::newRow("8-bit stereo") << testing::waveBytes(with(mono,
-                                                             [](WaveSpec& s) {
+                                                             [](WaveFields& s) {
                                                                  s.channels = 2;
                                                                  s.bitsPerSample = 8;
                                                                  s.sampleRate = 22050;
                                                              }))
                                   << true << int(QAudioFormat::UInt8) << 2 << 22050 << 200;
     QTest::newRow("32-bit float") << testing::waveBytes(with(mono,
-                                                             [](WaveSpec& s) {
+                                                             [](WaveFields& s) {
                                                                  s.formatTag = 3;
                                                                  s.bitsPerSample = 32;
                                                                  s.blockAlign = 4;
@@ -56,14 +56,17 @@ void WaveFileTest::parse_data() {
                                   << true << int(QAudioFormat::Float) << 1 << 44100 << 200;
     QTest::newRow("an odd-sized chunk before the format is skipped with its pad byte")
         << testing::waveBytes(
-               with(mono, [](WaveSpec& s) { s.chunksBefore = QByteArray("LIST\x03\0\0\0abc\0", 12); }))
+               with(mono, [](WaveFields& s) { s.chunksBefore = QByteArray("LIST\x03\0\0\0abc\0", 12); }))
         << true << int(QAudioFormat::Int16) << 1 << 44100 << 200;
-    QTest::newRow("data cut short keeps its whole frames") << testing::waveBytes(with(mono, [](WaveSpec& s) {
-        s.channels = 2;
-        s.blockAlign = 4;
-        s.data = QByteArray(103, '\x10');
-        s.declaredDataSize = 4000;
-    })) << true << int(QAudioFormat::Int16) << 2 << 44100 << 100;
+    QTest::newRow("data cut short keeps its whole frames")
+        << testing::waveBytes(with(mono,
+                                   [](WaveFields& s) {
+                                       s.channels = 2;
+                                       s.blockAlign = 4;
+                                       s.data = QByteArray(103, '\x10');
+                                       s.declaredDataSize = 4000;
+                                   }))
+        << true << int(QAudioFormat::Int16) << 2 << 44100 << 100;
 
     const auto invalid = [](const char* name, const QByteArray& bytes) {
         QTest::newRow(name) << bytes << false << 0 << 0 << 0 << 0;
@@ -71,19 +74,19 @@ void WaveFileTest::parse_data() {
     invalid("empty file", QByteArray());
     invalid("not RIFF", "RIFX" + testing::waveBytes(mono).mid(4));
     invalid("RIFF but not WAVE", testing::waveBytes(mono).replace(8, 4, "AVI "));
-    invalid("compressed (ADPCM)", testing::waveBytes(with(mono, [](WaveSpec& s) { s.formatTag = 2; })));
-    invalid("24-bit samples", testing::waveBytes(with(mono, [](WaveSpec& s) {
+    invalid("compressed (ADPCM)", testing::waveBytes(with(mono, [](WaveFields& s) { s.formatTag = 2; })));
+    invalid("24-bit samples", testing::waveBytes(with(mono, [](WaveFields& s) {
                 s.bitsPerSample = 24;
                 s.blockAlign = 3;
             })));
     invalid("block size that does not match",
-            testing::waveBytes(with(mono, [](WaveSpec& s) { s.blockAlign = 4; })));
-    invalid("no channels", testing::waveBytes(with(mono, [](WaveSpec& s) {
+            testing::waveBytes(with(mono, [](WaveFields& s) { s.blockAlign = 4; })));
+    invalid("no channels", testing::waveBytes(with(mono, [](WaveFields& s) {
                 s.channels = 0;
                 s.blockAlign = 0;
             })));
-    invalid("absurd sample rate", testing::waveBytes(with(mono, [](WaveSpec& s) { s.sampleRate = 7; })));
-    invalid("no samples", testing::waveBytes(with(mono, [](WaveSpec& s) { s.data.clear(); })));
+    invalid("absurd sample rate", testing::waveBytes(with(mono, [](WaveFields& s) { s.sampleRate = 7; })));
+    invalid("no samples", testing::waveBytes(with(mono, [](WaveFields& s) { s.data.clear(); })));
     invalid("no data chunk", testing::waveBytes(mono).left(36));
     invalid("format chunk cut off", testing::waveBytes(mono).left(30));
     invalid("no format chunk", testing::waveBytes(mono).remove(12, 24));
