@@ -1,4 +1,5 @@
 #include "DialogLayoutTest.h"
+#include "MakeSmallWindow.h"
 
 #include "ui/Form2.h"
 #include "ui/Form3.h"
@@ -20,16 +21,6 @@
 namespace kelvad {
 
 namespace {
-
-std::unique_ptr<SmallWindow> makeWindow(const QString& name, QWidget* owner) {
-    if (name == QLatin1String("Form2")) {
-        return std::make_unique<Form2>(owner);
-    }
-    if (name == QLatin1String("Form3")) {
-        return std::make_unique<Form3>(owner);
-    }
-    return std::make_unique<Form4>(owner);
-}
 
 QString textOf(const QWidget* control) {
     if (const auto* label = qobject_cast<const QLabel*>(control)) {

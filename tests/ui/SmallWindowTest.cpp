@@ -1,4 +1,5 @@
 #include "SmallWindowTest.h"
+#include "MakeSmallWindow.h"
 
 #include "FakePlatform.h"
 #include "game/GameState.h"
@@ -24,16 +25,6 @@
 namespace kelvad {
 
 namespace {
-
-std::unique_ptr<SmallWindow> makeWindow(const QString& name, QWidget* owner) {
-    if (name == QLatin1String("Form2")) {
-        return std::make_unique<Form2>(owner);
-    }
-    if (name == QLatin1String("Form3")) {
-        return std::make_unique<Form3>(owner);
-    }
-    return std::make_unique<Form4>(owner);
-}
 
 // Where a click beside the handle lands on the groove, which is all the style takes clicks on.
 QPoint onGroove(const QSlider* slider, int x) {
