@@ -1,5 +1,6 @@
 #include "HighScoreFileTest.h"
 
+#include "ScoreGames.h"
 #include "scores/HighScoreFile.h"
 #include "scores/HighScoreFormat.h"
 
@@ -13,6 +14,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <csignal>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -88,13 +90,10 @@ public:
     ~BlockedFolder() { lift(); }
 
     const QString& path() const { return m_path; }
-    const char* skipReason() const { return m_skipReason; }
+    const char* skipReason() const { return m_readOnly ? m_readOnly->skipReason() : m_skipReason; }
 
     void lift() {
-        if (m_readOnly) {
-            ::chmod(QFile::encodeName(m_folder).constData(), S_IRWXU);
-            m_readOnly = false;
-        }
+        m_readOnly.reset();
         if (m_diskFull) {
             ::setrlimit(RLIMIT_FSIZE, &m_oldFileSizeLimit);
             std::signal(SIGXFSZ, m_oldSignalHandler);
@@ -109,17 +108,7 @@ private:
         }
     }
 
-    void makeReadOnly() {
-        ::chmod(QFile::encodeName(m_folder).constData(), S_IRUSR | S_IXUSR);
-        m_readOnly = true;
-        QFile probe(m_folder + u"/probe"_s);
-        if (probe.open(QIODevice::WriteOnly)) {
-            probe.remove();
-            m_skipReason =
-                "running as root (or with CAP_DAC_OVERRIDE): a read-only folder does not stop writes here; "
-                "the other obstacles cover the failed write";
-        }
-    }
+    void makeReadOnly() { m_readOnly = std::make_unique<testing::ReadOnlyFolder>(m_folder); }
 
     // A file size limit makes every write past a few bytes fail as a full disk does.
     void fillDisk() {
@@ -136,7 +125,7 @@ private:
     QString m_folder;
     QString m_path;
     const char* m_skipReason = nullptr;
-    bool m_readOnly = false;
+    std::unique_ptr<testing::ReadOnlyFolder> m_readOnly;
     bool m_diskFull = false;
     rlimit m_oldFileSizeLimit{};
     void (*m_oldSignalHandler)(int) = SIG_DFL;
