@@ -11,9 +11,10 @@ export LC_ALL=C.UTF-8
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 if [ -z "${KELVAD_E2E_DISPLAY_READY:-}" ]; then
-  for tool in xvfb-run xauth xdotool xwininfo import convert iconv; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-      echo "SKIP: $tool is not installed (scripts/setup --test installs it)"
+  for tool in xvfb-run:xvfb xauth:xauth xdotool:xdotool xwininfo:x11-utils import:imagemagick \
+              convert:imagemagick iconv:libc-bin; do
+    if ! command -v "${tool%%:*}" >/dev/null 2>&1; then
+      echo "SKIP: ${tool%%:*} is not installed (package ${tool#*:}; scripts/setup --test installs it)"
       exit 77
     fi
   done

@@ -22,7 +22,7 @@ void SoundDeviceTest::initTestCase() {
     // The test's environment points PulseAudio at nowhere; a machine whose sound comes another way cannot
     // be made silent from here.
     if (!QMediaDevices::audioOutputs().isEmpty()) {
-        QSKIP("This machine has an audio output that the test cannot hide");
+        QSKIP("hardware: this machine has an audio output that the test cannot hide");
     }
 }
 
@@ -31,7 +31,7 @@ void SoundDeviceTest::reportsNoOutput() {
     QVERIFY(!device.hasWaveOutput());
     QVERIFY(device.sequencer().waitUntilReady(10'000));
     if (device.hasMidiOutput()) {
-        QSKIP("FluidSynth found an audio driver all the same (an ALSA card)");
+        QSKIP("hardware: FluidSynth found an audio driver all the same (an ALSA card)");
     }
     QVERIFY(!device.hasMidiOutput());
 }
