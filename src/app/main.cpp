@@ -1,5 +1,6 @@
 // The game: makes the real platform and opens the main window.
 #include "platform/Platform.h"
+#include "platform/ProgramDirectory.h"
 #include "platform/QtFluidSoundDevice.h"
 #include "platform/QtHelpViewer.h"
 #include "platform/QtMessageBoxes.h"
@@ -24,7 +25,8 @@ int main(int argc, char** argv) {
     kelvad::platform::ClockRandomSource random;
     kelvad::platform::QtHelpViewer helpViewer;
     kelvad::platform::QtFluidSoundDevice soundDevice;
-    const QString programDirectory = QApplication::applicationDirPath();
+    const QString programDirectory =
+        kelvad::platform::findProgramDirectory(QApplication::applicationDirPath());
     const QString scoreDirectory = kelvad::platform::chooseScoreDirectory(
         programDirectory, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
         kelvad::platform::folderTakesNewFiles);

@@ -1,10 +1,13 @@
-// Where the scores are kept: beside a portable game, in the player's data folder for an installed one.
+// Where the game's files are, and where the scores are kept: beside a portable game, in the player's data
+// folder for an installed one.
 #include "ScoreDirectoryTest.h"
 
+#include "platform/ProgramDirectory.h"
 #include "platform/ScoreDirectory.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -68,4 +71,35 @@ void ScoreDirectoryTest::anUnusableDataFolderFallsBackToTheProgramDirectory() {
              program.path());
     QCOMPARE(chooseScoreDirectory(program.path(), QString(), [](const QString&) { return false; }),
              program.path());
+}
+
+void ScoreDirectoryTest::theGamesFilesAreFound_data() {
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("found");
+
+    // Paths below a scratch root; the executable is always in prefix/games.
+    const QString beside = QStringLiteral("prefix/games/Haitei1.bmp");
+    const QString shared = QStringLiteral("prefix/share/games/kelvad/Haitei1.bmp");
+    QTest::newRow("a portable program directory") << QStringList{beside} << QStringLiteral("prefix/games");
+    QTest::newRow("an installed game") << QStringList{shared} << QStringLiteral("prefix/share/games/kelvad");
+    QTest::newRow("a copy beside the executable comes first")
+        << QStringList{beside, shared} << QStringLiteral("prefix/games");
+    QTest::newRow("no files anywhere: the executable's folder")
+        << QStringList{} << QStringLiteral("prefix/games");
+    QTest::newRow("an installed folder without the game's files")
+        << QStringList{QStringLiteral("prefix/share/games/kelvad/other.bmp")}
+        << QStringLiteral("prefix/games");
+}
+
+void ScoreDirectoryTest::theGamesFilesAreFound() {
+    QFETCH(QStringList, files);
+    QFETCH(QString, found);
+    QTemporaryDir root;
+    QVERIFY(QDir(root.path()).mkpath(QStringLiteral("prefix/games")));
+    for (const QString& file : files) {
+        QVERIFY(QDir(root.path()).mkpath(QFileInfo(root.filePath(file)).path()));
+        QVERIFY(writeFile(root.filePath(file), "BM"));
+    }
+    QCOMPARE(kelvad::platform::findProgramDirectory(root.filePath(QStringLiteral("prefix/games"))),
+             root.filePath(found));
 }

@@ -10,4 +10,6 @@ private slots:
     void anInstalledGameStartsFromItsTableInTheDataFolder();
     void withoutAnInstalledTableTheDataFolderStartsEmpty();
     void anUnusableDataFolderFallsBackToTheProgramDirectory();
+    void theGamesFilesAreFound_data();
+    void theGamesFilesAreFound();
 };

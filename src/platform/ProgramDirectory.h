@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace kelvad::platform {
+
+// The folder that holds every file the game reads. A portable program directory has them beside the
+// executable. An installed game follows the file system's layout for games: the executable in <prefix>/games,
+// its files in <prefix>/share/games/kelvad. Where neither holds them, the executable's folder, so that the
+// game reports the missing files from there.
+QString findProgramDirectory(const QString& executableDirectory);
+
+}  // namespace kelvad::platform
