@@ -1,4 +1,5 @@
 // The game: makes the real platform and opens the main window.
+#include "CommandLine.h"
 #include "platform/Platform.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/QtFluidSoundDevice.h"
@@ -14,6 +15,9 @@
 #include <QStandardPaths>
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> status = kelvad::answerCommandLine(argc, argv)) {
+        return *status;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kelvad"));
     kelvad::installFontSubstitutions();
