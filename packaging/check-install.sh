@@ -1,26 +1,45 @@
 #!/usr/bin/env bash
-# Installs the build into a scratch prefix and checks that the installed game is whole and starts.
+# Installs the build into a scratch prefix and checks that the installed game is whole, answers on its command
+# line without a display, and starts and finds its files.
 set -euo pipefail
 build=$1
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-for file in bin/kelvad lib/kelvad/kelvad lib/kelvad/Haitei1.bmp lib/kelvad/Battle.Mid lib/kelvad/Kelvad.Hlp \
-            lib/kelvad/pictures/cursor.png share/applications/jp.kelvad.Kelvad.desktop \
-            share/metainfo/jp.kelvad.Kelvad.metainfo.xml share/icons/hicolor/256x256/apps/jp.kelvad.Kelvad.png \
-            share/icons/hicolor/scalable/apps/jp.kelvad.Kelvad.svg; do
+data=share/games/kelvad
+for file in games/kelvad $data/Haitei1.bmp $data/Battle.Mid $data/Kelvad.Hlp $data/pictures/cursor.png \
+            share/applications/jp.kelvad.Kelvad.desktop share/metainfo/jp.kelvad.Kelvad.metainfo.xml \
+            share/icons/hicolor/256x256/apps/jp.kelvad.Kelvad.png \
+            share/icons/hicolor/scalable/apps/jp.kelvad.Kelvad.svg \
+            share/man/man6/kelvad.6.gz share/doc/kelvad/changelog.gz; do
   [ -e "$prefix/$file" ] || { echo "missing after install: $file"; exit 1; }
 done
-if [ -e "$prefix/lib/kelvad/TOKUTEN" ]; then
+if [ -n "$(find "$prefix" -name TOKUTEN)" ]; then
   echo "a high-score file was installed"
   exit 1
 fi
+gzip -t "$prefix/share/man/man6/kelvad.6.gz" "$prefix/share/doc/kelvad/changelog.gz"
 
-# The launcher starts the installed program (offscreen, stopped after a moment).
+# --help and --version print and end, with no display to open a window on.
+answer() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/games/kelvad" "$@" 2>&1; }
+version=$(answer --version) || { echo "kelvad --version failed: $version"; exit 1; }
+[ "$version" = "kelvad $(sed -n 's/^kelvad (\([^)]*\)).*/\1/p;q' "$(dirname "$0")/changelog")" ] ||
+  { echo "kelvad --version printed: $version"; exit 1; }
+help=$(answer --help) || { echo "kelvad --help failed: $help"; exit 1; }
+grep -q -- "--version" <<<"$help" || { echo "kelvad --help printed: $help"; exit 1; }
+if refused=$(answer --no-such-option); then
+  echo "kelvad took an unknown option"
+  exit 1
+fi
+grep -q "Unknown option 'no-such-option'" <<<"$refused" || { echo "kelvad --no-such-option printed: $refused"; exit 1; }
+
+# The installed program starts (offscreen, stopped after a moment) and keeps its scores with its files, the
+# folder being writable here: it found them in share/games/kelvad.
 set +e
-timeout 3 "$prefix/bin/kelvad"
+timeout 3 "$prefix/games/kelvad"
 status=$?
 set -e
 [ "$status" -eq 124 ] || { echo "the installed game did not keep running (exit $status)"; exit 1; }
-echo "installed game is whole and starts"
+[ -f "$prefix/$data/TOKUTEN" ] || { echo "the installed game did not find its files in $data"; exit 1; }
+echo "installed game is whole, answers --help and --version, and starts"
