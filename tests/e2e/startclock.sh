@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# The tools scripts/measure compares the game with: the start-up clock must find the window of the program it
+# started, time its map and its first drawing and read its CPU and memory, and fail plainly for a program that
+# shows no window; the yardstick must keep the game's window size, or the comparison is unfair.
+#   tests/e2e/startclock.sh PROGRAM_DIR TOOLS_DIR      e.g. build/kelvad build/benchmarks
+# Exits 77 (skipped) when the X tools are missing.
+set -euo pipefail
+export LC_ALL=C.UTF-8
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+if [ -z "${KELVAD_E2E_DISPLAY_READY:-}" ]; then
+  for tool in xvfb-run xauth xdotool xwininfo; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+      echo "SKIP: $tool is not installed (scripts/setup --test installs it)"
+      exit 77
+    fi
+  done
+  export KELVAD_E2E_DISPLAY_READY=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "${BASH_SOURCE[0]}" "$(cd "$1" && pwd)" "$(cd "$2" && pwd)"
+fi
+
+# shellcheck source=xdrive.sh
+. "$here/xdrive.sh"
+tools=$2
+work=$(mktemp -d)
+pids=()
+finish() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap finish EXIT
+cp -r "$1" "$work/kelvad"
+export QT_QPA_PLATFORM=xcb
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime"
+
+failures=0
+check() {
+  local what=$1
+  shift
+  if "$@"; then echo "ok   $what"; else
+    echo "FAIL $what"
+    failures=$((failures + 1))
+  fi
+}
+# sane REPORT: a time to the map, a first drawing no earlier, some CPU, memory and shared objects.
+sane() {
+  local mapped painted cpu rss libraries
+  read -r mapped painted cpu rss libraries <<<"$(sed 's/[a-z_]*=//g' <<<"$1")"
+  awk -v m="$mapped" -v p="$painted" -v c="$cpu" -v r="$rss" -v l="$libraries" \
+    'BEGIN { exit !(m > 0 && m < 30000 && p >= m && c > 0 && r > 1000 && l > 5) }'
+}
+
+for program in "$tools/kelvad-yardstick" "$work/kelvad/kelvad"; do
+  report=$("$tools/kelvad-startclock" --settle 100 --maps "$work/maps" "$program" 2>>"$work/log") || true
+  echo "     $(basename "$program"): $report"
+  check "the clock times the start of $(basename "$program")" sane "$report"
+  check "and keeps its memory map of the moment it was mapped" grep -q "libQt6Widgets" "$work/maps"
+  check "and ends it again" bash -c "! pgrep -f '^$program\$' >/dev/null"
+done
+
+check "a program that shows no window is reported, not waited for" bash -c \
+  "! '$tools/kelvad-startclock' true 2>'$work/err' && grep -q 'ended before it drew a window' '$work/err'"
+
+"$work/kelvad/kelvad" >>"$work/log" 2>&1 &
+pids+=($!)
+"$tools/kelvad-yardstick" >>"$work/log" 2>&1 &
+pids+=($!)
+game=$(wait_window "ケルバド解消ゲーム" 20)
+yardstick=$(wait_window "kelvad-yardstick" 20)
+size() { xwininfo -id "$1" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'; }
+echo "     window sizes: game $(size "$game"), yardstick $(size "$yardstick")"
+check "the yardstick's window is the game's size" test "$(size "$game")" = "$(size "$yardstick")"
+
+echo "$failures failed"
+[ "$failures" -eq 0 ]
