@@ -3,9 +3,9 @@
 //   kelvad-startclock [--settle MS] [--maps FILE] PROGRAM [ARGUMENT...]
 // Prints one line, then ends the program:
 //   mapped_ms=… painted_ms=… cpu_ms=… rss_kb=… libraries=…
-// mapped_ms and painted_ms count from just before the program's exec; cpu_ms is its CPU time (every thread,
-// user and system) when the window was mapped; rss_kb its resident memory MS milliseconds after the map
-// (2000 unless --settle says otherwise); libraries the shared objects it had mapped when the window was.
+// mapped_ms and painted_ms count from just before the program's exec; cpu_ms is its CPU time (every thread
+// alive, user and system) when the window was mapped; rss_kb its resident memory MS milliseconds after the
+// map (2000 unless --settle says otherwise); libraries the shared objects it had mapped when the window was.
 // --maps copies /proc/PID/maps of that moment to FILE. Polling from a script would add its own delay to every
 // figure.
 #include <xcb/damage.h>
@@ -47,36 +47,27 @@ std::string readFile(const std::string& path) {
     return text.str();
 }
 
-// The CPU time of every thread alive, to the nanosecond (schedstat), or the process's clock-tick total when
-// it is larger: that total also holds the threads that have already ended.
+// The CPU time of every thread, to the nanosecond (schedstat). A thread that has already ended is not
+// counted: the process's own total (/proc/PID/stat) would hold it, but that is sampled at the clock tick and,
+// measured here, often lags the threads' sum by more than a tick over a start-up of a few tens of
+// milliseconds.
 double cpuMilliseconds(pid_t pid) {
-    const std::string proc = "/proc/" + std::to_string(pid);
-    double alive = 0;
-    if (DIR* tasks = opendir((proc + "/task").c_str())) {
-        while (const dirent* task = readdir(tasks)) {
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    double total = 0;
+    if (DIR* directory = opendir(tasks.c_str())) {
+        while (const dirent* task = readdir(directory)) {
             if (task->d_name[0] == '.') {
                 continue;
             }
-            std::istringstream schedstat(readFile(proc + "/task/" + task->d_name + "/schedstat"));
+            std::istringstream schedstat(readFile(tasks + "/" + task->d_name + "/schedstat"));
             double nanoseconds = 0;
             if (schedstat >> nanoseconds) {
-                alive += nanoseconds / 1e6;
+                total += nanoseconds / 1e6;
             }
         }
-        closedir(tasks);
+        closedir(directory);
     }
-    // The fields after the command name, which may hold spaces: state is field 3, utime 14 and stime 15.
-    const std::string stat = readFile(proc + "/stat");
-    std::istringstream fields(stat.substr(stat.rfind(')') + 2));
-    std::string field;
-    double ticks = 0;
-    for (int number = 3; number <= 15 && fields >> field; ++number) {
-        if (number >= 14) {
-            ticks += std::stod(field);
-        }
-    }
-    const double total = ticks * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
-    return total > alive ? total : alive;
+    return total;
 }
 
 long residentKilobytes(pid_t pid) {
