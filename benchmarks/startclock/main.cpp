@@ -3,17 +3,19 @@
 //   kelvad-startclock [--settle MS] [--maps FILE] PROGRAM [ARGUMENT...]
 // Prints one line, then ends the program:
 //   mapped_ms=… painted_ms=… cpu_ms=… rss_kb=… libraries=…
-// mapped_ms and painted_ms count from just before the program's exec; cpu_ms is its CPU time (every thread
-// alive, user and system) when the window was mapped; rss_kb its resident memory MS milliseconds after the
-// map (2000 unless --settle says otherwise); libraries the shared objects it had mapped when the window was.
-// --maps copies /proc/PID/maps of that moment to FILE. Polling from a script would add its own delay to every
-// figure.
+// mapped_ms and painted_ms count from just before the program's exec; cpu_ms is its CPU time (every thread,
+// alive or ended, user and system) when the window was mapped; rss_kb its resident memory MS milliseconds
+// after the map (2000 unless --settle says otherwise); libraries the shared objects it had mapped when the
+// window was mapped, whose /proc/PID/maps --maps copies to FILE. Polling from a script would add its own delay
+// to every figure.
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 
 #include <dirent.h>
+#include <linux/perf_event.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -47,16 +49,35 @@ std::string readFile(const std::string& path) {
     return text.str();
 }
 
-// The CPU time of every thread, to the nanosecond (schedstat). A thread that has already ended is not
-// counted: the process's own total (/proc/PID/stat) would hold it, but that is sampled at the clock tick and,
-// measured here, often lags the threads' sum by more than a tick over a start-up of a few tens of
-// milliseconds.
-double cpuMilliseconds(pid_t pid) {
-    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+// Counts the CPU time of the program from its exec on, to the nanosecond: of its first thread, and of every
+// thread it starts once that thread has ended (the kernel adds an ended thread's count to its parent's). The
+// process's own total in /proc/PID/stat would do, but it is sampled at the clock tick and, measured here,
+// lags the threads' sum by more than a tick over a start of a few tens of milliseconds. -1 where the kernel
+// refuses.
+int openCpuCounter(pid_t pid) {
+    perf_event_attr attributes{};
+    attributes.size = sizeof attributes;
+    attributes.type = PERF_TYPE_SOFTWARE;
+    attributes.config = PERF_COUNT_SW_TASK_CLOCK;
+    attributes.disabled = 1;
+    attributes.enable_on_exec = 1;
+    attributes.inherit = 1;
+    return static_cast<int>(syscall(SYS_perf_event_open, &attributes, pid, -1, -1, PERF_FLAG_FD_CLOEXEC));
+}
+
+// The CPU time of the program: the counter, plus the threads still running besides the first, which the
+// counter holds only once they end. Without a counter, the threads alive only.
+double cpuMilliseconds(pid_t pid, int counter) {
     double total = 0;
+    std::uint64_t counted = 0;
+    const bool haveCounter = counter >= 0 && read(counter, &counted, sizeof counted) == sizeof counted;
+    if (haveCounter) {
+        total = static_cast<double>(counted) / 1e6;
+    }
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
     if (DIR* directory = opendir(tasks.c_str())) {
         while (const dirent* task = readdir(directory)) {
-            if (task->d_name[0] == '.') {
+            if (task->d_name[0] == '.' || (haveCounter && std::to_string(pid) == task->d_name)) {
                 continue;
             }
             std::istringstream schedstat(readFile(tasks + "/" + task->d_name + "/schedstat"));
@@ -176,6 +197,12 @@ int main(int argc, char** argv) {
     xcb_change_window_attributes(xcb, root, XCB_CW_EVENT_MASK, &events);
     xcb_flush(xcb);
 
+    // The program waits for its CPU counter before its exec.
+    int go[2];
+    if (pipe(go) != 0) {
+        std::perror("kelvad-startclock: pipe");
+        return 1;
+    }
     const Clock::time_point start = Clock::now();
     const pid_t pid = fork();
     if (pid < 0) {
@@ -183,10 +210,24 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (pid == 0) {
+        close(go[1]);
+        char ready = 0;
+        if (read(go[0], &ready, 1) != 1) {
+            _exit(127);
+        }
         execvp(argv[first], argv + first);
         std::perror("kelvad-startclock: exec");
         _exit(127);
     }
+    close(go[0]);
+    const int counter = openCpuCounter(pid);
+    if (counter < 0) {
+        std::perror("kelvad-startclock: no CPU counter, so threads that end before the map are not counted");
+    }
+    if (write(go[1], "x", 1) != 1) {
+        std::perror("kelvad-startclock: pipe");
+    }
+    close(go[1]);
 
     xcb_window_t window = XCB_WINDOW_NONE;
     double mappedMs = -1;
@@ -218,7 +259,7 @@ int main(int argc, char** argv) {
                 const auto* mapped = reinterpret_cast<xcb_map_notify_event_t*>(event);
                 if (windowPid(xcb, mapped->window, pidAtom) == static_cast<std::uint32_t>(pid)) {
                     mappedMs = millisecondsSince(start);
-                    cpuMs = cpuMilliseconds(pid);
+                    cpuMs = cpuMilliseconds(pid, counter);
                     maps = readFile("/proc/" + std::to_string(pid) + "/maps");
                     window = mapped->window;
                 }
