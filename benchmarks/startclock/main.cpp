@@ -6,8 +6,8 @@
 // mapped_ms and painted_ms count from just before the program's exec; cpu_ms is its CPU time (every thread,
 // alive or ended, user and system) when the window was mapped; rss_kb its resident memory MS milliseconds
 // after the map (2000 unless --settle says otherwise); libraries the shared objects it had mapped when the
-// window was mapped, whose /proc/PID/maps --maps copies to FILE. Polling from a script would add its own delay
-// to every figure.
+// window was mapped, whose /proc/PID/maps --maps copies to FILE. Polling from a script would add its own
+// delay to every figure.
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 
