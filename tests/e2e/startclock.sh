@@ -65,11 +65,16 @@ done
 # a busy awk run before the yardstick takes the shell's place.
 burn='TIMEFORMAT="%3U %3S"; { time awk "BEGIN { for (i = 0; i < 1e7; i++) s += i }"; } 2>"$1"; exec "$2"'
 report=$("$tools/kelvad-startclock" --settle 0 bash -c "$burn" burn "$work/burned" "$work/kelvad-yardstick" \
-  2>>"$work/log") || true
+  2>"$work/burn.log") || true
 burned_ms=$(awk '{ print ($1 + $2) * 1000 }' "$work/burned" 2>/dev/null || echo unknown)
 echo "     busy before the yardstick: $burned_ms ms; then $report"
-check "the CPU time of a process that ended before the map is counted" awk -v burned="$burned_ms" \
-  -v cpu="$(sed 's/.*cpu_ms=\([0-9.]*\).*/\1/' <<<"$report")" 'BEGIN { exit !(burned > 50 && cpu >= burned) }'
+if grep -q "no CPU counter" "$work/burn.log"; then
+  # kernel.perf_event_paranoid keeps the counter from this user; the clock then says so and counts less.
+  echo "skip the CPU time of a process that ended before the map: the kernel gives this user no CPU counter"
+else
+  check "the CPU time of a process that ended before the map is counted" awk -v burned="$burned_ms" \
+    -v cpu="$(sed 's/.*cpu_ms=\([0-9.]*\).*/\1/' <<<"$report")" 'BEGIN { exit !(burned > 50 && cpu >= burned) }'
+fi
 
 check "a program that shows no window is reported, not waited for" bash -c \
   "! '$tools/kelvad-startclock' true 2>'$work/err' && grep -q 'ended before it drew a window' '$work/err'"
