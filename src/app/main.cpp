@@ -1,6 +1,6 @@
 // The game: makes the real platform and opens the main window.
+#include "platform/GameSoundDevice.h"
 #include "platform/Platform.h"
-#include "platform/QtFluidSoundDevice.h"
 #include "platform/QtHelpViewer.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtScheduler.h"
@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <QTimer>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -23,8 +24,9 @@ int main(int argc, char** argv) {
     kelvad::platform::ThreadSleeper sleeper;
     kelvad::platform::ClockRandomSource random;
     kelvad::platform::QtHelpViewer helpViewer;
-    kelvad::platform::QtFluidSoundDevice soundDevice;
     const QString programDirectory = QApplication::applicationDirPath();
+    kelvad::platform::GameSoundDevice soundDevice({"ケルバド解消ゲーム", "jp.kelvad.Kelvad"},
+                                                  programDirectory);
     const QString scoreDirectory = kelvad::platform::chooseScoreDirectory(
         programDirectory, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
         kelvad::platform::folderTakesNewFiles);
@@ -33,5 +35,7 @@ int main(int argc, char** argv) {
 
     kelvad::Form1 form(platform);
     form.show();
+    // The sound module loads once the window is up: the first paint needs none of it.
+    QTimer::singleShot(0, [&soundDevice] { soundDevice.startLoading(); });
     return QApplication::exec();
 }

@@ -23,7 +23,7 @@ private slots:
 };
 
 // The sequencer's bookkeeping around a synthesizer that is made on another thread.
-class FluidSynthSequencerTest : public QObject {
+class TuneSequencerTest : public QObject {
     Q_OBJECT
 
 private slots:

@@ -6,4 +6,4 @@
 #include "WaveFileTest.h"
 
 KELVAD_TEST_MAIN(kelvad::ClsSoundTest, kelvad::MediaControlTest, kelvad::WaveFileTest, kelvad::WavePlayerTest,
-                 kelvad::MidiSynthTest, kelvad::FluidSynthSequencerTest, kelvad::SoundDeviceTest)
+                 kelvad::MidiSynthTest, kelvad::TuneSequencerTest, kelvad::SoundDeviceTest)
