@@ -1,4 +1,5 @@
 // The game: makes the real platform and opens the main window.
+#include "platform/FirstFrame.h"
 #include "platform/GameSoundDevice.h"
 #include "platform/Platform.h"
 #include "platform/QtHelpViewer.h"
@@ -11,7 +12,6 @@
 
 #include <QApplication>
 #include <QStandardPaths>
-#include <QTimer>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -34,8 +34,7 @@ int main(int argc, char** argv) {
                                         soundDevice, helpViewer,   programDirectory, scoreDirectory};
 
     kelvad::Form1 form(platform);
+    kelvad::platform::afterFirstFrame(form, [&soundDevice] { soundDevice.startLoading(); });
     form.show();
-    // The sound module loads once the window is up: the first paint needs none of it.
-    QTimer::singleShot(0, [&soundDevice] { soundDevice.startLoading(); });
     return QApplication::exec();
 }
