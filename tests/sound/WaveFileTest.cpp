@@ -111,6 +111,52 @@ void WaveFileTest::parse() {
     }
 }
 
+void WaveFileTest::convertsForTheMixer_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("frames");
+    // The first frame's left and right samples, and the last frame's left.
+    QTest::addColumn<float>("left");
+    QTest::addColumn<float>("right");
+    QTest::addColumn<float>("lastLeft");
+
+    WaveFields mono;
+    mono.data = QByteArray("\x00\x40\x00\xC0", 4);
+    QTest::newRow("16-bit mono goes to both sides") << testing::waveBytes(mono) << 2 << 0.5F << 0.5F << -0.5F;
+    WaveFields stereo;
+    stereo.channels = 2;
+    stereo.bitsPerSample = 8;
+    stereo.blockAlign = 2;
+    stereo.sampleRate = 22050;
+    stereo.data = QByteArray("\xC0\x40\x40\xC0", 4);
+    QTest::newRow("8-bit stereo at half the rate: twice the frames, sides kept, steps joined")
+        << testing::waveBytes(stereo) << 4 << 0.5F << -0.5F << -0.5F;
+    WaveFields floats;
+    floats.formatTag = 3;
+    floats.bitsPerSample = 32;
+    floats.blockAlign = 4;
+    floats.sampleRate = 88200;
+    const float samples[] = {0.25F, 1.0F, -0.75F, 0.0F};
+    floats.data = QByteArray(reinterpret_cast<const char*>(samples), sizeof samples);
+    QTest::newRow("float at twice the rate: every other frame")
+        << testing::waveBytes(floats) << 2 << 0.25F << 0.25F << -0.75F;
+}
+
+void WaveFileTest::convertsForTheMixer() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, frames);
+    QFETCH(float, left);
+    QFETCH(float, right);
+    QFETCH(float, lastLeft);
+
+    const auto sound = platform::parseWave(bytes);
+    QVERIFY(sound);
+    const platform::MixedSound mixed = platform::toMixed(*sound);
+    QCOMPARE(mixed.frames(), frames);
+    QCOMPARE(mixed.samples[0], left);
+    QCOMPARE(mixed.samples[1], right);
+    QCOMPARE(mixed.samples[size_t(frames - 1) * 2], lastLeft);
+}
+
 void WaveFileTest::duration() {
     const auto sound = platform::parseWave(testing::toneWave(300));
     QVERIFY(sound);
