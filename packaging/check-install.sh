@@ -6,7 +6,7 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-for file in bin/kelvad lib/kelvad/kelvad lib/kelvad/Haitei1.bmp lib/kelvad/Battle.Mid lib/kelvad/Kelvad.Hlp \
+for file in bin/kelvad lib/kelvad/kelvad lib/kelvad/libkelvad-audio.so lib/kelvad/Haitei1.bmp lib/kelvad/Battle.Mid lib/kelvad/Kelvad.Hlp \
             lib/kelvad/pictures/cursor.png share/applications/jp.kelvad.Kelvad.desktop \
             share/metainfo/jp.kelvad.Kelvad.metainfo.xml share/icons/hicolor/256x256/apps/jp.kelvad.Kelvad.png \
             share/icons/hicolor/scalable/apps/jp.kelvad.Kelvad.svg; do
