@@ -4,9 +4,12 @@
 #include "platform/TuneSequencer.h"
 #include "platform/audio/MidiSynth.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <future>
 
 namespace kelvad {
@@ -115,6 +118,23 @@ void MidiSynthTest::playsAgainFromTheStart() {
     QVERIFY(!synth->ended());
     renderMs(*synth, 400);
     QVERIFY(synth->ended());
+}
+
+void MidiSynthTest::gameTuneFitsItsVoices() {
+    QFile file(QDir(qEnvironmentVariable("KELVAD_PROGRAM_DIR")).filePath(QStringLiteral("Battle.Mid")));
+    QVERIFY2(file.open(QIODevice::ReadOnly), "the game's tune is built into the program directory");
+    auto synth = offlineSynth();
+    QVERIFY(synth->load(file.readAll()));
+    synth->play(false);
+    int most = 0;
+    for (int ms = 0; !synth->ended() && ms < 120'000; ms += 10) {
+        renderMs(*synth, 10);
+        most = std::max(most, synth->voicesSounding());
+    }
+    QVERIFY(synth->ended());
+    // More would steal a sounding voice and cut its note short.
+    QVERIFY2(most < MidiSynth::polyphony, qPrintable(QStringLiteral("%1 voices at once").arg(most)));
+    QVERIFY2(most > 8, "the whole tune was rendered");
 }
 
 void MidiSynthTest::unloadSilences() {

@@ -16,6 +16,7 @@ private slots:
     void endsWithItsLastEvent();
     void playsAgainFromTheStart_data();
     void playsAgainFromTheStart();
+    void gameTuneFitsItsVoices();
     void unloadSilences();
     void refusesWhatIsNoMidiFile();
     void damagedTuneIsSilentAndEnds();

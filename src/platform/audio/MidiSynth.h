@@ -24,6 +24,8 @@ namespace kelvad::platform {
 class MidiSynth final : public TuneSynth {
 public:
     static constexpr int sampleRate = 44100;
+    // Voices that may sound at once: the game's tune needs at most 54, and a voice stolen would cut a note.
+    static constexpr int polyphony = 64;
 
     // The General MIDI soundfonts Debian installs, the fuller first.
     static QStringList installedSoundFonts();
@@ -45,6 +47,7 @@ public:
     void setOnPlay(std::function<void()> onPlay) { m_onPlay = std::move(onPlay); }
     // Whether rendering gives sound: the tune plays, or its last notes still ring out.
     bool sounding() const;
+    int voicesSounding() const;
     // The next frames, interleaved stereo.
     void render(float* stereo, int frames);
     std::vector<float> render(int frames);
@@ -59,6 +62,8 @@ private:
     fluid_synth_t* m_synth = nullptr;
     mutable std::mutex m_mutex;
     fluid_player_t* m_player = nullptr;
+    // The player's length in ticks, once known.
+    mutable int m_totalTicks = 0;
     QByteArray m_tune;
     bool m_playing = false;
     std::function<void()> m_onPlay;
