@@ -7,6 +7,8 @@
 
 #include <QtGlobal>
 
+#include <malloc.h>
+
 namespace kelvad::platform {
 
 namespace {
@@ -29,6 +31,8 @@ public:
             engine->m_mixer.setTune(engine->m_synth.get());
             engine->m_synth->setOnPlay([output = engine->m_output.get()] { output->wake(); });
         }
+        // Reading the soundfont leaves a few megabytes freed but still held by the allocator.
+        malloc_trim(0);
         return engine;
     }
     ~ServerAudioEngine() override {
