@@ -15,8 +15,6 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("KELVAD_PROGRAM_DIR")) {
         qputenv("KELVAD_PROGRAM_DIR", QByteArray(KELVAD_BUILT_PROGRAM_DIR));
     }
-    // No sound device is opened here, so Qt Multimedia has nothing to say.
-    qputenv("QT_LOGGING_RULES", "qt.multimedia*=false");
 
     QApplication app(argc, argv);
     kelvad::installFontSubstitutions();

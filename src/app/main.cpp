@@ -1,8 +1,9 @@
 // The game: makes the real platform and opens the main window.
 #include "CommandLine.h"
+#include "platform/FirstFrame.h"
+#include "platform/GameSoundDevice.h"
 #include "platform/Platform.h"
 #include "platform/ProgramDirectory.h"
-#include "platform/QtFluidSoundDevice.h"
 #include "platform/QtHelpViewer.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtScheduler.h"
@@ -28,9 +29,11 @@ int main(int argc, char** argv) {
     kelvad::platform::ThreadSleeper sleeper;
     kelvad::platform::ClockRandomSource random;
     kelvad::platform::QtHelpViewer helpViewer;
-    kelvad::platform::QtFluidSoundDevice soundDevice;
-    const QString programDirectory =
-        kelvad::platform::findProgramDirectory(QApplication::applicationDirPath());
+    const QString executableDirectory = QApplication::applicationDirPath();
+    const QString programDirectory = kelvad::platform::findProgramDirectory(executableDirectory);
+    kelvad::platform::GameSoundDevice soundDevice(
+        {"ケルバド解消ゲーム", "jp.kelvad.Kelvad"},
+        kelvad::platform::findSoundModuleDirectory(executableDirectory));
     const QString scoreDirectory = kelvad::platform::chooseScoreDirectory(
         programDirectory, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
         kelvad::platform::folderTakesNewFiles);
@@ -38,6 +41,7 @@ int main(int argc, char** argv) {
                                         soundDevice, helpViewer,   programDirectory, scoreDirectory};
 
     kelvad::Form1 form(platform);
+    kelvad::platform::afterFirstFrame(form, [&soundDevice] { soundDevice.startLoading(); });
     form.show();
     return QApplication::exec();
 }

@@ -2,7 +2,9 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace kelvad::platform {
 
@@ -31,26 +33,63 @@ std::uint32_t u32(const QByteArray& b, qsizetype at) {
     return static_cast<std::uint32_t>(u16(b, at)) | static_cast<std::uint32_t>(u16(b, at + 2)) << 16;
 }
 
-std::optional<QAudioFormat::SampleFormat> sampleFormat(std::uint16_t tag, int bits) {
+std::optional<WaveFormat::Sample> sampleFormat(std::uint16_t tag, int bits) {
     if (tag == formatPcm) {
         switch (bits) {
             case 8:
-                return QAudioFormat::UInt8;
+                return WaveFormat::Sample::UInt8;
             case 16:
-                return QAudioFormat::Int16;
+                return WaveFormat::Sample::Int16;
             case 32:
-                return QAudioFormat::Int32;
+                return WaveFormat::Sample::Int32;
             default:
                 return std::nullopt;
         }
     }
     if (tag == formatFloat && bits == 32) {
-        return QAudioFormat::Float;
+        return WaveFormat::Sample::Float;
     }
     return std::nullopt;
 }
 
-std::optional<QAudioFormat> readFormat(const QByteArray& bytes, qsizetype at, std::uint32_t size) {
+int bytesPerSample(WaveFormat::Sample sample) {
+    switch (sample) {
+        case WaveFormat::Sample::UInt8:
+            return 1;
+        case WaveFormat::Sample::Int16:
+            return 2;
+        case WaveFormat::Sample::Int32:
+        case WaveFormat::Sample::Float:
+            return 4;
+    }
+    return 0;
+}
+
+float sampleAt(const WaveSound& sound, qsizetype sampleIndex) {
+    const char* at = sound.frames.constData() + sampleIndex * bytesPerSample(sound.format.sample);
+    switch (sound.format.sample) {
+        case WaveFormat::Sample::UInt8:
+            return (static_cast<std::uint8_t>(*at) - 128) / 128.0F;
+        case WaveFormat::Sample::Int16: {
+            std::int16_t v;
+            std::memcpy(&v, at, sizeof v);
+            return v / 32768.0F;
+        }
+        case WaveFormat::Sample::Int32: {
+            std::int32_t v;
+            std::memcpy(&v, at, sizeof v);
+            return static_cast<float>(v / 2147483648.0);
+        }
+        case WaveFormat::Sample::Float: {
+            float v;
+            std::memcpy(&v, at, sizeof v);
+            return v;
+        }
+    }
+    return 0;
+}
+
+std::optional<WaveFormat> readFormat(const QByteArray& bytes, qsizetype at, std::uint32_t size) {
     if (size < plainFormatSize) {
         return std::nullopt;
     }
@@ -70,25 +109,48 @@ std::optional<QAudioFormat> readFormat(const QByteArray& bytes, qsizetype at, st
         blockAlign != channels * bits / 8) {
         return std::nullopt;
     }
-    QAudioFormat result;
-    result.setSampleFormat(*format);
-    result.setChannelCount(channels);
-    result.setSampleRate(static_cast<int>(rate));
-    return result;
+    return WaveFormat{*format, channels, static_cast<int>(rate)};
 }
 
 }  // namespace
 
+int WaveFormat::bytesPerFrame() const {
+    return bytesPerSample(sample) * channels;
+}
+
 int WaveSound::durationMs() const {
-    const qint64 perSecond = format.bytesForDuration(1'000'000);
+    const qint64 perSecond = qint64(format.bytesPerFrame()) * format.sampleRate;
     return perSecond > 0 ? static_cast<int>(frames.size() * 1000 / perSecond) : 0;
+}
+
+MixedSound toMixed(const WaveSound& sound) {
+    const int channels = sound.format.channels;
+    const qsizetype inFrames = sound.frames.size() / sound.format.bytesPerFrame();
+    const double step = double(sound.format.sampleRate) / MixedSound::sampleRate;
+    const auto outFrames = static_cast<qsizetype>(inFrames / step);
+    const int right = channels > 1 ? 1 : 0;
+    MixedSound mixed;
+    mixed.samples.resize(static_cast<size_t>(outFrames) * MixedSound::channels);
+    for (qsizetype i = 0; i < outFrames; ++i) {
+        const double position = i * step;
+        const auto frame = static_cast<qsizetype>(position);
+        const qsizetype next = std::min(frame + 1, inFrames - 1);
+        const auto weight = static_cast<float>(position - double(frame));
+        for (int side = 0; side < MixedSound::channels; ++side) {
+            const int channel = side == 0 ? 0 : right;
+            const float a = sampleAt(sound, frame * channels + channel);
+            const float b = sampleAt(sound, next * channels + channel);
+            mixed.samples[static_cast<size_t>(i * MixedSound::channels + side)] = a + (b - a) * weight;
+        }
+    }
+    return mixed;
 }
 
 std::optional<WaveSound> parseWave(const QByteArray& bytes) {
     if (bytes.size() < headerSize || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE") {
         return std::nullopt;
     }
-    std::optional<QAudioFormat> format;
+    std::optional<WaveFormat> format;
     std::optional<QByteArray> data;
     qsizetype at = headerSize;
     while (at + chunkHeaderSize <= bytes.size() && !(format && data)) {

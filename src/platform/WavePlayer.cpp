@@ -1,32 +1,33 @@
 #include "platform/WavePlayer.h"
 
-#include "platform/AudioSinkOutput.h"
-
 #include <QThread>
 
 namespace kelvad::platform {
-
-WavePlayer::WavePlayer() : WavePlayer(std::make_unique<AudioSinkOutput>()) {}
 
 WavePlayer::WavePlayer(std::unique_ptr<WaveOutput> output) : m_output(std::move(output)) {}
 
 WavePlayer::~WavePlayer() = default;
 
-const WaveSound* WavePlayer::sound(const QString& path) {
+std::shared_ptr<const MixedSound> WavePlayer::sound(const QString& path) {
     if (const auto kept = m_sounds.constFind(path); kept != m_sounds.cend()) {
-        return &kept.value();
+        return kept.value();
     }
     // A file that is missing or damaged is read again next time: it may yet be put right.
-    auto read = readWaveFile(path);
-    return read ? &m_sounds.insert(path, std::move(*read)).value() : nullptr;
+    const auto read = readWaveFile(path);
+    if (!read) {
+        return nullptr;
+    }
+    auto mixed = std::make_shared<const MixedSound>(toMixed(*read));
+    m_sounds.insert(path, mixed);
+    return mixed;
 }
 
 void WavePlayer::play(const QString& path) {
     if (!m_output->available()) {
         return;
     }
-    if (const WaveSound* wave = sound(path)) {
-        m_output->start(*wave);
+    if (auto wave = sound(path)) {
+        m_output->start(std::move(wave));
     }
 }
 
@@ -34,9 +35,10 @@ void WavePlayer::playToEnd(const QString& path) {
     if (!m_output->available()) {
         return;
     }
-    if (const WaveSound* wave = sound(path)) {
-        m_output->start(*wave);
-        QThread::msleep(static_cast<unsigned long>(wave->durationMs()));
+    if (auto wave = sound(path)) {
+        const int ms = wave->durationMs();
+        m_output->start(std::move(wave));
+        QThread::msleep(static_cast<unsigned long>(ms));
     }
 }
 

@@ -15,16 +15,14 @@ public:
     virtual ~WaveOutput() = default;
     virtual bool available() const = 0;
     // Returns at once; the sound still playing is cut off.
-    virtual void start(const WaveSound& sound) = 0;
+    virtual void start(std::shared_ptr<const MixedSound> sound) = 0;
     virtual void stop() = 0;
 };
 
-// Plays the game's wave sounds. Each file is read once and kept, so a shot sounds at once. Without an
-// output, or for a missing or damaged file, nothing happens.
+// Plays the game's wave sounds. Each file is read and made ready for the mixer once, and kept, so a shot
+// sounds at once. Without an output, or for a missing or damaged file, nothing happens.
 class WavePlayer final {
 public:
-    // Through the default audio output.
-    WavePlayer();
     explicit WavePlayer(std::unique_ptr<WaveOutput> output);
     ~WavePlayer();
     WavePlayer(const WavePlayer&) = delete;
@@ -37,10 +35,10 @@ public:
     void stop();
 
 private:
-    const WaveSound* sound(const QString& path);
+    std::shared_ptr<const MixedSound> sound(const QString& path);
 
     std::unique_ptr<WaveOutput> m_output;
-    QHash<QString, WaveSound> m_sounds;
+    QHash<QString, std::shared_ptr<const MixedSound>> m_sounds;
 };
 
 }  // namespace kelvad::platform

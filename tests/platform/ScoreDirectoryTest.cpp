@@ -76,30 +76,46 @@ void ScoreDirectoryTest::anUnusableDataFolderFallsBackToTheProgramDirectory() {
 void ScoreDirectoryTest::theGamesFilesAreFound_data() {
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QString>("found");
+    QTest::addColumn<bool>("soundModule");
 
     // Paths below a scratch root; the executable is always in prefix/games.
     const QString beside = QStringLiteral("prefix/games/Haitei1.bmp");
     const QString shared = QStringLiteral("prefix/share/games/kelvad/Haitei1.bmp");
-    QTest::newRow("a portable program directory") << QStringList{beside} << QStringLiteral("prefix/games");
-    QTest::newRow("an installed game") << QStringList{shared} << QStringLiteral("prefix/share/games/kelvad");
+    QTest::newRow("a portable program directory")
+        << QStringList{beside} << QStringLiteral("prefix/games") << false;
+    QTest::newRow("an installed game")
+        << QStringList{shared} << QStringLiteral("prefix/share/games/kelvad") << false;
     QTest::newRow("a copy beside the executable comes first")
-        << QStringList{beside, shared} << QStringLiteral("prefix/games");
+        << QStringList{beside, shared} << QStringLiteral("prefix/games") << false;
     QTest::newRow("no files anywhere: the executable's folder")
-        << QStringList{} << QStringLiteral("prefix/games");
+        << QStringList{} << QStringLiteral("prefix/games") << false;
     QTest::newRow("an installed folder without the game's files")
         << QStringList{QStringLiteral("prefix/share/games/kelvad/other.bmp")}
-        << QStringLiteral("prefix/games");
+        << QStringLiteral("prefix/games") << false;
+
+    // The sound module is looked for the same way, in the private library folder of an installed game.
+    const QString module = QStringLiteral("prefix/lib/kelvad/libkelvad-audio.so");
+    QTest::newRow("an installed sound module")
+        << QStringList{shared, module} << QStringLiteral("prefix/lib/kelvad") << true;
+    QTest::newRow("a sound module beside the executable comes first")
+        << QStringList{QStringLiteral("prefix/games/libkelvad-audio.so"), module}
+        << QStringLiteral("prefix/games") << true;
+    QTest::newRow("no sound module: the executable's folder")
+        << QStringList{shared} << QStringLiteral("prefix/games") << true;
 }
 
 void ScoreDirectoryTest::theGamesFilesAreFound() {
     QFETCH(QStringList, files);
     QFETCH(QString, found);
+    QFETCH(bool, soundModule);
     QTemporaryDir root;
     QVERIFY(QDir(root.path()).mkpath(QStringLiteral("prefix/games")));
     for (const QString& file : files) {
         QVERIFY(QDir(root.path()).mkpath(QFileInfo(root.filePath(file)).path()));
         QVERIFY(writeFile(root.filePath(file), "BM"));
     }
-    QCOMPARE(kelvad::platform::findProgramDirectory(root.filePath(QStringLiteral("prefix/games"))),
+    const QString executableDirectory = root.filePath(QStringLiteral("prefix/games"));
+    QCOMPARE(soundModule ? kelvad::platform::findSoundModuleDirectory(executableDirectory)
+                         : kelvad::platform::findProgramDirectory(executableDirectory),
              root.filePath(found));
 }

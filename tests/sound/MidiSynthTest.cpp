@@ -1,18 +1,21 @@
 #include "MidiSynthTest.h"
 
 #include "SoundFiles.h"
-#include "platform/FluidSynthSequencer.h"
-#include "platform/MidiSynth.h"
+#include "platform/TuneSequencer.h"
+#include "platform/audio/MidiSynth.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <future>
 
 namespace kelvad {
 
-using platform::FluidSynthSequencer;
 using platform::MidiSynth;
+using platform::TuneSequencer;
 using MidiMode = platform::SoundDevice::MidiMode;
 using MidiStart = platform::SoundDevice::MidiStart;
 
@@ -32,7 +35,7 @@ std::vector<float> renderMs(MidiSynth& synth, int ms) {
 }
 
 std::unique_ptr<MidiSynth> offlineSynth() {
-    return MidiSynth::createOffline(soundFont());
+    return MidiSynth::create(soundFont());
 }
 
 // One long note from the start.
@@ -117,6 +120,23 @@ void MidiSynthTest::playsAgainFromTheStart() {
     QVERIFY(synth->ended());
 }
 
+void MidiSynthTest::gameTuneFitsItsVoices() {
+    QFile file(QDir(qEnvironmentVariable("KELVAD_PROGRAM_DIR")).filePath(QStringLiteral("Battle.Mid")));
+    QVERIFY2(file.open(QIODevice::ReadOnly), "the game's tune is built into the program directory");
+    auto synth = offlineSynth();
+    QVERIFY(synth->load(file.readAll()));
+    synth->play(false);
+    int most = 0;
+    for (int ms = 0; !synth->ended() && ms < 120'000; ms += 10) {
+        renderMs(*synth, 10);
+        most = std::max(most, synth->voicesSounding());
+    }
+    QVERIFY(synth->ended());
+    // More would steal a sounding voice and cut its note short.
+    QVERIFY2(most < MidiSynth::polyphony, qPrintable(QStringLiteral("%1 voices at once").arg(most)));
+    QVERIFY2(most > 8, "the whole tune was rendered");
+}
+
 void MidiSynthTest::unloadSilences() {
     auto synth = offlineSynth();
     QVERIFY(synth->load(testing::midiFile({{0, 3000}})));
@@ -152,9 +172,8 @@ void MidiSynthTest::missingOrDamagedSoundFont() {
     QTemporaryDir directory;
     const QString damaged = directory.filePath(QStringLiteral("Broken.sf2"));
     QVERIFY(testing::writeFile(damaged, QByteArray("RIFF\x04\0\0\0sfbk", 12)));
-    QVERIFY(!MidiSynth::createOffline(directory.filePath(QStringLiteral("Missing.sf2"))));
-    QVERIFY(!MidiSynth::createOffline(damaged));
-    QVERIFY(!MidiSynth::createLive(soundFont(), {QStringLiteral("no-such-driver")}));
+    QVERIFY(!MidiSynth::create(directory.filePath(QStringLiteral("Missing.sf2"))));
+    QVERIFY(!MidiSynth::create(damaged));
 }
 
 namespace {
@@ -162,9 +181,11 @@ namespace {
 // A sequencer whose offline synthesizer is held back until the test lets it go.
 struct HeldSequencer {
     HeldSequencer()
-        : sequencer([ready = release.get_future().share()] {
+        : sequencer([this, ready = release.get_future().share()]() -> std::shared_ptr<platform::TuneSynth> {
               ready.wait();
-              return offlineSynth();
+              std::shared_ptr<MidiSynth> synth = offlineSynth();
+              made = synth.get();
+              return synth;
           }) {}
     ~HeldSequencer() { letGo(); }
 
@@ -177,7 +198,7 @@ struct HeldSequencer {
     MidiSynth& ready() {
         letGo();
         sequencer.waitUntilReady(10'000);
-        return *sequencer.synth();
+        return *made;
     }
     QString file(const QString& name, const QByteArray& bytes) {
         const QString path = directory.filePath(name);
@@ -188,18 +209,19 @@ struct HeldSequencer {
     QTemporaryDir directory;
     std::promise<void> release;
     bool released = false;
-    FluidSynthSequencer sequencer;
+    MidiSynth* made = nullptr;
+    TuneSequencer sequencer;
 };
 
 }  // namespace
 
-void FluidSynthSequencerTest::init() {
+void TuneSequencerTest::init() {
     if (soundFont().isEmpty()) {
         QSKIP("No General MIDI soundfont installed (timgm6mb-soundfont)");
     }
 }
 
-void FluidSynthSequencerTest::tuneStartedWhileLoadingBeginsWhenReady() {
+void TuneSequencerTest::tuneStartedWhileLoadingBeginsWhenReady() {
     HeldSequencer s;
     const QString tune = s.file(QStringLiteral("Battle.Mid"), oneNote);
     QVERIFY(s.sequencer.hasOutput());
@@ -212,7 +234,7 @@ void FluidSynthSequencerTest::tuneStartedWhileLoadingBeginsWhenReady() {
     QCOMPARE(s.sequencer.mode(tune), MidiMode::Playing);
 }
 
-void FluidSynthSequencerTest::tunePausedWhileLoadingWaits() {
+void TuneSequencerTest::tunePausedWhileLoadingWaits() {
     HeldSequencer s;
     const QString tune = s.file(QStringLiteral("Battle.Mid"), oneNote);
     QVERIFY(s.sequencer.open(tune));
@@ -225,7 +247,7 @@ void FluidSynthSequencerTest::tunePausedWhileLoadingWaits() {
     QVERIFY(testing::peak(renderMs(synth, 200)) > audible);
 }
 
-void FluidSynthSequencerTest::modeFollowsTheTune() {
+void TuneSequencerTest::modeFollowsTheTune() {
     HeldSequencer s;
     const QString tune = s.file(QStringLiteral("Battle.Mid"), testing::midiFile({{0, 300}}));
     MidiSynth& synth = s.ready();
@@ -250,7 +272,7 @@ void FluidSynthSequencerTest::modeFollowsTheTune() {
     QCOMPARE(s.sequencer.play(tune, false), MidiStart::Failed);
 }
 
-void FluidSynthSequencerTest::openingAnotherTuneClosesTheFirst() {
+void TuneSequencerTest::openingAnotherTuneClosesTheFirst() {
     HeldSequencer s;
     const QString first = s.file(QStringLiteral("Battle.Mid"), oneNote);
     const QString second = s.file(QStringLiteral("Other.Mid"), oneNote);
@@ -265,7 +287,7 @@ void FluidSynthSequencerTest::openingAnotherTuneClosesTheFirst() {
     QCOMPARE(s.sequencer.mode(second), MidiMode::Paused);
 }
 
-void FluidSynthSequencerTest::filesThatAreNoTune() {
+void TuneSequencerTest::filesThatAreNoTune() {
     HeldSequencer s;
     const QString wave = s.file(QStringLiteral("Gun1.Wav"), testing::toneWave(50));
     const QString empty = s.file(QStringLiteral("Empty.Mid"), QByteArray());
@@ -278,7 +300,7 @@ void FluidSynthSequencerTest::filesThatAreNoTune() {
     }
 }
 
-void FluidSynthSequencerTest::pathsWithSpacesAndJapanese() {
+void TuneSequencerTest::pathsWithSpacesAndJapanese() {
     HeldSequencer s;
     const QString tune = s.file(QStringLiteral("ケルバド 解消/Battle Theme.Mid"), oneNote);
     MidiSynth& synth = s.ready();
@@ -287,12 +309,12 @@ void FluidSynthSequencerTest::pathsWithSpacesAndJapanese() {
     QVERIFY(testing::peak(renderMs(synth, 200)) > audible);
 }
 
-void FluidSynthSequencerTest::noSynthesizerMeansNoOutput() {
+void TuneSequencerTest::noSynthesizerMeansNoOutput() {
     QTemporaryDir directory;
     const QString tune = directory.filePath(QStringLiteral("Battle.Mid"));
     testing::writeFile(tune, oneNote);
     std::promise<void> release;
-    FluidSynthSequencer sequencer([ready = release.get_future().share()]() -> std::unique_ptr<MidiSynth> {
+    TuneSequencer sequencer([ready = release.get_future().share()]() -> std::shared_ptr<platform::TuneSynth> {
         ready.wait();
         return nullptr;
     });

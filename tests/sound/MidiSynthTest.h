@@ -16,6 +16,7 @@ private slots:
     void endsWithItsLastEvent();
     void playsAgainFromTheStart_data();
     void playsAgainFromTheStart();
+    void gameTuneFitsItsVoices();
     void unloadSilences();
     void refusesWhatIsNoMidiFile();
     void damagedTuneIsSilentAndEnds();
@@ -23,7 +24,7 @@ private slots:
 };
 
 // The sequencer's bookkeeping around a synthesizer that is made on another thread.
-class FluidSynthSequencerTest : public QObject {
+class TuneSequencerTest : public QObject {
     Q_OBJECT
 
 private slots:

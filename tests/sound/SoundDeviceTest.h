@@ -4,12 +4,13 @@
 
 namespace kelvad {
 
-// The real sound device on a machine without audio output: it says so, and nothing it is asked waits.
+// The real sound device where no sound server answers, or its module is missing: it says so, and nothing it
+// is asked waits.
 class SoundDeviceTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void reportsNoOutput_data();
     void reportsNoOutput();
     void everyCallReturnsAtOnce();
     void madeAndGoneInABlink();

@@ -11,6 +11,7 @@
 
 namespace kelvad {
 
+using platform::WaveFormat;
 using platform::WaveSound;
 using testing::WaveFields;
 
@@ -39,25 +40,25 @@ void WaveFileTest::parse_data() {
 
     const WaveFields mono = fields16(100);
     QTest::newRow("16-bit mono, as the game's effects")
-        << testing::waveBytes(mono) << true << int(QAudioFormat::Int16) << 1 << 44100 << 200;
+        << testing::waveBytes(mono) << true << int(WaveFormat::Sample::Int16) << 1 << 44100 << 200;
     QTest::newRow("8-bit stereo") << testing::waveBytes(with(mono,
                                                              [](WaveFields& s) {
                                                                  s.channels = 2;
                                                                  s.bitsPerSample = 8;
                                                                  s.sampleRate = 22050;
                                                              }))
-                                  << true << int(QAudioFormat::UInt8) << 2 << 22050 << 200;
+                                  << true << int(WaveFormat::Sample::UInt8) << 2 << 22050 << 200;
     QTest::newRow("32-bit float") << testing::waveBytes(with(mono,
                                                              [](WaveFields& s) {
                                                                  s.formatTag = 3;
                                                                  s.bitsPerSample = 32;
                                                                  s.blockAlign = 4;
                                                              }))
-                                  << true << int(QAudioFormat::Float) << 1 << 44100 << 200;
+                                  << true << int(WaveFormat::Sample::Float) << 1 << 44100 << 200;
     QTest::newRow("an odd-sized chunk before the format is skipped with its pad byte")
         << testing::waveBytes(
                with(mono, [](WaveFields& s) { s.chunksBefore = QByteArray("LIST\x03\0\0\0abc\0", 12); }))
-        << true << int(QAudioFormat::Int16) << 1 << 44100 << 200;
+        << true << int(WaveFormat::Sample::Int16) << 1 << 44100 << 200;
     QTest::newRow("data cut short keeps its whole frames")
         << testing::waveBytes(with(mono,
                                    [](WaveFields& s) {
@@ -66,7 +67,7 @@ void WaveFileTest::parse_data() {
                                        s.data = QByteArray(103, '\x10');
                                        s.declaredDataSize = 4000;
                                    }))
-        << true << int(QAudioFormat::Int16) << 2 << 44100 << 100;
+        << true << int(WaveFormat::Sample::Int16) << 2 << 44100 << 100;
 
     const auto invalid = [](const char* name, const QByteArray& bytes) {
         QTest::newRow(name) << bytes << false << 0 << 0 << 0 << 0;
@@ -103,11 +104,57 @@ void WaveFileTest::parse() {
         QFETCH(int, channels);
         QFETCH(int, rate);
         QFETCH(int, frameBytes);
-        QCOMPARE(int(sound->format.sampleFormat()), sampleFormat);
-        QCOMPARE(sound->format.channelCount(), channels);
-        QCOMPARE(sound->format.sampleRate(), rate);
+        QCOMPARE(int(sound->format.sample), sampleFormat);
+        QCOMPARE(sound->format.channels, channels);
+        QCOMPARE(sound->format.sampleRate, rate);
         QCOMPARE(sound->frames.size(), frameBytes);
     }
+}
+
+void WaveFileTest::convertsForTheMixer_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("frames");
+    // The first frame's left and right samples, and the last frame's left.
+    QTest::addColumn<float>("left");
+    QTest::addColumn<float>("right");
+    QTest::addColumn<float>("lastLeft");
+
+    WaveFields mono;
+    mono.data = QByteArray("\x00\x40\x00\xC0", 4);
+    QTest::newRow("16-bit mono goes to both sides") << testing::waveBytes(mono) << 2 << 0.5F << 0.5F << -0.5F;
+    WaveFields stereo;
+    stereo.channels = 2;
+    stereo.bitsPerSample = 8;
+    stereo.blockAlign = 2;
+    stereo.sampleRate = 22050;
+    stereo.data = QByteArray("\xC0\x40\x40\xC0", 4);
+    QTest::newRow("8-bit stereo at half the rate: twice the frames, sides kept, steps joined")
+        << testing::waveBytes(stereo) << 4 << 0.5F << -0.5F << -0.5F;
+    WaveFields floats;
+    floats.formatTag = 3;
+    floats.bitsPerSample = 32;
+    floats.blockAlign = 4;
+    floats.sampleRate = 88200;
+    const float samples[] = {0.25F, 1.0F, -0.75F, 0.0F};
+    floats.data = QByteArray(reinterpret_cast<const char*>(samples), sizeof samples);
+    QTest::newRow("float at twice the rate: every other frame")
+        << testing::waveBytes(floats) << 2 << 0.25F << 0.25F << -0.75F;
+}
+
+void WaveFileTest::convertsForTheMixer() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, frames);
+    QFETCH(float, left);
+    QFETCH(float, right);
+    QFETCH(float, lastLeft);
+
+    const auto sound = platform::parseWave(bytes);
+    QVERIFY(sound);
+    const platform::MixedSound mixed = platform::toMixed(*sound);
+    QCOMPARE(mixed.frames(), frames);
+    QCOMPARE(mixed.samples[0], left);
+    QCOMPARE(mixed.samples[1], right);
+    QCOMPARE(mixed.samples[size_t(frames - 1) * 2], lastLeft);
 }
 
 void WaveFileTest::duration() {
@@ -132,8 +179,8 @@ class RecordingOutput final : public platform::WaveOutput {
 public:
     explicit RecordingOutput(QStringList& log, bool available = true) : m_log(log), m_available(available) {}
     bool available() const override { return m_available; }
-    void start(const WaveSound& sound) override {
-        m_log << QStringLiteral("start %1 ms").arg(sound.durationMs());
+    void start(std::shared_ptr<const platform::MixedSound> sound) override {
+        m_log << QStringLiteral("start %1 ms").arg(sound->durationMs());
     }
     void stop() override { m_log << QStringLiteral("stop"); }
 

@@ -12,6 +12,8 @@ private slots:
     void parse_data();
     void parse();
     void duration();
+    void convertsForTheMixer_data();
+    void convertsForTheMixer();
     void unreadableFiles();
 };
 

@@ -1,30 +1,21 @@
 // Measures how promptly and how completely the game's wave sounds play: the time PlayWave takes to return,
 // the time from the call to the first sound arriving at a PulseAudio sink's monitor, and how much of the
-// sound arrives. Compares the game's wave player with QSoundEffect and with a QAudioSink that pulls its
-// data, and checks that a new sound cuts off the one still playing. Also times the tune's start.
+// sound arrives, both when the game's stream has closed (idle) and while the tune keeps it open. Checks that
+// a new sound cuts off the one still playing, and times the tune's start.
 //
 // Run by scripts/measure-wave-latency, which sets up a null sink and makes it the default output:
 //   kelvad-wave-latency <sink> [trials] [program-dir] [recording.wav]
 // With a program directory, the game's own sounds and tune are measured too; the recording of the whole run
 // can be written out to listen to.
 
-#include "platform/AudioSinkOutput.h"
-#include "platform/FluidSynthSequencer.h"
-#include "platform/MidiSynth.h"
-#include "platform/WavePlayer.h"
+#include "platform/GameSoundDevice.h"
 
-#include <QAudioDevice>
-#include <QAudioSink>
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QMediaDevices>
-#include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QUrl>
 
 #include <algorithm>
 #include <atomic>
@@ -84,10 +75,11 @@ public:
         qint64 arrivedNs = 0;
         bool found = false;
     };
-    Hit firstLoud(size_t from, size_t to) {
+    Hit firstLoud(size_t from, size_t to) { return firstLouderThan(from, to, threshold); }
+    Hit firstLouderThan(size_t from, size_t to, int level) {
         std::lock_guard lock(m_mutex);
         for (size_t i = from; i < std::min(to, m_samples.size()); ++i) {
-            if (std::abs(m_samples[i]) > threshold) {
+            if (std::abs(m_samples[i]) > level) {
                 const auto block =
                     std::upper_bound(m_arrivals.begin(), m_arrivals.end(), i,
                                      [](size_t index, const auto& a) { return index < a.first; });
@@ -262,21 +254,12 @@ int main(int argc, char** argv) {
     const int trials = argc > 2 ? std::max(1, std::atoi(argv[2])) : 10;
     const QString programDir = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
     const QString recording = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
+    const QString moduleDir = programDir.isEmpty()
+                                  ? QCoreApplication::applicationDirPath() + QStringLiteral("/../../kelvad")
+                                  : programDir;
 
     // Everything plays into the measured sink alone, and nothing else does: it is not the default output.
-    QAudioDevice device;
-    for (const QAudioDevice& output : QMediaDevices::audioOutputs()) {
-        if (output.id() == sink.toUtf8()) {
-            device = output;
-        }
-    }
-    if (device.isNull()) {
-        std::fprintf(stderr, "No output %s: run scripts/measure-wave-latency, which makes a null sink\n",
-                     qPrintable(sink));
-        return 1;
-    }
     qputenv("PULSE_SINK", sink.toUtf8());
-    std::printf("Output: %s\n", qPrintable(device.description()));
     Recorder recorder(sink);
     if (!recorder.ok()) {
         std::fprintf(stderr, "Cannot record %s.monitor with parec\n", qPrintable(sink));
@@ -297,67 +280,48 @@ int main(int argc, char** argv) {
 
     QElapsedTimer made;
     made.start();
-    kelvad::platform::WavePlayer player(std::make_unique<kelvad::platform::AudioSinkOutput>(device));
-    std::printf("WavePlayer made in %.1f ms; output %s\n", made.nsecsElapsed() / 1e6,
-                player.hasOutput() ? "found" : "missing");
+    kelvad::platform::GameSoundDevice device({"kelvad-wave-latency", "jp.kelvad.Kelvad"}, moduleDir);
+    device.startLoading();
+    device.sequencer().waitUntilReady(10'000);
+    std::printf("Sound module loaded and connected in %.1f ms; output %s, tune %s\n",
+                made.nsecsElapsed() / 1e6, device.hasWaveOutput() ? "found" : "missing",
+                device.hasMidiOutput() ? "found" : "missing");
+    if (!device.hasWaveOutput()) {
+        return 1;
+    }
     std::printf(
         "Figures: median (worst) of %d trials; a %d ms tone; times to the first sound include the\n"
         "recording path (blocks of 5 ms), so they are upper bounds.\n\n",
         trials, toneMs);
 
     std::vector<Trial> results;
-    player.play(toneFile);  // The first play reads the file; the game's first shot does the same.
+    device.playWave(toneFile);  // The first play reads the file; the game's first shot does the same.
     waitMs(toneMs + gapMs);
     for (int i = 0; i < trials; ++i) {
-        results.push_back(measure(recorder, [&] { player.play(toneFile); }));
+        results.push_back(measure(recorder, [&] { device.playWave(toneFile); }));
     }
-    report("WavePlayer (the game's)", results);
+    report("Effect, stream closed before", results);
 
-    QSoundEffect effect(device);
-    effect.setSource(QUrl::fromLocalFile(toneFile));
-    for (int i = 0; i < 200 && effect.status() != QSoundEffect::Ready; ++i) {
-        waitMs(5);
-    }
-    results.clear();
-    for (int i = 0; i < trials; ++i) {
-        results.push_back(measure(recorder, [&] { effect.play(); }));
-    }
-    report("QSoundEffect", results);
-
-    QAudioFormat format;
-    format.setSampleRate(44100);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    results.clear();
-    for (int i = 0; i < trials; ++i) {
-        QByteArray data = pcm;
-        QBuffer buffer(&data);
-        buffer.open(QIODevice::ReadOnly);
-        QAudioSink sink(device, format);
-        results.push_back(measure(recorder, [&] { sink.start(&buffer); }));
-        sink.stop();
-    }
-    report("QAudioSink pulling (timer-fed)", results);
-
+    QString tune = programDir.isEmpty() ? QString() : QDir(programDir).filePath(QStringLiteral("Battle.Mid"));
     if (!programDir.isEmpty()) {
         for (const char* name : {"Gun1.Wav", "Gun2.Wav", "Gun3.Wav", "TO.Wav", "ALI.Wav", "UA.Wav"}) {
             const QString file = QDir(programDir).filePath(QString::fromLatin1(name));
             if (!QFile::exists(file)) {
                 continue;
             }
-            player.play(file);
+            device.playWave(file);
             waitMs(toneMs + gapMs);
             results.clear();
             for (int i = 0; i < trials; ++i) {
-                results.push_back(measure(recorder, [&] { player.play(file); }));
+                results.push_back(measure(recorder, [&] { device.playWave(file); }));
             }
             std::vector<double> onsets;
             for (const Trial& t : results) {
                 onsets.push_back(t.onsetMs);
             }
             std::printf("%-34s first sound %5.1f ms (max %5.1f)\n",
-                        qPrintable(QStringLiteral("WavePlayer, ") + QString::fromLatin1(name)),
-                        median(onsets), *std::max_element(onsets.begin(), onsets.end()));
+                        qPrintable(QStringLiteral("Effect, ") + QString::fromLatin1(name)), median(onsets),
+                        *std::max_element(onsets.begin(), onsets.end()));
         }
     }
 
@@ -373,13 +337,13 @@ int main(int argc, char** argv) {
         loud.open(QIODevice::WriteOnly);
         loud.write(wave(tone(toneMs, 0.8, 660)));
     }
-    player.play(longFile);
-    player.play(loudFile);
+    device.playWave(longFile);
+    device.playWave(loudFile);
     waitMs(1500 + gapMs);
     const size_t from = recorder.count();
-    player.play(longFile);
+    device.playWave(longFile);
     waitMs(300);
-    player.play(loudFile);
+    device.playWave(loudFile);
     waitMs(1500 + gapMs);
     const size_t to = recorder.count();
     const auto first = recorder.firstLoud(from, to);
@@ -391,40 +355,51 @@ int main(int argc, char** argv) {
         "\nCut-off: sound heard for %.0f ms in all (300 + %d expected, 1500 if not cut); after the end %s\n",
         spanMs, toneMs, tail < threshold ? "silence" : "the first sound goes on");
 
-    // The tune: the synthesizer's readiness, then from "play" to the first sound.
-    QElapsedTimer loading;
-    loading.start();
-    kelvad::platform::FluidSynthSequencer sequencer;
-    const double constructed = loading.nsecsElapsed() / 1e6;
-    sequencer.waitUntilReady(10'000);
-    const double ready = loading.nsecsElapsed() / 1e6;
-    std::printf("\nTune: sequencer made in %.1f ms, synthesizer ready after %.0f ms (%s), output %s\n",
-                constructed, ready,
-                qPrintable(kelvad::platform::MidiSynth::installedSoundFonts().value(
-                    0, QStringLiteral("no soundfont"))),
-                sequencer.hasOutput() ? "found" : "missing");
-    QString tune = programDir.isEmpty() ? QString() : QDir(programDir).filePath(QStringLiteral("Battle.Mid"));
     if (tune.isEmpty() || !QFile::exists(tune)) {
-        std::printf("(no Battle.Mid given: the tune's start is not measured)\n");
+        std::printf("(no Battle.Mid given: the tune is not measured)\n");
         return 0;
     }
+    // The tune: from "play" to the first sound, with the stream closed before.
     waitMs(gapMs);
     const size_t tuneFrom = recorder.count();
     const qint64 start = nowNs();
-    sequencer.open(tune);
-    sequencer.play(tune, true);
+    device.openMidi(tune);
+    device.playMidi(tune, true);
     const double returned = (nowNs() - start) / 1e6;
     waitMs(1500);
     const auto tuneHit = recorder.firstLoud(tuneFrom, recorder.count());
-    std::printf("Tune %s: open and play return in %.2f ms, first sound after %.0f ms\n", qPrintable(tune),
+    std::printf("\nTune %s: open and play return in %.2f ms, first sound after %.0f ms\n", qPrintable(tune),
                 returned, tuneHit.found ? (tuneHit.arrivedNs - start) / 1e6 : -1.0);
-    waitMs(1000);
-    sequencer.pause(tune);
+
+    // Effects while the tune holds the stream open: a loud tone over the tune, found by its level.
+    const QString loudTone = directory.filePath(QStringLiteral("Loud tone.Wav"));
+    {
+        QFile file(loudTone);
+        file.open(QIODevice::WriteOnly);
+        file.write(wave(tone(toneMs, 0.95, 2000)));
+    }
+    std::vector<double> overTune;
+    for (int i = 0; i < trials; ++i) {
+        const size_t before = recorder.count();
+        const qint64 shot = nowNs();
+        device.playWave(loudTone);
+        waitMs(toneMs + gapMs);
+        const auto hit = recorder.firstLouderThan(before, recorder.count(), 27000);
+        if (hit.found) {
+            overTune.push_back((hit.arrivedNs - shot) / 1e6);
+        }
+    }
+    std::printf("Effect over the tune: first sound %5.1f ms (max %5.1f), found in %zu of %d trials\n",
+                median(overTune),
+                overTune.empty() ? -1.0 : *std::max_element(overTune.begin(), overTune.end()),
+                overTune.size(), trials);
+
+    device.pauseMidi(tune);
     const size_t pausedFrom = recorder.count() + captureRate / 5;
     waitMs(800);
     std::printf("Paused: loudest sample 200-800 ms after the pause %d (of 32767)\n",
                 recorder.loudest(pausedFrom, recorder.count()));
-    sequencer.close(tune);
+    device.closeMidi(tune);
     if (!recording.isEmpty()) {
         QFile out(recording);
         if (out.open(QIODevice::WriteOnly)) {

@@ -1,6 +1,6 @@
-#include "platform/FluidSynthSequencer.h"
+#include "platform/TuneSequencer.h"
 
-#include "platform/MidiSynth.h"
+#include "platform/TuneSynth.h"
 
 #include <QFile>
 
@@ -17,28 +17,14 @@ constexpr qint64 maxTuneBytes = 8 * 1024 * 1024;
 
 }  // namespace
 
-struct FluidSynthSequencer::Loading {
+struct TuneSequencer::Loading {
     std::mutex mutex;
     std::condition_variable done;
     bool finished = false;
-    std::unique_ptr<MidiSynth> synth;
+    std::shared_ptr<TuneSynth> synth;
 };
 
-FluidSynthSequencer::SynthFactory FluidSynthSequencer::installedSynth() {
-    return []() -> std::unique_ptr<MidiSynth> {
-        for (const QString& soundFont : MidiSynth::installedSoundFonts()) {
-            if (auto synth = MidiSynth::createLive(soundFont,
-                                                   {QStringLiteral("pulseaudio"), QStringLiteral("alsa")})) {
-                return synth;
-            }
-        }
-        return nullptr;
-    };
-}
-
-FluidSynthSequencer::FluidSynthSequencer() : FluidSynthSequencer(installedSynth()) {}
-
-FluidSynthSequencer::FluidSynthSequencer(SynthFactory factory)
+TuneSequencer::TuneSequencer(SynthFactory factory)
     : m_loading(std::make_shared<Loading>()), m_receiver(std::make_unique<QObject>()) {
     m_loader =
         std::thread([loading = m_loading, factory = std::move(factory), receiver = m_receiver.get(), this] {
@@ -56,13 +42,13 @@ FluidSynthSequencer::FluidSynthSequencer(SynthFactory factory)
         });
 }
 
-FluidSynthSequencer::~FluidSynthSequencer() {
+TuneSequencer::~TuneSequencer() {
     if (m_loader.joinable()) {
         m_loader.join();
     }
 }
 
-void FluidSynthSequencer::adoptSynth() {
+void TuneSequencer::adoptSynth() {
     if (m_synth || m_failed) {
         return;
     }
@@ -86,7 +72,7 @@ void FluidSynthSequencer::adoptSynth() {
     }
 }
 
-bool FluidSynthSequencer::waitUntilReady(int timeoutMs) {
+bool TuneSequencer::waitUntilReady(int timeoutMs) {
     {
         std::unique_lock lock(m_loading->mutex);
         m_loading->done.wait_for(lock, std::chrono::milliseconds(timeoutMs),
@@ -96,7 +82,7 @@ bool FluidSynthSequencer::waitUntilReady(int timeoutMs) {
     return m_synth || m_failed;
 }
 
-bool FluidSynthSequencer::hasOutput() const {
+bool TuneSequencer::hasOutput() const {
     if (m_synth || m_failed) {
         return !m_failed;
     }
@@ -104,7 +90,7 @@ bool FluidSynthSequencer::hasOutput() const {
     return !m_loading->finished || m_loading->synth;
 }
 
-bool FluidSynthSequencer::open(const QString& path) {
+bool TuneSequencer::open(const QString& path) {
     adoptSynth();
     if (!m_path.isEmpty()) {
         close(m_path);
@@ -117,7 +103,7 @@ bool FluidSynthSequencer::open(const QString& path) {
         return false;
     }
     QByteArray tune = file.readAll();
-    if (!MidiSynth::isMidiFile(tune)) {
+    if (!isMidiFile(tune)) {
         return false;
     }
     m_path = path;
@@ -129,7 +115,7 @@ bool FluidSynthSequencer::open(const QString& path) {
     return true;
 }
 
-FluidSynthSequencer::MidiStart FluidSynthSequencer::play(const QString& path, bool fromStart) {
+TuneSequencer::MidiStart TuneSequencer::play(const QString& path, bool fromStart) {
     adoptSynth();
     if (!isOpen(path)) {
         return MidiStart::Failed;
@@ -141,7 +127,7 @@ FluidSynthSequencer::MidiStart FluidSynthSequencer::play(const QString& path, bo
     return MidiStart::Started;
 }
 
-void FluidSynthSequencer::pause(const QString& path) {
+void TuneSequencer::pause(const QString& path) {
     adoptSynth();
     if (!isOpen(path) || m_state != TuneState::Playing) {
         return;
@@ -155,7 +141,7 @@ void FluidSynthSequencer::pause(const QString& path) {
     m_state = TuneState::Paused;
 }
 
-FluidSynthSequencer::MidiMode FluidSynthSequencer::mode(const QString& path) const {
+TuneSequencer::MidiMode TuneSequencer::mode(const QString& path) const {
     if (!isOpen(path)) {
         return MidiMode::NotOpen;
     }
@@ -166,7 +152,7 @@ FluidSynthSequencer::MidiMode FluidSynthSequencer::mode(const QString& path) con
     return m_state == TuneState::Playing ? MidiMode::Playing : MidiMode::Paused;
 }
 
-void FluidSynthSequencer::close(const QString& path) {
+void TuneSequencer::close(const QString& path) {
     adoptSynth();
     if (!isOpen(path)) {
         return;
@@ -177,7 +163,7 @@ void FluidSynthSequencer::close(const QString& path) {
     forgetTune();
 }
 
-void FluidSynthSequencer::forgetTune() {
+void TuneSequencer::forgetTune() {
     m_path.clear();
     m_tune.clear();
     m_state = TuneState::Opened;

@@ -12,24 +12,22 @@
 
 namespace kelvad::platform {
 
-class MidiSynth;
+class TuneSynth;
 
 // The MIDI half of the sound device: one tune at a time, addressed by its file's path. The synthesizer is
 // made on a thread of its own (the fuller soundfont takes half a second to load), so the game starts at
 // once; a tune opened and started before then begins, from its start, when the synthesizer is ready.
-class FluidSynthSequencer final {
+class TuneSequencer final {
 public:
     using MidiMode = SoundDevice::MidiMode;
     using MidiStart = SoundDevice::MidiStart;
-    using SynthFactory = std::function<std::unique_ptr<MidiSynth>()>;
+    using SynthFactory = std::function<std::shared_ptr<TuneSynth>()>;
 
-    // The installed soundfont through the PulseAudio driver, else ALSA.
-    FluidSynthSequencer();
     // Runs the factory on the loading thread; null from it means there is no MIDI output.
-    explicit FluidSynthSequencer(SynthFactory factory);
-    ~FluidSynthSequencer();
-    FluidSynthSequencer(const FluidSynthSequencer&) = delete;
-    FluidSynthSequencer& operator=(const FluidSynthSequencer&) = delete;
+    explicit TuneSequencer(SynthFactory factory);
+    ~TuneSequencer();
+    TuneSequencer(const TuneSequencer&) = delete;
+    TuneSequencer& operator=(const TuneSequencer&) = delete;
 
     // True until the synthesizer is known to have failed: a tune given meanwhile is kept for it.
     bool hasOutput() const;
@@ -41,10 +39,8 @@ public:
 
     // Waits, at most the given time, for the synthesizer to be ready or to have failed.
     bool waitUntilReady(int timeoutMs);
-    // The synthesizer once it is ready (for rendering offline); null before and without one.
-    MidiSynth* synth() const { return m_synth.get(); }
-
-    static SynthFactory installedSynth();
+    // The synthesizer once it is ready; null before and without one.
+    TuneSynth* synth() const { return m_synth.get(); }
 
 private:
     struct Loading;
@@ -54,7 +50,7 @@ private:
     void forgetTune();
 
     std::shared_ptr<Loading> m_loading;
-    std::unique_ptr<MidiSynth> m_synth;
+    std::shared_ptr<TuneSynth> m_synth;
     bool m_failed = false;
     // Receives the loader's word on the game's thread, so a waiting tune starts without another call.
     std::unique_ptr<QObject> m_receiver;

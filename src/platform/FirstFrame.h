@@ -1,0 +1,13 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+namespace kelvad::platform {
+
+// Runs the work once the shown window's first frame has been painted, from the event loop: what the first
+// paint does not need waits until the player sees the window.
+void afterFirstFrame(QWidget& window, std::function<void()> work);
+
+}  // namespace kelvad::platform

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "platform/TuneSynth.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+typedef struct _fluid_hashtable_t fluid_settings_t;
+typedef struct _fluid_synth_t fluid_synth_t;
+typedef struct _fluid_player_t fluid_player_t;
+
+namespace kelvad::platform {
+
+// One FluidSynth synthesizer with a General MIDI soundfont and at most one tune. It sounds only as fast as
+// render() is asked for samples: the game's output asks from its own thread, tests ask directly, so the tune
+// is heard without a sound card. The tune keeps time by the samples rendered. Every call may come from any
+// thread; one lock keeps the player and the rendering apart.
+class MidiSynth final : public TuneSynth {
+public:
+    static constexpr int sampleRate = 44100;
+    // Voices that may sound at once: the game's tune needs at most 54, and a voice stolen would cut a note.
+    static constexpr int polyphony = 64;
+
+    // The General MIDI soundfonts Debian installs, the fuller first.
+    static QStringList installedSoundFonts();
+    // Null when the soundfont does not load.
+    static std::unique_ptr<MidiSynth> create(const QString& soundFont);
+    ~MidiSynth() override;
+    MidiSynth(const MidiSynth&) = delete;
+    MidiSynth& operator=(const MidiSynth&) = delete;
+
+    bool load(const QByteArray& midiFile) override;
+    void play(bool fromStart) override;
+    void pause() override;
+    void unload() override;
+    bool hasTune() const override;
+    // By the position: FluidSynth's own "done" comes seconds later, once the last voices have died.
+    bool ended() const override;
+
+    // Called after every play(), on the caller's thread: the output opens for the tune.
+    void setOnPlay(std::function<void()> onPlay) { m_onPlay = std::move(onPlay); }
+    // Whether rendering gives sound: the tune plays, or its last notes still ring out.
+    bool sounding() const;
+    int voicesSounding() const;
+    // The next frames, interleaved stereo.
+    void render(float* stereo, int frames);
+    std::vector<float> render(int frames);
+
+private:
+    MidiSynth() = default;
+    // Both with the lock held.
+    bool endedLocked() const;
+    void dropPlayer();
+
+    fluid_settings_t* m_settings = nullptr;
+    fluid_synth_t* m_synth = nullptr;
+    mutable std::mutex m_mutex;
+    fluid_player_t* m_player = nullptr;
+    // The player's length in ticks, once known.
+    mutable int m_totalTicks = 0;
+    QByteArray m_tune;
+    bool m_playing = false;
+    std::function<void()> m_onPlay;
+};
+
+}  // namespace kelvad::platform
