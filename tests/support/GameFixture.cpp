@@ -43,9 +43,19 @@ void GameFixture::clickStart() {
 }
 
 void GameFixture::press(QWidget* widget, int button, QPoint at) {
-    // Through the window: a disabled or covered widget lets the press fall to what lies beneath.
+    hold(widget, button, at);
+    letGo(widget, button, at);
+}
+
+void GameFixture::hold(QWidget* widget, int button, QPoint at) {
+    // Through the window: a disabled or covered widget lets the press fall to what lies beneath. QTest keeps
+    // the buttons held down, so a press while another is held carries both.
     const QPoint inWindow = widget->mapTo(m_form.get(), pointIn(widget, at));
     QTest::mousePress(m_form->windowHandle(), qtButton(button), Qt::NoModifier, inWindow);
+}
+
+void GameFixture::letGo(QWidget* widget, int button, QPoint at) {
+    const QPoint inWindow = widget->mapTo(m_form.get(), pointIn(widget, at));
     QTest::mouseRelease(m_form->windowHandle(), qtButton(button), Qt::NoModifier, inWindow);
 }
 
