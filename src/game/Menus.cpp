@@ -11,14 +11,14 @@ namespace kelvad {
 
 void ShowHelp(Form1& form) {
     const QString helpFile = form.programFile(QStringLiteral("\\Kelvad.Hlp"));
-    if (const std::optional<QString> error = form.platform().helpViewer.showContents(helpFile)) {
-        form.platform().messageBoxes.show(QStringLiteral("ケルバド解消ゲーム"), *error,
+    if (const std::optional<QString> error = form.platform().helpViewer.showContents(form, helpFile)) {
+        form.platform().messageBoxes.show(form, QStringLiteral("ケルバド解消ゲーム"), *error,
                                           platform::MessageButtons::Ok, platform::MessageIcon::None);
     }
 }
 
 void ShowVersion(Form1& form) {
-    form.platform().messageBoxes.show(QStringLiteral("バージョン情報"),
+    form.platform().messageBoxes.show(form, QStringLiteral("バージョン情報"),
                                       QStringLiteral("ケルバド解消ゲーム　Ver1.51"),
                                       platform::MessageButtons::Ok, platform::MessageIcon::None);
 }

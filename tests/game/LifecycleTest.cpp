@@ -112,6 +112,7 @@ void LifecycleTest::answeringNoToTheReturnQuestionChangesNothing() {
     QCOMPARE(box.text, QStringLiteral("起動した状態に戻しますか？"));
     QCOMPARE(box.buttons, kelvad::platform::MessageButtons::YesNo);
     QCOMPARE(box.icon, kelvad::platform::MessageIcon::Question);
+    QCOMPARE(box.owner, &form);
     QCOMPARE(gameState.timeLeft, timeLeft);
     QVERIFY(form.T4->enabled());
     QVERIFY(!form.TAITOLU[0]->isVisible());
@@ -199,6 +200,7 @@ void LifecycleTest::aTimeOutHoldsTheClockAndTheMen() {
     form.B19->trigger();
     QCOMPARE(game.platform.messageBoxes.shown.back().text,
              QStringLiteral("タイム中です。再会するには、ボタンをクリックしてください。"));
+    QCOMPARE(game.platform.messageBoxes.shown.back().owner, &form);
     QCOMPARE(gameState.timeLeft, 56);
     QCOMPARE(form.I3->pos(), yellowMan);
     const QString tune = form.programFile(QStringLiteral("\\Battle.Mid"));

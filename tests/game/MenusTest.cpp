@@ -114,6 +114,7 @@ void MenusTest::theVersionMessage() {
     QCOMPARE(box.text, QStringLiteral("ケルバド解消ゲーム\u3000Ver1.51"));
     QCOMPARE(box.buttons, kelvad::platform::MessageButtons::Ok);
     QCOMPARE(box.icon, kelvad::platform::MessageIcon::None);
+    QCOMPARE(box.owner, &form);
 }
 
 void MenusTest::helpOpensTheContentsOfTheHelpFile_data() {
@@ -141,6 +142,7 @@ void MenusTest::helpOpensTheContentsOfTheHelpFile() {
     }
     QCOMPARE(game.platform.helpViewer.opened,
              QStringList({form.programFile(QStringLiteral("\\Kelvad.Hlp"))}));
+    QCOMPARE(game.platform.helpViewer.owners, QList<QWidget*>({&form}));
     QVERIFY(game.platform.messageBoxes.shown.empty());
     QCOMPARE(form.T4->enabled(), playing);
 }
@@ -155,6 +157,7 @@ void MenusTest::aHelpViewerErrorIsShownAndTheGameGoesOn() {
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
     QCOMPARE(game.platform.messageBoxes.shown.front().text, error);
     QCOMPARE(game.platform.messageBoxes.shown.front().buttons, kelvad::platform::MessageButtons::Ok);
+    QCOMPARE(game.platform.messageBoxes.shown.front().owner, &form);
     QVERIFY(form.isEnabled());
     game.advance(500);
     QCOMPARE(gameState.timeLeft, 57);
@@ -165,26 +168,28 @@ void MenusTest::aHelpViewerErrorIsShownAndTheGameGoesOn() {
 
 void MenusTest::theHelpWindowShowsTheHelpFileOrSaysWhyNot() {
     kelvad::platform::QtHelpViewer viewer;
+    // Another window is the active one: the help window still belongs to the window that asked for it.
+    QWidget owner;
+    QWidget other;
+    other.show();
+    other.activateWindow();
     const QTemporaryDir empty;
     const QString missing = QDir(empty.path()).filePath(QStringLiteral("Kelvad.Hlp"));
-    const std::optional<QString> error = viewer.showContents(missing);
+    const std::optional<QString> error = viewer.showContents(owner, missing);
     QVERIFY(error.has_value());
     QVERIFY2(error->contains(missing), qPrintable(*error));
 
     const QString helpFile =
         QDir(kelvad::testing::builtProgramDirectory()).filePath(QStringLiteral("Kelvad.Hlp"));
-    QVERIFY2(!viewer.showContents(helpFile).has_value(), qPrintable(helpFile));
-    QTextBrowser* browser = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible()) {
-            browser = browser ? browser : window->findChild<QTextBrowser*>();
-        }
-    }
+    QVERIFY2(!viewer.showContents(owner, helpFile).has_value(), qPrintable(helpFile));
+    auto* browser = owner.findChild<QTextBrowser*>();
     QVERIFY(browser != nullptr);
+    QVERIFY(browser->isVisible());
+    QCOMPARE(browser->window()->parentWidget(), &owner);
     QVERIFY(browser->toPlainText().contains(QStringLiteral("ケルバド解消ゲーム")));
     // A second request shows the same window again.
     QWidget* window = browser->window();
-    QVERIFY(!viewer.showContents(helpFile).has_value());
+    QVERIFY(!viewer.showContents(owner, helpFile).has_value());
     QCOMPARE(browser->window(), window);
     window->close();
 }
