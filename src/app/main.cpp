@@ -1,4 +1,5 @@
 // The game: makes the real platform and opens the main window.
+#include "platform/CloseOnSignals.h"
 #include "platform/Platform.h"
 #include "platform/QtFluidSoundDevice.h"
 #include "platform/QtHelpViewer.h"
@@ -32,6 +33,8 @@ int main(int argc, char** argv) {
                                         soundDevice, helpViewer,   programDirectory, scoreDirectory};
 
     kelvad::Form1 form(platform);
+    // Logging out of the desktop and Ctrl+C in a terminal close the game as its window's close control does.
+    kelvad::platform::CloseOnSignals closeOnSignals(form);
     form.show();
     return QApplication::exec();
 }

@@ -3,9 +3,12 @@
 #include "platform/Beeper.h"
 #include "platform/HelpViewer.h"
 #include "platform/MessageBoxes.h"
+#include "scores/NameEntry.h"
 #include "ui/Form1.h"
 #include "ui/PictureBox.h"
 #include "weapons/clsProgressBar.h"
+
+#include <QCoreApplication>
 
 namespace kelvad {
 
@@ -21,6 +24,13 @@ void ShowVersion(Form1& form) {
     form.platform().messageBoxes.show(form, QStringLiteral("バージョン情報"),
                                       QStringLiteral("ケルバド解消ゲーム　Ver1.51"),
                                       platform::MessageButtons::Ok, platform::MessageIcon::None);
+}
+
+void EndProgram(Form1& form) {
+    StorePendingEntry(form);
+    // exit rather than quit: quit first asks every window to close, and closing a small window is one of its
+    // ways out (the name entry's shows the table), which would keep the program running.
+    QCoreApplication::exit(0);
 }
 
 void TimeBonusClick(Form1& form) {
