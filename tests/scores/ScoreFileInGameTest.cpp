@@ -10,7 +10,6 @@
 #include "ui/TextBox.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,7 +17,6 @@
 #include <QScopeGuard>
 #include <QSysInfo>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 
 #include <csignal>
@@ -306,7 +304,7 @@ void ScoreFileInGameTest::closingTheMainWindowEndsTheProgramInEveryState() {
             form.B6->trigger();
             break;
     }
-    QTimer::singleShot(0, [&] {
+    const int code = testing::runUntilTheProgramEnds([&] {
         if (state != State::ShotWait && state != State::FallWait) {
             closeNow();
             return;
@@ -322,13 +320,6 @@ void ScoreFileInGameTest::closingTheMainWindowEndsTheProgramInEveryState() {
         };
         game.press(form.I3, 1);
     });
-    // Should the close not end the event loop, this does, with a code the test tells apart.
-    QTimer stuck;
-    stuck.setSingleShot(true);
-    QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(3); });
-    stuck.start(5000);
-    const int code = QApplication::exec();
-    stuck.stop();
     game.platform.sleeper.duringWait = nullptr;
     QCOMPARE(code, 0);
     QVERIFY(!form.isVisible());

@@ -2,8 +2,10 @@
 
 #include "game/GameState.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace kelvad::testing {
 
@@ -61,6 +63,15 @@ void GameFixture::letGo(QWidget* widget, int button, QPoint at) {
 
 void GameFixture::move(QWidget* widget, QPoint at) {
     QTest::mouseMove(m_form->windowHandle(), widget->mapTo(m_form.get(), at));
+}
+
+int runUntilTheProgramEnds(const std::function<void()>& first) {
+    QTimer::singleShot(0, first);
+    QTimer stuck;
+    stuck.setSingleShot(true);
+    QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(3); });
+    stuck.start(5000);
+    return QApplication::exec();
 }
 
 void GameFixture::click(QWidget* widget, QPoint at) {

@@ -40,4 +40,9 @@ private:
     std::unique_ptr<Form1> m_form;
 };
 
+// Runs Qt's event loop as main() does, starting with an action, and returns the code it ends with: the
+// program's exit status. Should the loop still run after five seconds, it is ended with 3, which no test
+// expects.
+int runUntilTheProgramEnds(const std::function<void()>& first);
+
 }  // namespace kelvad::testing
