@@ -81,8 +81,8 @@ bool HighScoreFile::update(HighScoreTable& table, const std::function<void(HighS
 }
 
 bool HighScoreFile::reset(HighScoreTable& table) const {
-    if (!update(
-            table, [](HighScoreTable& defaults) { defaults = HighScoreTable{}; }, false)) {
+    const auto toDefaults = [](HighScoreTable& defaults) { defaults = HighScoreTable{}; };
+    if (!update(table, toDefaults, false)) {
         return false;
     }
     if (const std::optional<HighScoreTable> readBack = read()) {
