@@ -1,5 +1,6 @@
 // The game: makes the real platform and opens the main window.
 #include "CommandLine.h"
+#include "platform/CloseOnSignals.h"
 #include "platform/FirstFrame.h"
 #include "platform/GameSoundDevice.h"
 #include "platform/Platform.h"
@@ -42,6 +43,8 @@ int main(int argc, char** argv) {
 
     kelvad::Form1 form(platform);
     kelvad::platform::afterFirstFrame(form, [&soundDevice] { soundDevice.startLoading(); });
+    // Logging out of the desktop and Ctrl+C in a terminal close the game as its window's close control does.
+    kelvad::platform::CloseOnSignals closeOnSignals(form);
     form.show();
     return QApplication::exec();
 }

@@ -8,7 +8,7 @@ namespace kelvad {
 
 void EndGame(Form1& form) {
     StopPlay(form);
-    form.platform().messageBoxes.show(QStringLiteral("ケルバド解消ゲーム"),
+    form.platform().messageBoxes.show(form, QStringLiteral("ケルバド解消ゲーム"),
                                       QStringLiteral("あなたの得点は%1点です！").arg(gameState.score),
                                       platform::MessageButtons::Ok, platform::MessageIcon::None);
     OpenEndOfGameWindows(form);

@@ -8,6 +8,10 @@ class Form1;
 void ShowHelp(Form1& form);
 // The version message.
 void ShowVersion(Form1& form);
+// Closing the main window, and the exit item: the program ends at once, in every state. A name being entered
+// is stored as its OK stores it; nothing else needs saving, since every change of the table is written at
+// once.
+void EndProgram(Form1& form);
 // A click on the small black square beside the kill counter before a game: the time bar grows to 75 while
 // a game still lasts 60 ticks.
 void TimeBonusClick(Form1& form);

@@ -12,7 +12,7 @@ void PauseGame(Form1& form) {
         // A time-out holds the game: the clock, the men and every other timer wait for the box to close.
         platform::TimerHold hold(form.platform().scheduler);
         form.platform().messageBoxes.show(
-            QStringLiteral("ケルバド解消ゲーム"),
+            form, QStringLiteral("ケルバド解消ゲーム"),
             QStringLiteral("タイム中です。再会するには、ボタンをクリックしてください。"),
             platform::MessageButtons::Ok, platform::MessageIcon::None);
     }

@@ -20,7 +20,7 @@ void ReturnToReadyState(Form1& form) {
         // The game holds while the question is open, as in a time-out.
         platform::TimerHold hold(form.platform().scheduler);
         answer = form.platform().messageBoxes.show(
-            QStringLiteral("確認"), QStringLiteral("起動した状態に戻しますか？"),
+            form, QStringLiteral("確認"), QStringLiteral("起動した状態に戻しますか？"),
             platform::MessageButtons::YesNo, platform::MessageIcon::Question);
     }
     if (answer != platform::MessageAnswer::Yes) {

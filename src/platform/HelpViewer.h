@@ -4,14 +4,17 @@
 
 #include <optional>
 
+class QWidget;
+
 namespace kelvad::platform {
 
-// Shows the contents page of a help file in a window of its own.
+// Shows the contents page of a help file in a window of its own, which belongs to the owner: it opens over it
+// and closes with it.
 class HelpViewer {
 public:
     virtual ~HelpViewer() = default;
     // Returns a description of the error when the file could not be shown.
-    virtual std::optional<QString> showContents(const QString& helpFile) = 0;
+    virtual std::optional<QString> showContents(QWidget& owner, const QString& helpFile) = 0;
 };
 
 }  // namespace kelvad::platform

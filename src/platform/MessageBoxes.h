@@ -2,18 +2,21 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace kelvad::platform {
 
 enum class MessageButtons { Ok, YesNo, OkCancel };
 enum class MessageIcon { None, Question, Information, Warning, Critical };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
-// Modal message boxes. show() returns when the player has answered.
+// Modal message boxes. show() returns when the player has answered. A box belongs to the window its question
+// is about, the owner: it opens over that window and blocks it, whichever window is active at the time.
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
-    virtual MessageAnswer show(const QString& title, const QString& text, MessageButtons buttons,
-                               MessageIcon icon) = 0;
+    virtual MessageAnswer show(QWidget& owner, const QString& title, const QString& text,
+                               MessageButtons buttons, MessageIcon icon) = 0;
 };
 
 }  // namespace kelvad::platform

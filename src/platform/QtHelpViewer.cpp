@@ -1,6 +1,5 @@
 #include "platform/QtHelpViewer.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QFileInfo>
@@ -10,7 +9,7 @@
 
 namespace kelvad::platform {
 
-std::optional<QString> QtHelpViewer::showContents(const QString& helpFile) {
+std::optional<QString> QtHelpViewer::showContents(QWidget& owner, const QString& helpFile) {
     QFile file(helpFile);
     if (!file.open(QIODevice::ReadOnly)) {
         return QStringLiteral("ヘルプファイル %1 を開けません: %2").arg(helpFile, file.errorString());
@@ -20,8 +19,7 @@ std::optional<QString> QtHelpViewer::showContents(const QString& helpFile) {
         return QStringLiteral("ヘルプファイル %1 を読めません: %2").arg(helpFile, file.errorString());
     }
     if (!m_window) {
-        // Owned by the main window, so it closes with the game.
-        m_window = new QDialog(QApplication::activeWindow(), Qt::Window);
+        m_window = new QDialog(&owner, Qt::Window);
         m_window->setAttribute(Qt::WA_DeleteOnClose);
         m_window->setWindowTitle(QStringLiteral("ケルバド解消ゲーム ヘルプ"));
         m_window->resize(520, 560);

@@ -12,7 +12,7 @@ namespace kelvad::platform {
 // Shows an HTML help file in a small window of its own, reused while it is open.
 class QtHelpViewer final : public HelpViewer {
 public:
-    std::optional<QString> showContents(const QString& helpFile) override;
+    std::optional<QString> showContents(QWidget& owner, const QString& helpFile) override;
 
 private:
     QPointer<QDialog> m_window;

@@ -1,6 +1,5 @@
 #include "platform/QtMessageBoxes.h"
 
-#include <QApplication>
 #include <QMessageBox>
 
 namespace kelvad::platform {
@@ -37,10 +36,9 @@ QMessageBox::StandardButtons qtButtons(MessageButtons buttons) {
 
 }  // namespace
 
-MessageAnswer QtMessageBoxes::show(const QString& title, const QString& text, MessageButtons buttons,
-                                   MessageIcon icon) {
-    QWidget* parent = QApplication::activeWindow();
-    QMessageBox box(qtIcon(icon), title, text, qtButtons(buttons), parent);
+MessageAnswer QtMessageBoxes::show(QWidget& owner, const QString& title, const QString& text,
+                                   MessageButtons buttons, MessageIcon icon) {
+    QMessageBox box(qtIcon(icon), title, text, qtButtons(buttons), &owner);
     switch (box.exec()) {
         case QMessageBox::Yes:
             return MessageAnswer::Yes;

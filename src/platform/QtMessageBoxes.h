@@ -2,14 +2,12 @@
 
 #include "platform/MessageBoxes.h"
 
-class QWidget;
-
 namespace kelvad::platform {
 
-// Message boxes as QMessageBox, modal over the window that is active when they open.
+// Message boxes as QMessageBox, modal over their owner.
 class QtMessageBoxes final : public MessageBoxes {
 public:
-    MessageAnswer show(const QString& title, const QString& text, MessageButtons buttons,
+    MessageAnswer show(QWidget& owner, const QString& title, const QString& text, MessageButtons buttons,
                        MessageIcon icon) override;
 };
 

@@ -5,9 +5,18 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 
 namespace kelvad {
+
+namespace {
+
+// A copy of the game holds the lock only for one read and one write; one that holds it longer is stuck, and
+// the change goes ahead without it rather than be lost.
+constexpr int kLockWaitMs = 2000;
+
+}  // namespace
 
 HighScoreFile HighScoreFile::inProgramDirectory(const QString& programDirectory) {
     return HighScoreFile(platform::programFile(programDirectory, QString::fromUtf16(kHighScoreFileName)));
@@ -58,9 +67,22 @@ HighScoreLoad HighScoreFile::load(HighScoreTable& table) const {
     return HighScoreLoad::DefaultsWritten;
 }
 
+bool HighScoreFile::update(HighScoreTable& table, const std::function<void(HighScoreTable&)>& change,
+                           bool fromFile) const {
+    // A lock whose process is gone is taken over at once.
+    QLockFile lock(m_path + QStringLiteral(".lock"));
+    if (lock.tryLock(kLockWaitMs) && fromFile) {
+        if (const std::optional<HighScoreTable> now = read()) {
+            table = *now;
+        }
+    }
+    change(table);
+    return write(table);
+}
+
 bool HighScoreFile::reset(HighScoreTable& table) const {
-    table = HighScoreTable{};
-    if (!write(table)) {
+    const auto toDefaults = [](HighScoreTable& defaults) { defaults = HighScoreTable{}; };
+    if (!update(table, toDefaults, false)) {
         return false;
     }
     if (const std::optional<HighScoreTable> readBack = read()) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -48,9 +49,18 @@ public:
     // and the game goes on.
     HighScoreLoad load(HighScoreTable& table) const;
 
-    // After a new entry: rewrites the file from the table. False when the file could not be written; the
-    // table keeps the entry, and the old file stays as it was.
+    // Rewrites the file from the table. False when the file could not be written; the old file then stays as
+    // it was.
     bool save(const HighScoreTable& table) const { return write(table); }
+
+    // A change of the table that another copy of the game, started from the same folder, cannot undo: while
+    // a lock beside the file keeps other copies' changes out, the table is read as the file holds it now
+    // (unless fromFile is false, or the file cannot be read: then the table as it is), changed, and written.
+    // A lock left by a copy that crashed is taken over. Where no lock can be had (a read-only folder), the
+    // table is changed and written all the same. The table then holds the change, even when the write failed
+    // (false).
+    bool update(HighScoreTable& table, const std::function<void(HighScoreTable&)>& change,
+                bool fromFile = true) const;
 
     // The reset the player confirmed: installs the default table, writes it and reads it back. False when
     // the file could not be written; the defaults are in memory all the same.

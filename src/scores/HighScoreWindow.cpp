@@ -39,8 +39,9 @@ void CloseHighScoreWindowByFrame(Form1& form) {
 
 void AskResetHighScores(Form1& form) {
     const platform::MessageAnswer answer = form.platform().messageBoxes.show(
-        QStringLiteral("ｹﾙﾊﾞﾄﾞ解消ｹﾞｰﾑ"), QStringLiteral("データを初期化してもよろしいですか？"),
-        platform::MessageButtons::OkCancel, platform::MessageIcon::Question);
+        form.form3(), QStringLiteral("ｹﾙﾊﾞﾄﾞ解消ｹﾞｰﾑ"),
+        QStringLiteral("データを初期化してもよろしいですか？"), platform::MessageButtons::OkCancel,
+        platform::MessageIcon::Question);
     if (answer == platform::MessageAnswer::Ok) {
         ResetHighScores(form);
     }

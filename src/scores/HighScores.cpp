@@ -33,9 +33,12 @@ void LoadHighScores(Form1& form) {
     RefreshHighScoreLabels(form);
 }
 
-void SaveHighScores(Form1& form) {
-    // A failed write keeps the new entry in memory and leaves the old file as it was.
-    gameState.highScoresUnsaved = !scoreFile(form).save(gameState.HighScoreTable);
+void UpdateHighScores(Form1& form, const std::function<void(HighScoreTable&)>& change) {
+    // After a failed write the table is newer than the file, and stays the base of the change. A failed write
+    // keeps the change in memory and leaves the old file as it was.
+    gameState.highScoresUnsaved =
+        !scoreFile(form).update(gameState.HighScoreTable, change, !gameState.highScoresUnsaved);
+    RefreshHighScoreLabels(form);
 }
 
 void ResetHighScores(Form1& form) {

@@ -26,19 +26,32 @@ void OpenNameEntry(Form1& form, int rank) {
 }
 
 void InsertEntry(Form1& form) {
-    kelvad::HighScoreTable& table = gameState.HighScoreTable;
-    const int k = gameState.newRank;
-    if (k >= 1 && k <= static_cast<int>(HighScoreTable::kEntries)) {
-        for (int i = 4; i >= k; --i) {
-            table.names[static_cast<std::size_t>(i)] = table.names[static_cast<std::size_t>(i - 1)];
-            table.scores[static_cast<std::size_t>(i)] = table.scores[static_cast<std::size_t>(i - 1)];
+    // The name as the file will hold it: no double quotes or line breaks, "?" for what it cannot store.
+    const QString name = toStoredName(form.form2().Text1->text());
+    const qint64 score = gameState.score;
+    UpdateHighScores(form, [&](HighScoreTable& table) {
+        // Ranked again against the table as it is now: another copy of the game may have entered scores since
+        // this game ended. With no other copy the rank is the one the name window shows.
+        const std::optional<int> rank = RankOf(score, table);
+        if (!rank) {
+            return;
         }
-        // The name as the file will hold it: no double quotes or line breaks, "?" for what it cannot store.
-        table.names[static_cast<std::size_t>(k - 1)] = toStoredName(form.form2().Text1->text());
-        table.scores[static_cast<std::size_t>(k - 1)] = gameState.score;
-        RefreshHighScoreLabels(form);
+        const auto k = static_cast<std::size_t>(*rank);
+        for (std::size_t i = HighScoreTable::kEntries - 1; i >= k; --i) {
+            table.names[i] = table.names[i - 1];
+            table.scores[i] = table.scores[i - 1];
+        }
+        table.names[k - 1] = name;
+        table.scores[k - 1] = score;
+    });
+}
+
+void StorePendingEntry(Form1& form) {
+    Form2& window = form.form2();
+    if (window.isVisible()) {
+        window.hide();
+        InsertEntry(form);
     }
-    SaveHighScores(form);
 }
 
 void ConfirmName(Form1& form) {

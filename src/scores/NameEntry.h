@@ -9,7 +9,11 @@ void OpenNameEntry(Form1& form, int rank);
 // OK, Enter in the name box, or the frame's close control: the entry enters the table, the file is
 // rewritten and the high-score window shows the table.
 void ConfirmName(Form1& form);
-// Inserts the entry at newRank: lower entries move down, the old fifth drops out; then the file is rewritten.
+// When the program ends with the name entry open: the entry is stored as OK stores it, with the name typed so
+// far, and the window goes; nothing opens after it.
+void StorePendingEntry(Form1& form);
+// Inserts the entry at its rank in the table as the file holds it now: lower entries move down, the old fifth
+// drops out; then the file is rewritten.
 void InsertEntry(Form1& form);
 
 }  // namespace kelvad

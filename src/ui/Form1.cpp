@@ -1,5 +1,6 @@
 #include "ui/Form1.h"
 
+#include "game/Menus.h"
 #include "game/StartUp.h"
 #include "sound/MediaControl.h"
 #include "sound/clsSound.h"
@@ -391,9 +392,8 @@ void Form1::buildTimers() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    // Closing the main window ends the program at once; nothing is saved.
     event->accept();
-    QCoreApplication::quit();
+    EndProgram(*this);
 }
 
 }  // namespace kelvad

@@ -20,7 +20,6 @@
 #include "weapons/Reload.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -32,7 +31,7 @@ void Form1::connectEvents() {
     connect(B19, &QAction::triggered, this, [this] { PauseGame(*this); });
     connect(B21, &QAction::triggered, this, [this] { ReturnToReadyState(*this); });
     connect(B4, &QAction::triggered, this, [this] { OpenHighScoreWindow(*this); });
-    connect(B5, &QAction::triggered, this, [] { QCoreApplication::quit(); });
+    connect(B5, &QAction::triggered, this, &QWidget::close);
     connect(B6, &QAction::triggered, this, [this] { OpenSpeedDialog(*this); });
     connect(B11, &QAction::triggered, this, [this] { SelectGun(*this, 1); });
     connect(B12, &QAction::triggered, this, [this] { SelectGun(*this, 2); });

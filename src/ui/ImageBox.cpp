@@ -25,7 +25,7 @@ void ImageBox::paintEvent(QPaintEvent* event) {
 
 void ImageBox::mousePressEvent(QMouseEvent* event) {
     const QPointF at = event->position() * kTwipsPerPixel;
-    emit mouseDown(buttonCode(event->buttons()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
+    emit mouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
                    static_cast<float>(at.y()));
 }
 

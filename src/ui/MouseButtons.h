@@ -4,7 +4,9 @@
 
 namespace kelvad {
 
-// The button codes of the mouse handlers: 1 left, 2 right, 4 middle, added up when several are down.
+// The button codes of the mouse handlers: 1 left, 2 right, 4 middle. A press names the one button that went
+// down, whatever else is held (so a right press with the left held is a reload); a move names every button
+// held down, added up.
 inline int buttonCode(Qt::MouseButtons buttons) {
     int code = 0;
     if (buttons & Qt::LeftButton) {

@@ -201,9 +201,11 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-    m_pressed = true;
+    if (event->button() == Qt::LeftButton) {
+        m_pressed = true;
+    }
     const QPointF at = event->position() * kTwipsPerPixel;
-    emit mouseDown(buttonCode(event->buttons()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
+    emit mouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
                    static_cast<float>(at.y()));
 }
 
@@ -214,8 +216,12 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    // A click is a press and a release of the left button over the box.
-    if (m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    // A click is a press and a release of the left button over the box; other buttons pressed and released
+    // meanwhile neither make one nor cancel it.
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    if (m_pressed && rect().contains(event->position().toPoint())) {
         emit clicked();
     }
     m_pressed = false;

@@ -150,13 +150,18 @@ void BonusPlateTest::clickingAPlateOrItsLabelScoresItsPoints_data() {
     QTest::addColumn<bool>("onLabel");
     QTest::addColumn<bool>("emptyGun");
     QTest::addColumn<int>("points");
-    QTest::newRow("50 plate") << 1 << false << false << 50;
-    QTest::newRow("label 50") << 1 << true << false << 50;
-    QTest::newRow("100 plate") << 2 << false << false << 100;
-    QTest::newRow("label 100") << 2 << true << false << 100;
-    QTest::newRow("150 plate") << 3 << false << false << 150;
-    QTest::newRow("label 150") << 3 << true << false << 150;
-    QTest::newRow("label 150 with an empty gun") << 3 << true << true << 150;
+    // Another button clicked while the left one is down (positive), or held across the left click (negative).
+    QTest::addColumn<int>("other");
+    QTest::newRow("50 plate") << 1 << false << false << 50 << 0;
+    QTest::newRow("label 50") << 1 << true << false << 50 << 0;
+    QTest::newRow("100 plate") << 2 << false << false << 100 << 0;
+    QTest::newRow("label 100") << 2 << true << false << 100 << 0;
+    QTest::newRow("150 plate") << 3 << false << false << 150 << 0;
+    QTest::newRow("label 150") << 3 << true << false << 150 << 0;
+    QTest::newRow("label 150 with an empty gun") << 3 << true << true << 150 << 0;
+    QTest::newRow("100 plate, a right click inside the left click") << 2 << false << false << 100 << 2;
+    QTest::newRow("label 50, a middle click inside the left click") << 1 << true << false << 50 << 4;
+    QTest::newRow("150 plate, the right held across the left click") << 3 << false << false << 150 << -2;
 }
 
 void BonusPlateTest::clickingAPlateOrItsLabelScoresItsPoints() {
@@ -164,6 +169,7 @@ void BonusPlateTest::clickingAPlateOrItsLabelScoresItsPoints() {
     QFETCH(bool, onLabel);
     QFETCH(bool, emptyGun);
     QFETCH(int, points);
+    QFETCH(int, other);
     GameFixture game;
     kelvad::Form1& form = game.form();
     game.clickStart();
@@ -179,11 +185,19 @@ void BonusPlateTest::clickingAPlateOrItsLabelScoresItsPoints() {
     kelvad::PictureBox* shown = plates(form)[plate - 1];
     QLabel* label = std::array<QLabel*, 3>{form.Label4, form.Label7, form.Label13}[plate - 1];
     QCOMPARE(label->text(), QString::number(points));
-    if (onLabel) {
-        game.click(label);
-    } else {
-        // The plate's edge, beside its label.
-        game.click(shown, QPoint(2, 2));
+    // The plate's edge, beside its label.
+    QWidget* target = onLabel ? static_cast<QWidget*>(label) : shown;
+    const QPoint at = onLabel ? QPoint(-1, -1) : QPoint(2, 2);
+    if (other < 0) {
+        game.hold(target, -other, at);
+    }
+    game.hold(target, 1, at);
+    if (other > 0) {
+        game.press(target, other, at);
+    }
+    game.letGo(target, 1, at);
+    if (other < 0) {
+        game.letGo(target, -other, at);
     }
     QCOMPARE(gameState.score, points);
     QCOMPARE(form.TOKUTEN->text(), QString::number(points));

@@ -78,12 +78,21 @@ void CivilianTest::aPressOnTheCivilian_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<int>("timeChange");
     QTest::addColumn<bool>("gone");
-    QTest::newRow("left press: shot") << 1 << false << "\\UA.Wav" << kScream << -5 << true;
-    QTest::newRow("middle press: shot") << 4 << false << "\\UA.Wav" << kScream << -5 << true;
-    QTest::newRow("right press: rescued") << 2 << false << "\\ALI.Wav" << kThanks << 5 << true;
+    // A button held down on him before the press (0 none); at an empty gun its own press is refused.
+    QTest::addColumn<int>("held");
+    QTest::newRow("left press: shot") << 1 << false << "\\UA.Wav" << kScream << -5 << true << 0;
+    QTest::newRow("middle press: shot") << 4 << false << "\\UA.Wav" << kScream << -5 << true << 0;
+    QTest::newRow("right press: rescued") << 2 << false << "\\ALI.Wav" << kThanks << 5 << true << 0;
     QTest::newRow("right press, empty gun: rescued all the same")
-        << 2 << true << "\\ALI.Wav" << kThanks << 5 << true;
-    QTest::newRow("left press, empty gun: refused, he stays") << 1 << true << "" << kNoBullets << 0 << false;
+        << 2 << true << "\\ALI.Wav" << kThanks << 5 << true << 0;
+    QTest::newRow("left press, empty gun: refused, he stays")
+        << 1 << true << "" << kNoBullets << 0 << false << 0;
+    QTest::newRow("right press with the left held, empty gun: rescued")
+        << 2 << true << "\\ALI.Wav" << kThanks << 5 << true << 1;
+    QTest::newRow("right press with the middle held, empty gun: rescued")
+        << 2 << true << "\\ALI.Wav" << kThanks << 5 << true << 4;
+    QTest::newRow("left press with the middle held, empty gun: refused")
+        << 1 << true << "" << kNoBullets << 0 << false << 4;
 }
 
 void CivilianTest::aPressOnTheCivilian() {
@@ -93,6 +102,7 @@ void CivilianTest::aPressOnTheCivilian() {
     QFETCH(QString, message);
     QFETCH(int, timeChange);
     QFETCH(bool, gone);
+    QFETCH(int, held);
     GameFixture game;
     kelvad::Form1& form = game.form();
     game.clickStart();
@@ -108,10 +118,16 @@ void CivilianTest::aPressOnTheCivilian() {
     const int ammo = gameState.ammoLeft;
     const int shots = form.shotCount;
     const QString hitRate = form.GEKIHA->text();
-    const int beeps = game.platform.beeper.beeps;
     bringCivilian(game, 1500, 1500);
+    if (held != 0) {
+        game.hold(form.HE1, held);
+    }
+    const int beeps = game.platform.beeper.beeps;
     game.platform.soundDevice.calls.clear();
     game.press(form.HE1, button);
+    if (held != 0) {
+        game.letGo(form.HE1, held);
+    }
 
     QCOMPARE(form.ME1->text(), message);
     QCOMPARE(gameState.timeLeft, 50 + timeChange);

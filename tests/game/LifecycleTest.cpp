@@ -1,12 +1,15 @@
 // A game from start to end on the virtual clock.
 #include "LifecycleTest.h"
 
-#include "GameFixture.h"
+#include "GameTestSupport.h"
+#include "game/BonusPlates.h"
 #include "game/GameState.h"
 #include "game/Lifecycle.h"
 #include "ui/Form3.h"
+#include "ui/Form4.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
+#include "ui/Slider.h"
 #include "weapons/clsProgressBar.h"
 
 #include <QAction>
@@ -14,6 +17,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 using kelvad::gameState;
 using kelvad::platform::MessageAnswer;
@@ -25,36 +29,101 @@ bool isBackground(kelvad::Form1& form, const QString& file) {
     return form.Picture1->picture() == QImage(form.programFile(file)).convertToFormat(QImage::Format_RGB32);
 }
 
+// What still moves or shows after play has stopped: the clock, the men, the civilian's timers and the plates.
+QStringList stillInPlay(kelvad::Form1& form) {
+    QStringList left;
+    const auto expect = [&](bool stopped, const QString& what) {
+        if (!stopped) {
+            left << what;
+        }
+    };
+    expect(!form.T4->enabled(), QStringLiteral("T4 on"));
+    expect(form.T7->interval() == 0, QStringLiteral("T7 ticking"));
+    expect(form.T8->interval() == 0, QStringLiteral("T8 ticking"));
+    expect(form.T9->interval() == 0, QStringLiteral("T9 ticking"));
+    expect(!form.T10->enabled(), QStringLiteral("T10 on"));
+    expect(!form.T11->enabled(), QStringLiteral("T11 on"));
+    for (QWidget* shown :
+         std::initializer_list<QWidget*>{form.I1, form.I2, form.I3, form.D1, form.D2, form.D3}) {
+        expect(shown->isHidden() && !shown->isEnabled(),
+               shown->objectName() + QStringLiteral(" shown or enabled"));
+    }
+    expect(form.TAITOLU[0]->isVisible() && form.TAITOLU[1]->isVisible(),
+           QStringLiteral("title panels hidden"));
+    return left;
+}
+
+// The speed chosen in the speed dialog, as the player leaves it with OK; the next game starts with its score.
+void chooseSpeed(kelvad::Form1& form, int position) {
+    kelvad::Form4& dialog = form.form4();
+    form.B6->trigger();
+    dialog.Slider1->setValue(position);
+    // The dialog follows the slider at the next move of the mouse over it.
+    QTest::mouseMove(dialog.windowHandle(), dialog.Slider1->mapTo(&dialog, QPoint(2, 2)));
+    QTest::mouseClick(dialog.Command2, Qt::LeftButton);
+}
+
 }  // namespace
 
+void LifecycleTest::aGameLasts61TicksAndEndsWithTheScoreMessage_data() {
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<QString>("score");
+    QTest::newRow("normal speed: 0 points") << 5 << "0";
+    QTest::newRow("slowest speed: -250 points, with the sign") << 0 << "-250";
+}
+
 void LifecycleTest::aGameLasts61TicksAndEndsWithTheScoreMessage() {
+    QFETCH(int, speed);
+    QFETCH(QString, score);
     GameFixture game;
     kelvad::Form1& form = game.form();
+    chooseSpeed(form, speed);
     int barAtMessage = -1;
-    game.platform.messageBoxes.answer(MessageAnswer::Ok, [&] { barAtMessage = form.timeGauge->Value(); });
+    QStringList inPlayAtMessage;
+    int ticksWhileOpen = -1;
+    game.platform.messageBoxes.answer(MessageAnswer::Ok, [&] {
+        barAtMessage = form.timeGauge->Value();
+        inPlayAtMessage = stillInPlay(form);
+        // Nothing ticks while the score is on screen: no man or civilian moves, and the game cannot end
+        // twice.
+        const int drawn = game.platform.random.drawn;
+        const int timeLeft = gameState.timeLeft;
+        game.advance(20000);
+        ticksWhileOpen = game.platform.random.drawn - drawn + timeLeft - gameState.timeLeft;
+    });
     game.clickStart();
     QCOMPARE(form.timeGauge->Value(), 60);
-    game.advance(60 * 500);
+    QCOMPARE(form.TOKUTEN->text(), score);
+    // A plate and the civilian are on the field when the time runs out.
+    game.advance(59 * 500);
+    gameState.bonusCharge = kelvad::kBonusThreshold;
+    game.press(form.Picture1, 1, QPoint(250, 5));
+    QVERIFY(form.D1->isVisible() || form.D2->isVisible() || form.D3->isVisible());
+    game.advance(500);
     QCOMPARE(gameState.timeLeft, 0);
+    QVERIFY(form.HE1->isVisible());
+    QVERIFY(form.T11->enabled());
     QVERIFY(game.platform.messageBoxes.shown.empty());
     game.advance(500);
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
     const auto& box = game.platform.messageBoxes.shown.front();
     QCOMPARE(box.title, QStringLiteral("ケルバド解消ゲーム"));
-    QCOMPARE(box.text, QStringLiteral("あなたの得点は0点です！"));
+    QCOMPARE(box.text, QStringLiteral("あなたの得点は%1点です！").arg(score));
     QCOMPARE(box.buttons, kelvad::platform::MessageButtons::Ok);
     QCOMPARE(box.icon, kelvad::platform::MessageIcon::None);
+    QCOMPARE(box.owner, &form);
     QCOMPARE(barAtMessage, 0);
-    // Everything that moves has stopped; a score of 0 earns no place, so the table is shown.
-    QVERIFY(!form.T4->enabled());
-    QCOMPARE(form.T7->interval(), 0);
-    QVERIFY(!form.T10->enabled());
-    QVERIFY(form.TAITOLU[0]->isVisible());
-    QVERIFY(!form.I3->isVisible());
+    // Everything that moves had stopped before the message opened.
+    QCOMPARE(inPlayAtMessage, QStringList());
+    QCOMPARE(ticksWhileOpen, 0);
+    // Neither score earns a place, so the table is shown.
     QVERIFY(form.form3().isVisible());
     QVERIFY(!form.isEnabled());
     QVERIFY(game.platform.soundDevice.calls.contains(QStringLiteral("closeMidi ") +
                                                      form.programFile(QStringLiteral("\\Battle.Mid"))));
+    // The finished game's score stays on show.
+    QTest::mouseClick(form.form3().Command1, Qt::LeftButton);
+    QCOMPARE(form.TOKUTEN->text(), score);
 }
 
 void LifecycleTest::startingAGameSwitchesEveryControlToPlaying() {
@@ -112,6 +181,7 @@ void LifecycleTest::answeringNoToTheReturnQuestionChangesNothing() {
     QCOMPARE(box.text, QStringLiteral("起動した状態に戻しますか？"));
     QCOMPARE(box.buttons, kelvad::platform::MessageButtons::YesNo);
     QCOMPARE(box.icon, kelvad::platform::MessageIcon::Question);
+    QCOMPARE(box.owner, &form);
     QCOMPARE(gameState.timeLeft, timeLeft);
     QVERIFY(form.T4->enabled());
     QVERIFY(!form.TAITOLU[0]->isVisible());
@@ -126,24 +196,30 @@ void LifecycleTest::answeringYesReturnsToTheReadyStateAndTheNextStartIsFresh() {
     GameFixture game;
     kelvad::Form1& form = game.form();
     game.clickStart();
-    game.advance(3000);
+    // The civilian and a plate are on the field when the player goes back.
+    game.advance(10000);
+    QVERIFY(form.HE1->isVisible());
+    gameState.bonusCharge = kelvad::kBonusThreshold;
+    game.press(form.Picture1, 1, QPoint(250, 5));
+    QVERIFY(form.D1->isVisible() || form.D2->isVisible() || form.D3->isVisible());
     kelvad::CountKill(form);
+    const QString score = form.TOKUTEN->text();
     game.platform.messageBoxes.answer(MessageAnswer::Yes);
     form.B21->trigger();
-    QVERIFY(form.TAITOLU[0]->isVisible());
-    QVERIFY(form.TAITOLU[1]->isVisible());
-    QVERIFY(!form.I1->isVisible() && !form.I2->isVisible() && !form.I3->isVisible());
-    QVERIFY(!form.T4->enabled());
-    QCOMPARE(form.T9->interval(), 0);
-    QVERIFY(!form.T10->enabled());
+    QCOMPARE(stillInPlay(form), QStringList());
     QVERIFY(form.Command1->isEnabled());
     QVERIFY(form.B1->isEnabled());
+    QVERIFY(form.B4->isEnabled());
     QVERIFY(form.A2->menuAction()->isEnabled());
     QVERIFY(!form.B19->isEnabled());
+    QVERIFY(!form.B21->isEnabled());
+    QCOMPARE(form.TOKUTEN->text(), score);
     QVERIFY(form.Picture2->isEnabled());
     QCOMPARE(form.Label20->text(), QStringLiteral("0"));
     QCOMPARE(gameState.killCount, 1);
-    // Nothing ticks in the ready state, and no score message comes.
+    // Only the plates' own timer finishes its wait; then nothing ticks in the ready state, and no score
+    // message comes.
+    game.advance(3000);
     QCOMPARE(game.platform.scheduler.nextTickIn(), -1);
     game.advance(60000);
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
@@ -160,28 +236,41 @@ void LifecycleTest::killsChangeTheBackgroundAndTheStageBonus_data() {
     QTest::addColumn<int>("kills");
     QTest::addColumn<QString>("background");
     QTest::addColumn<int>("stageBonus");
-    QTest::newRow("20 kills: first stage") << 20 << "\\Haitei1.bmp" << 0;
-    QTest::newRow("21 kills: second stage") << 21 << "\\HAITEI2.BMP" << 20;
-    QTest::newRow("40 kills: still second") << 40 << "\\HAITEI2.BMP" << 20;
-    QTest::newRow("41 kills: third stage") << 41 << "\\HAITEI3.BMP" << 40;
+    // The bonus the last kill, a press on the yellow man, is scored with.
+    QTest::addColumn<int>("bonusOfTheLastKill");
+    QTest::newRow("20 kills: first stage") << 20 << "\\Haitei1.bmp" << 0 << 0;
+    QTest::newRow("21 kills: second stage") << 21 << "\\HAITEI2.BMP" << 20 << 0;
+    QTest::newRow("40 kills: still second") << 40 << "\\HAITEI2.BMP" << 20 << 20;
+    QTest::newRow("41 kills: third stage") << 41 << "\\HAITEI3.BMP" << 40 << 20;
 }
 
 void LifecycleTest::killsChangeTheBackgroundAndTheStageBonus() {
     QFETCH(int, kills);
     QFETCH(QString, background);
     QFETCH(int, stageBonus);
+    QFETCH(int, bonusOfTheLastKill);
     GameFixture game;
     kelvad::Form1& form = game.form();
+    chooseGun(form, 3);
     // Twice: every new game goes through the stages again.
     for (int round = 0; round < 2; ++round) {
         game.clickStart();
         QCOMPARE(form.stageBonus, 0);
-        for (int kill = 0; kill < kills; ++kill) {
+        for (int kill = 1; kill < kills; ++kill) {
             kelvad::CountKill(form);
         }
+        // The hit that reaches a new stage is still scored with the old bonus, the next with the new one.
+        game.advance(750);
+        int score = gameState.score;
+        game.press(form.I3, 1);
+        QCOMPARE(gameState.score, score + 30 + bonusOfTheLastKill);
         QCOMPARE(form.Label20->text(), QString::number(kills));
         QCOMPARE(form.stageBonus, stageBonus);
         QVERIFY(isBackground(form, background));
+        game.advance(750);
+        score = gameState.score;
+        game.press(form.I3, 1);
+        QCOMPARE(gameState.score, score + 30 + stageBonus);
         game.platform.messageBoxes.answer(MessageAnswer::Yes);
         form.B21->trigger();
     }
@@ -199,6 +288,7 @@ void LifecycleTest::aTimeOutHoldsTheClockAndTheMen() {
     form.B19->trigger();
     QCOMPARE(game.platform.messageBoxes.shown.back().text,
              QStringLiteral("タイム中です。再会するには、ボタンをクリックしてください。"));
+    QCOMPARE(game.platform.messageBoxes.shown.back().owner, &form);
     QCOMPARE(gameState.timeLeft, 56);
     QCOMPARE(form.I3->pos(), yellowMan);
     const QString tune = form.programFile(QStringLiteral("\\Battle.Mid"));

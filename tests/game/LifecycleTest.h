@@ -6,6 +6,7 @@ class LifecycleTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void aGameLasts61TicksAndEndsWithTheScoreMessage_data();
     void aGameLasts61TicksAndEndsWithTheScoreMessage();
     void startingAGameSwitchesEveryControlToPlaying();
     void theMenuStartsAGameOnlyInTheReadyState();

@@ -16,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
-#include <QTimer>
 
 using kelvad::gameState;
 using kelvad::testing::GameFixture;
@@ -114,6 +113,7 @@ void MenusTest::theVersionMessage() {
     QCOMPARE(box.text, QStringLiteral("ケルバド解消ゲーム\u3000Ver1.51"));
     QCOMPARE(box.buttons, kelvad::platform::MessageButtons::Ok);
     QCOMPARE(box.icon, kelvad::platform::MessageIcon::None);
+    QCOMPARE(box.owner, &form);
 }
 
 void MenusTest::helpOpensTheContentsOfTheHelpFile_data() {
@@ -141,6 +141,7 @@ void MenusTest::helpOpensTheContentsOfTheHelpFile() {
     }
     QCOMPARE(game.platform.helpViewer.opened,
              QStringList({form.programFile(QStringLiteral("\\Kelvad.Hlp"))}));
+    QCOMPARE(game.platform.helpViewer.owners, QList<QWidget*>({&form}));
     QVERIFY(game.platform.messageBoxes.shown.empty());
     QCOMPARE(form.T4->enabled(), playing);
 }
@@ -155,6 +156,7 @@ void MenusTest::aHelpViewerErrorIsShownAndTheGameGoesOn() {
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
     QCOMPARE(game.platform.messageBoxes.shown.front().text, error);
     QCOMPARE(game.platform.messageBoxes.shown.front().buttons, kelvad::platform::MessageButtons::Ok);
+    QCOMPARE(game.platform.messageBoxes.shown.front().owner, &form);
     QVERIFY(form.isEnabled());
     game.advance(500);
     QCOMPARE(gameState.timeLeft, 57);
@@ -165,26 +167,28 @@ void MenusTest::aHelpViewerErrorIsShownAndTheGameGoesOn() {
 
 void MenusTest::theHelpWindowShowsTheHelpFileOrSaysWhyNot() {
     kelvad::platform::QtHelpViewer viewer;
+    // Another window is the active one: the help window still belongs to the window that asked for it.
+    QWidget owner;
+    QWidget other;
+    other.show();
+    other.activateWindow();
     const QTemporaryDir empty;
     const QString missing = QDir(empty.path()).filePath(QStringLiteral("Kelvad.Hlp"));
-    const std::optional<QString> error = viewer.showContents(missing);
+    const std::optional<QString> error = viewer.showContents(owner, missing);
     QVERIFY(error.has_value());
     QVERIFY2(error->contains(missing), qPrintable(*error));
 
     const QString helpFile =
         QDir(kelvad::testing::builtProgramDirectory()).filePath(QStringLiteral("Kelvad.Hlp"));
-    QVERIFY2(!viewer.showContents(helpFile).has_value(), qPrintable(helpFile));
-    QTextBrowser* browser = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible()) {
-            browser = browser ? browser : window->findChild<QTextBrowser*>();
-        }
-    }
+    QVERIFY2(!viewer.showContents(owner, helpFile).has_value(), qPrintable(helpFile));
+    auto* browser = owner.findChild<QTextBrowser*>();
     QVERIFY(browser != nullptr);
+    QVERIFY(browser->isVisible());
+    QCOMPARE(browser->window()->parentWidget(), &owner);
     QVERIFY(browser->toPlainText().contains(QStringLiteral("ケルバド解消ゲーム")));
     // A second request shows the same window again.
     QWidget* window = browser->window();
-    QVERIFY(!viewer.showContents(helpFile).has_value());
+    QVERIFY(!viewer.showContents(owner, helpFile).has_value());
     QCOMPARE(browser->window(), window);
     window->close();
 }
@@ -194,15 +198,7 @@ void MenusTest::exitEndsTheProgram() {
     kelvad::Form1& form = game.form();
     startAndPlayOneSecond(game);
     QSignalSpy aboutToQuit(qApp, &QCoreApplication::aboutToQuit);
-    QTimer::singleShot(0, form.B5, &QAction::trigger);
-    // Should the item not end the event loop, this does, with a code the test tells apart.
-    QTimer stuck;
-    stuck.setSingleShot(true);
-    QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(3); });
-    stuck.start(5000);
-    const int code = QApplication::exec();
-    stuck.stop();
-    QCOMPARE(code, 0);
+    QCOMPARE(kelvad::testing::runUntilTheProgramEnds([&] { form.B5->trigger(); }), 0);
     QCOMPARE(aboutToQuit.count(), 1);
     // No question was asked and nothing was saved.
     QVERIFY(game.platform.messageBoxes.shown.empty());

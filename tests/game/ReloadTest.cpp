@@ -50,10 +50,18 @@ void ReloadTest::theRightButtonReloadsTheGun_data() {
     QTest::addColumn<int>("shots");
     QTest::addColumn<int>("delay");
     QTest::addColumn<int>("full");
-    QTest::newRow("first gun, empty") << 1 << 8 << 700 << 8;
-    QTest::newRow("first gun, 5 left") << 1 << 3 << 700 << 8;
-    QTest::newRow("second gun, 3 left") << 2 << 12 << 1500 << 15;
-    QTest::newRow("second gun, full") << 2 << 0 << 1500 << 15;
+    // The button held down while the right one is pressed (0 none), and whether the press lands on a man.
+    QTest::addColumn<int>("held");
+    QTest::addColumn<bool>("onMan");
+    QTest::newRow("first gun, empty") << 1 << 8 << 700 << 8 << 0 << false;
+    QTest::newRow("first gun, 5 left") << 1 << 3 << 700 << 8 << 0 << false;
+    QTest::newRow("second gun, 3 left") << 2 << 12 << 1500 << 15 << 0 << false;
+    QTest::newRow("second gun, full") << 2 << 0 << 1500 << 15 << 0 << false;
+    // The press names the button pressed, not every button down: these reload too.
+    QTest::newRow("first gun, empty, left held") << 1 << 8 << 700 << 8 << 1 << false;
+    QTest::newRow("first gun, empty, left held, on a man") << 1 << 8 << 700 << 8 << 1 << true;
+    QTest::newRow("second gun, 3 left, middle held") << 2 << 11 << 1500 << 15 << 4 << false;
+    QTest::newRow("second gun, empty, middle held, on a man") << 2 << 15 << 1500 << 15 << 4 << true;
 }
 
 void ReloadTest::theRightButtonReloadsTheGun() {
@@ -61,16 +69,37 @@ void ReloadTest::theRightButtonReloadsTheGun() {
     QFETCH(int, shots);
     QFETCH(int, delay);
     QFETCH(int, full);
+    QFETCH(int, held);
+    QFETCH(bool, onMan);
     GameFixture game;
     kelvad::Form1& form = game.form();
     chooseGun(form, gun);
     game.clickStart();
     shoot(game, shots);
-    const int left = full - shots;
-    game.press(form.Picture1, 2, kBareField);
+    if (onMan) {
+        game.advance(750);
+        QVERIFY(form.I3->isVisible());
+    }
+    QWidget* target = onMan ? static_cast<QWidget*>(form.I3) : form.Picture1;
+    const QPoint at = onMan ? QPoint(-1, -1) : kBareField;
+    if (held != 0) {
+        // The held button's own press comes first: a shot, or a refusal at an empty gun.
+        game.hold(target, held, at);
+    }
+    const int left = gameState.ammoLeft;
+    const int fired = form.shotCount;
+    game.press(target, 2, at);
+    if (held != 0) {
+        game.letGo(target, held, at);
+    }
     QCOMPARE(form.ME1->text(), kReloading);
     QCOMPARE(form.T5->interval(), delay);
-    QCOMPARE(form.shotCount, shots);
+    QCOMPARE(form.shotCount, fired);
+    QCOMPARE(gameState.ammoLeft, left);
+    if (onMan) {
+        QVERIFY(form.I3->isVisible());
+        QCOMPARE(gameState.score, 0);
+    }
     game.advance(delay - 1);
     QCOMPARE(gameState.ammoLeft, left);
     QCOMPARE(form.ME1->text(), kReloading);

@@ -95,6 +95,18 @@ void ShotsTest::rightAndMiddlePresses() {
     QCOMPARE(form.shotCount, 1);
     QCOMPARE(gameState.ammoLeft, 14);
     QCOMPARE(form.hitCount, 0);
+    // A left or middle press with the right button held still fires, on the field and on a man.
+    game.hold(form.Picture1, 2, QPoint(5, 5));
+    game.press(form.Picture1, 1, QPoint(5, 5));
+    game.press(form.Picture1, 4, QPoint(5, 5));
+    game.letGo(form.Picture1, 2, QPoint(5, 5));
+    QCOMPARE(form.shotCount, 3);
+    game.hold(form.I3, 2);
+    game.press(form.I3, 1);
+    game.letGo(form.I3, 2);
+    QCOMPARE(form.shotCount, 4);
+    QCOMPARE(form.hitCount, 1);
+    QCOMPARE(gameState.score, 30);
 }
 
 void ShotsTest::thePressedManTakesNoPressWhileTheMarkIsDrawn() {

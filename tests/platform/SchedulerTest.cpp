@@ -1,4 +1,5 @@
 // The timer rules the game relies on, on the virtual clock that every game test runs on.
+#include "QtSeamsTest.h"
 #include "ScoreDirectoryTest.h"
 #include "TestMain.h"
 #include "VirtualScheduler.h"
@@ -138,6 +139,6 @@ private slots:
     }
 };
 
-KELVAD_TEST_MAIN(SchedulerTest, ScoreDirectoryTest)
+KELVAD_TEST_MAIN(SchedulerTest, ScoreDirectoryTest, QtSeamsTest)
 
 #include "SchedulerTest.moc"

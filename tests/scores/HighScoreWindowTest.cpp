@@ -135,6 +135,8 @@ void HighScoreWindowTest::theResetAsksFirst() {
     QCOMPARE(box.text, u"データを初期化してもよろしいですか？"_s);
     QCOMPARE(box.buttons, platform::MessageButtons::OkCancel);
     QCOMPARE(box.icon, platform::MessageIcon::Question);
+    // The question is about the table: it belongs to the high-score window, not to the disabled main window.
+    QCOMPARE(box.owner, &form.form3());
 
     QVERIFY(form.form3().isVisible());
     QVERIFY(!form.isEnabled());

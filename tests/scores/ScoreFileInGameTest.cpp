@@ -2,9 +2,11 @@
 
 #include "ScoreGames.h"
 #include "game/GameState.h"
+#include "platform/CloseOnSignals.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"
+#include "ui/ImageBox.h"
 #include "ui/TextBox.h"
 
 #include <QAction>
@@ -13,8 +15,12 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSysInfo>
 #include <QTest>
+#include <QWindow>
 
+#include <csignal>
+#include <limits>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -31,6 +37,10 @@ const HighScoreTable kPlayedTable =
     testing::tableOf({5000, 4000, 3000, 2000, 1000}, {u"Ann"_s, u"Bob"_s, u"Cy"_s, u"Di"_s, u"Ed"_s});
 const HighScoreTable kPlayedWithAce =
     testing::tableOf({5000, 4000, 3500, 3000, 2000}, {u"Ann"_s, u"Bob"_s, u"Ace"_s, u"Cy"_s, u"Di"_s});
+
+// Where the game is when its main window is closed, and how it is closed.
+enum class State { Ready, Playing, ShotWait, FallWait, NameEntry, HighScores, Speed };
+enum class Close { Frame, ExitItem, Sigterm, Sigint };
 
 // What stands in the way of the game's writes.
 enum class Obstacle { FolderInFilesPlace, ReadOnlyFolder };
@@ -178,6 +188,155 @@ void ScoreFileInGameTest::anUnwritableFileAtASave() {
     form.B4->trigger();
     QCOMPARE(testing::rowsInFile(game.platform), testing::rowsOf(kPlayedWithAce));
     QCOMPARE(testing::rowsOnScreen(form), testing::rowsOf(kPlayedWithAce));
+}
+
+void ScoreFileInGameTest::anEntryAnotherCopyMadeMeanwhileIsKept_data() {
+    QTest::addColumn<QByteArray>("otherCopysFile");
+    QTest::addColumn<bool>("staleLock");
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray names = "\"n1\",\"n2\",\"n3\",\"n4\",\"n5\"\r\n";
+    const QByteArray withP1 = "\"n1\",\"n2\",\"P1\",\"n3\",\"n4\"\r\n10,5,0,-1,-5\r\n";
+    // This game scored 0 against 10, 5, -1, -5, -10 and entered "P2"; the other copy, started at the same
+    // time, entered "P1" for 0 first. The tie goes to the older entry.
+    QTest::newRow("an equal score entered first: below it")
+        << withP1 << false << QByteArray("\"n1\",\"n2\",\"P1\",\"P2\",\"n3\"\r\n10,5,0,0,-1\r\n");
+    QTest::newRow("a lock left by a copy that crashed is taken over")
+        << withP1 << true << QByteArray("\"n1\",\"n2\",\"P1\",\"P2\",\"n3\"\r\n10,5,0,0,-1\r\n");
+    QTest::newRow("better scores entered meanwhile: no place left") << names + "10,5,4,3,2\r\n"
+                                                                    << false << names + "10,5,4,3,2\r\n";
+    QTest::newRow("a file damaged meanwhile: the table as this copy had it")
+        << QByteArray("\"n1\",\"n2") << false
+        << QByteArray("\"n1\",\"n2\",\"P2\",\"n3\",\"n4\"\r\n10,5,0,-1,-5\r\n");
+}
+
+void ScoreFileInGameTest::anEntryAnotherCopyMadeMeanwhileIsKept() {
+    QFETCH(QByteArray, otherCopysFile);
+    QFETCH(bool, staleLock);
+    QFETCH(QByteArray, after);
+    GameFixture game([](TestPlatform& platform) {
+        QVERIFY(
+            testing::writeScoreFile(platform, "\"n1\",\"n2\",\"n3\",\"n4\",\"n5\"\r\n10,5,-1,-5,-10\r\n"));
+    });
+    Form1& form = game.form();
+    testing::playGameScoring(game, 0);
+    QVERIFY(form.form2().isVisible());
+    QTest::keyClicks(form.form2().Text1, u"P2"_s);
+    QVERIFY(testing::writeScoreFile(game.platform, otherCopysFile));
+    const QString lockPath = testing::scoreFilePath(game.platform) + u".lock"_s;
+    if (staleLock) {
+        // The lock of a process that is gone: its number, its name and this host.
+        QFile lock(lockPath);
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(QByteArray::number(std::numeric_limits<qint32>::max()) + "\nkelvad\n" +
+                   QSysInfo::machineHostName().toUtf8() + '\n');
+    }
+    QTest::mouseClick(form.form2().Command1, Qt::LeftButton);
+    QCOMPARE(testing::readScoreFile(game.platform), after);
+    QCOMPARE(testing::rowsOnScreen(form), testing::rowsInFile(game.platform));
+    QCOMPARE(testing::rowsInMemory(), testing::rowsInFile(game.platform));
+    QVERIFY(!QFileInfo::exists(lockPath));
+}
+
+void ScoreFileInGameTest::closingTheMainWindowEndsTheProgramInEveryState_data() {
+    QTest::addColumn<State>("state");
+    QTest::addColumn<Close>("close");
+    QTest::newRow("ready, the frame") << State::Ready << Close::Frame;
+    QTest::newRow("ready, the exit item") << State::Ready << Close::ExitItem;
+    QTest::newRow("ready, SIGTERM") << State::Ready << Close::Sigterm;
+    QTest::newRow("playing, the frame") << State::Playing << Close::Frame;
+    QTest::newRow("playing, the exit item") << State::Playing << Close::ExitItem;
+    QTest::newRow("playing, SIGINT") << State::Playing << Close::Sigint;
+    QTest::newRow("during a shot's wait, SIGTERM") << State::ShotWait << Close::Sigterm;
+    QTest::newRow("during a fall's wait, SIGINT") << State::FallWait << Close::Sigint;
+    QTest::newRow("name entry, the frame") << State::NameEntry << Close::Frame;
+    QTest::newRow("name entry, SIGTERM") << State::NameEntry << Close::Sigterm;
+    QTest::newRow("name entry, SIGINT") << State::NameEntry << Close::Sigint;
+    QTest::newRow("high-score window, the frame") << State::HighScores << Close::Frame;
+    QTest::newRow("high-score window, SIGTERM") << State::HighScores << Close::Sigterm;
+    QTest::newRow("speed dialog, the frame") << State::Speed << Close::Frame;
+    QTest::newRow("speed dialog, SIGINT") << State::Speed << Close::Sigint;
+}
+
+void ScoreFileInGameTest::closingTheMainWindowEndsTheProgramInEveryState() {
+    QFETCH(State, state);
+    QFETCH(Close, close);
+    GameFixture game([](TestPlatform& platform) { QVERIFY(testing::writeScoreFile(platform, kPlayedFile)); });
+    Form1& form = game.form();
+    platform::CloseOnSignals closeOnSignals(form);
+    QVERIFY(closeOnSignals.isActive());
+    const auto closeNow = [&] {
+        switch (close) {
+            case Close::Frame:
+                // As the window system delivers the frame's close control.
+                form.windowHandle()->close();
+                break;
+            case Close::ExitItem:
+                form.B5->trigger();
+                break;
+            case Close::Sigterm:
+                ::raise(SIGTERM);
+                break;
+            case Close::Sigint:
+                ::raise(SIGINT);
+                break;
+        }
+    };
+    // Whether the window was still open at every wait of an animation the close came in.
+    bool openThroughTheWait = true;
+    switch (state) {
+        case State::Ready:
+            break;
+        case State::Playing:
+        case State::ShotWait:
+        case State::FallWait:
+            game.clickStart();
+            game.advance(750);
+            break;
+        case State::NameEntry:
+            testing::playGameScoring(game, 3500);
+            QVERIFY(form.form2().isVisible());
+            QTest::keyClicks(form.form2().Text1, u"Ace"_s);
+            break;
+        case State::HighScores:
+            form.B4->trigger();
+            break;
+        case State::Speed:
+            form.B6->trigger();
+            break;
+    }
+    const int code = testing::runUntilTheProgramEnds([&] {
+        if (state != State::ShotWait && state != State::FallWait) {
+            closeNow();
+            return;
+        }
+        int waits = 0;
+        // The shot's mark has four waits, the fall three more after them.
+        const int closeAt = state == State::ShotWait ? 1 : 5;
+        game.platform.sleeper.duringWait = [&] {
+            if (++waits == closeAt) {
+                closeNow();
+            }
+            openThroughTheWait = openThroughTheWait && form.isVisible();
+        };
+        game.press(form.I3, 1);
+    });
+    game.platform.sleeper.duringWait = nullptr;
+    QCOMPARE(code, 0);
+    QVERIFY(!form.isVisible());
+    QVERIFY(openThroughTheWait);
+    if (state == State::ShotWait || state == State::FallWait) {
+        // The handler ran to its end before the close: the hit was scored and the bullet spent.
+        QCOMPARE(gameState.score, 30);
+        QCOMPARE(gameState.ammoLeft, 7);
+    }
+    // Only a name being entered is saved, once, with the name typed so far; nothing opens after it.
+    const QByteArray expected = state == State::NameEntry ? QByteArray(
+                                                                "\"Ann\",\"Bob\",\"Ace\",\"Cy\",\"Di\"\r\n"
+                                                                "5000,4000,3500,3000,2000\r\n")
+                                                          : kPlayedFile;
+    QCOMPARE(testing::readScoreFile(game.platform), expected);
+    QVERIFY(!form.form2().isVisible());
+    QCOMPARE(form.form3().isVisible(), state == State::HighScores);
 }
 
 }  // namespace kelvad

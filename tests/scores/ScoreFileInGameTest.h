@@ -4,8 +4,8 @@
 
 namespace kelvad {
 
-// The high-score file as a game meets it: the first run, and a file the game cannot write at start-up or
-// when a new entry is saved.
+// The high-score file as a game meets it: the first run, a file the game cannot write at start-up or when a
+// new entry is saved, another copy of the game writing it meanwhile, and the program ending in every state.
 class ScoreFileInGameTest : public QObject {
     Q_OBJECT
 
@@ -15,6 +15,10 @@ private slots:
     void anUnwritableFileAtStartUp();
     void anUnwritableFileAtASave_data();
     void anUnwritableFileAtASave();
+    void anEntryAnotherCopyMadeMeanwhileIsKept_data();
+    void anEntryAnotherCopyMadeMeanwhileIsKept();
+    void closingTheMainWindowEndsTheProgramInEveryState_data();
+    void closingTheMainWindowEndsTheProgramInEveryState();
 };
 
 }  // namespace kelvad

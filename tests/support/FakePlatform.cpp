@@ -11,10 +11,10 @@ void ScriptedMessageBoxes::answer(platform::MessageAnswer answer, std::function<
     m_script.push_back({answer, std::move(whileOpen)});
 }
 
-platform::MessageAnswer ScriptedMessageBoxes::show(const QString& title, const QString& text,
+platform::MessageAnswer ScriptedMessageBoxes::show(QWidget& owner, const QString& title, const QString& text,
                                                    platform::MessageButtons buttons,
                                                    platform::MessageIcon icon) {
-    shown.push_back({title, text, buttons, icon});
+    shown.push_back({&owner, title, text, buttons, icon});
     if (m_script.empty()) {
         switch (buttons) {
             case platform::MessageButtons::YesNo:
@@ -53,7 +53,8 @@ double ScriptedRandom::next() {
     return step - static_cast<int>(step);
 }
 
-std::optional<QString> RecordingHelpViewer::showContents(const QString& helpFile) {
+std::optional<QString> RecordingHelpViewer::showContents(QWidget& owner, const QString& helpFile) {
+    owners << &owner;
     opened << helpFile;
     return error;
 }

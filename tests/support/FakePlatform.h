@@ -20,6 +20,8 @@ namespace kelvad::testing {
 
 // One message box as the game showed it.
 struct ShownBox {
+    // The window the box belongs to.
+    QWidget* owner;
     QString title;
     QString text;
     platform::MessageButtons buttons;
@@ -31,8 +33,8 @@ struct ShownBox {
 class ScriptedMessageBoxes final : public platform::MessageBoxes {
 public:
     void answer(platform::MessageAnswer answer, std::function<void()> whileOpen = {});
-    platform::MessageAnswer show(const QString& title, const QString& text, platform::MessageButtons buttons,
-                                 platform::MessageIcon icon) override;
+    platform::MessageAnswer show(QWidget& owner, const QString& title, const QString& text,
+                                 platform::MessageButtons buttons, platform::MessageIcon icon) override;
 
     std::vector<ShownBox> shown;
 
@@ -81,8 +83,9 @@ private:
 
 class RecordingHelpViewer final : public platform::HelpViewer {
 public:
-    std::optional<QString> showContents(const QString& helpFile) override;
+    std::optional<QString> showContents(QWidget& owner, const QString& helpFile) override;
     QStringList opened;
+    QList<QWidget*> owners;
     std::optional<QString> error;
 };
 

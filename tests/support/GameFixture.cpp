@@ -2,8 +2,10 @@
 
 #include "game/GameState.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace kelvad::testing {
 
@@ -43,14 +45,33 @@ void GameFixture::clickStart() {
 }
 
 void GameFixture::press(QWidget* widget, int button, QPoint at) {
-    // Through the window: a disabled or covered widget lets the press fall to what lies beneath.
+    hold(widget, button, at);
+    letGo(widget, button, at);
+}
+
+void GameFixture::hold(QWidget* widget, int button, QPoint at) {
+    // Through the window: a disabled or covered widget lets the press fall to what lies beneath. QTest keeps
+    // the buttons held down, so a press while another is held carries both.
     const QPoint inWindow = widget->mapTo(m_form.get(), pointIn(widget, at));
     QTest::mousePress(m_form->windowHandle(), qtButton(button), Qt::NoModifier, inWindow);
+}
+
+void GameFixture::letGo(QWidget* widget, int button, QPoint at) {
+    const QPoint inWindow = widget->mapTo(m_form.get(), pointIn(widget, at));
     QTest::mouseRelease(m_form->windowHandle(), qtButton(button), Qt::NoModifier, inWindow);
 }
 
 void GameFixture::move(QWidget* widget, QPoint at) {
     QTest::mouseMove(m_form->windowHandle(), widget->mapTo(m_form.get(), at));
+}
+
+int runUntilTheProgramEnds(const std::function<void()>& first) {
+    QTimer::singleShot(0, first);
+    QTimer stuck;
+    stuck.setSingleShot(true);
+    QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(3); });
+    stuck.start(5000);
+    return QApplication::exec();
 }
 
 void GameFixture::click(QWidget* widget, QPoint at) {

@@ -27,6 +27,9 @@ public:
     // Presses a mouse button (1 left, 2 right, 4 middle) on a widget at a point in its pixels (its centre by
     // default), through the window, so that the widget under the point receives it.
     void press(QWidget* widget, int button, QPoint at = QPoint(-1, -1));
+    // Presses a button and keeps it down, so that the next presses come with it held; letGo releases it.
+    void hold(QWidget* widget, int button, QPoint at = QPoint(-1, -1));
+    void letGo(QWidget* widget, int button, QPoint at = QPoint(-1, -1));
     // Moves the pointer over a widget to a point in its pixels.
     void move(QWidget* widget, QPoint at);
     void click(QWidget* widget, QPoint at = QPoint(-1, -1));
@@ -36,5 +39,10 @@ public:
 private:
     std::unique_ptr<Form1> m_form;
 };
+
+// Runs Qt's event loop as main() does, starting with an action, and returns the code it ends with: the
+// program's exit status. Should the loop still run after five seconds, it is ended with 3, which no test
+// expects.
+int runUntilTheProgramEnds(const std::function<void()>& first);
 
 }  // namespace kelvad::testing
