@@ -31,7 +31,7 @@ QString findProgramDirectory(const QString& executableDirectory) {
 }
 
 QString findSoundModuleDirectory(const QString& executableDirectory) {
-    return besideOrInstalled(executableDirectory, "/../lib/kelvad", kSoundModule);
+    return besideOrInstalled(executableDirectory, "/../lib/games/kelvad", kSoundModule);
 }
 
 }  // namespace kelvad::platform

@@ -11,8 +11,8 @@ namespace kelvad::platform {
 QString findProgramDirectory(const QString& executableDirectory);
 
 // The folder of the sound module: beside the executable in a portable program directory; for an installed
-// game, <prefix>/lib/kelvad, since code has no place among the shared data files. Where neither holds it, the
-// executable's folder, and the game stays silent.
+// game, <prefix>/lib/games/kelvad, since code has no place among the shared data files. Where neither holds
+// it, the executable's folder, and the game stays silent.
 QString findSoundModuleDirectory(const QString& executableDirectory);
 
 }  // namespace kelvad::platform

@@ -94,9 +94,9 @@ void ScoreDirectoryTest::theGamesFilesAreFound_data() {
         << QStringLiteral("prefix/games") << false;
 
     // The sound module is looked for the same way, in the private library folder of an installed game.
-    const QString module = QStringLiteral("prefix/lib/kelvad/libkelvad-audio.so");
+    const QString module = QStringLiteral("prefix/lib/games/kelvad/libkelvad-audio.so");
     QTest::newRow("an installed sound module")
-        << QStringList{shared, module} << QStringLiteral("prefix/lib/kelvad") << true;
+        << QStringList{shared, module} << QStringLiteral("prefix/lib/games/kelvad") << true;
     QTest::newRow("a sound module beside the executable comes first")
         << QStringList{QStringLiteral("prefix/games/libkelvad-audio.so"), module}
         << QStringLiteral("prefix/games") << true;
