@@ -17,6 +17,7 @@ private slots:
     void playsAgainFromTheStart_data();
     void playsAgainFromTheStart();
     void gameTuneFitsItsVoices();
+    void unloadSilences_data();
     void unloadSilences();
     void refusesWhatIsNoMidiFile();
     void damagedTuneIsSilentAndEnds();

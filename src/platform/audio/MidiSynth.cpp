@@ -6,6 +6,7 @@
 
 #include <fluidsynth.h>
 
+#include <array>
 #include <mutex>
 #include <utility>
 
@@ -18,6 +19,9 @@ Q_LOGGING_CATEGORY(lcMidi, "kelvad.sound.midi", QtWarningMsg)
 
 // Loud enough to carry the game, a good step below the shots (FluidSynth's own 0.2 is faint).
 constexpr double synthGain = 0.4;
+
+// An envelope's release in timecents: about a millisecond.
+constexpr float shortestRelease = -12000.0f;
 
 void logFluid(int level, const char* message, void*) {
     if (level <= FLUID_WARN) {
@@ -117,8 +121,24 @@ void MidiSynth::dropPlayer() {
     }
     m_playing = false;
     m_totalTicks = 0;
+    cutReleasingNotes();
     // Nothing of the old play may ring on, its reverb included, nor its instruments carry over.
     fluid_synth_system_reset(m_synth);
+}
+
+void MidiSynth::cutReleasingNotes() {
+    // A closed tune stops at once. The reset turns off only the notes still held: the released ones would go
+    // on sounding through their release for seconds (and hold the stream open), so their release is cut
+    // to about a millisecond, short enough to end within the next block without a click.
+    std::array<fluid_voice_t*, polyphony> voices{};
+    fluid_synth_get_voicelist(m_synth, voices.data(), static_cast<int>(voices.size()), -1);
+    for (fluid_voice_t* voice : voices) {
+        if (!voice) {
+            break;
+        }
+        fluid_voice_gen_set(voice, GEN_VOLENVRELEASE, shortestRelease);
+        fluid_voice_update_param(voice, GEN_VOLENVRELEASE);
+    }
 }
 
 void MidiSynth::play(bool fromStart) {

@@ -57,6 +57,7 @@ private:
     // Both with the lock held.
     bool endedLocked() const;
     void dropPlayer();
+    void cutReleasingNotes();
 
     fluid_settings_t* m_settings = nullptr;
     fluid_synth_t* m_synth = nullptr;
