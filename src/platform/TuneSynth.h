@@ -15,7 +15,8 @@ class TuneSynth {
 public:
     virtual ~TuneSynth() = default;
 
-    // Replaces the tune; the new one waits at its start. False for bytes that are no Standard MIDI File.
+    // Replaces the tune; the new one waits at its start. False for bytes that are no Standard MIDI File, and
+    // when the synthesizer cannot sound it.
     virtual bool load(const QByteArray& midiFile) = 0;
     // From the start, with nothing of an earlier play ringing on, or on from where the tune was paused.
     virtual void play(bool fromStart) = 0;

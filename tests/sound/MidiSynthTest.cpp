@@ -149,11 +149,14 @@ void MidiSynthTest::unloadSilences() {
     QFETCH(int, noteMs);
     QFETCH(int, program);
     auto synth = offlineSynth();
+    QVERIFY2(!synth->holdsSynth(), "no soundfont held before a game");
     QVERIFY(synth->load(testing::midiFile({{0, noteMs}}, program)));
+    QVERIFY(synth->holdsSynth());
     synth->play(false);
     QVERIFY(testing::peak(renderMs(*synth, 200)) > audible);
     synth->unload();
     QVERIFY(!synth->hasTune());
+    QVERIFY2(!synth->holdsSynth(), "nor after it");
     // A short fade and what is left of the chorus, not the seconds the note had to go.
     renderMs(*synth, 100);
     QVERIFY(testing::peak(renderMs(*synth, 100)) < audible / 4);
@@ -185,6 +188,18 @@ void MidiSynthTest::missingOrDamagedSoundFont() {
     QVERIFY(testing::writeFile(damaged, QByteArray("RIFF\x04\0\0\0sfbk", 12)));
     QVERIFY(!MidiSynth::create(directory.filePath(QStringLiteral("Missing.sf2"))));
     QVERIFY(!MidiSynth::create(damaged));
+
+    // Gone between games: the next game goes on without a tune.
+    const QString gone = directory.filePath(QStringLiteral("Gone.sf2"));
+    QVERIFY(QFile::copy(soundFont(), gone));
+    auto synth = MidiSynth::create(gone);
+    QVERIFY(synth);
+    QVERIFY(QFile::remove(gone));
+    QVERIFY(!synth->load(oneNote));
+    QVERIFY(!synth->hasTune());
+    synth->play(true);
+    QVERIFY(!synth->sounding());
+    QCOMPARE(testing::peak(renderMs(*synth, 100)), 0.0F);
 }
 
 namespace {

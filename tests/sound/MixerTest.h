@@ -12,6 +12,9 @@ private slots:
     void newEffectCutsOffTheOneBefore();
     void tuneAndEffectAddUpToFullScaleAtMost();
     void quietOnceTheTuneIsPausedAndRungOut();
+    // The output holds sound ahead of the listener; a change is mixed into what it has not yet played.
+    void aNewEffectStartsInWhatWasHandedOut();
+    void aStoppedTuneFadesOutOfWhatWasHandedOut();
 };
 
 }  // namespace kelvad

@@ -30,6 +30,7 @@ public:
         if (engine->m_synth) {
             engine->m_mixer.setTune(engine->m_synth.get());
             engine->m_synth->setOnPlay([output = engine->m_output.get()] { output->wake(); });
+            engine->m_synth->setOnStop([output = engine->m_output.get()] { output->tuneStopped(); });
         }
         // Reading the soundfont leaves a few megabytes freed but still held by the allocator.
         malloc_trim(0);
@@ -42,10 +43,9 @@ public:
 
     TuneSynth* tune() override { return m_synth.get(); }
     void playEffect(std::shared_ptr<const MixedSound> sound) override {
-        m_mixer.playEffect(std::move(sound));
-        m_output->wake();
+        m_output->playEffect(std::move(sound));
     }
-    void stopEffect() override { m_mixer.stopEffect(); }
+    void stopEffect() override { m_output->stopEffect(); }
 
 private:
     ServerAudioEngine() = default;

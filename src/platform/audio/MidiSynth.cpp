@@ -6,6 +6,9 @@
 
 #include <fluidsynth.h>
 
+#include <malloc.h>
+
+#include <algorithm>
 #include <array>
 #include <mutex>
 #include <utility>
@@ -83,22 +86,48 @@ std::unique_ptr<MidiSynth> MidiSynth::create(const QString& soundFont) {
     // The player follows the rendered samples: its events fall on the sample they belong to, and no timer
     // thread of its own wakes every few milliseconds.
     fluid_settings_setstr(settings, "player.timing-source", "sample");
-    synth->m_synth = new_fluid_synth(settings);
-    if (!synth->m_synth ||
-        fluid_synth_sfload(synth->m_synth, QFile::encodeName(soundFont).constData(), 1) == FLUID_FAILED) {
+    synth->m_soundFont = QFile::encodeName(soundFont);
+    // Loaded once here, so that a soundfont that does not load leaves the game without a tune from the
+    // start; freed again until a game loads its tune.
+    fluid_synth_t* loaded = synth->makeSynth();
+    if (!loaded) {
+        return nullptr;
+    }
+    delete_fluid_synth(loaded);
+    return synth;
+}
+
+fluid_synth_t* MidiSynth::makeSynth() const {
+    fluid_synth_t* synth = new_fluid_synth(m_settings);
+    if (!synth) {
+        return nullptr;
+    }
+    if (fluid_synth_sfload(synth, m_soundFont.constData(), 1) == FLUID_FAILED) {
+        delete_fluid_synth(synth);
         return nullptr;
     }
     // Linear interpolation costs a sixth less than FluidSynth's default fourth order, and changes the tune's
     // level by 0.1 dB.
-    fluid_synth_set_interp_method(synth->m_synth, -1, FLUID_INTERP_LINEAR);
+    fluid_synth_set_interp_method(synth, -1, FLUID_INTERP_LINEAR);
     return synth;
+}
+
+void MidiSynth::freeSynth() {
+    if (m_synth) {
+        delete_fluid_synth(std::exchange(m_synth, nullptr));
+        // The soundfont's tables and samples go back to the system, not only to the allocator.
+        malloc_trim(0);
+    }
+}
+
+bool MidiSynth::holdsSynth() const {
+    std::lock_guard lock(m_mutex);
+    return m_synth != nullptr;
 }
 
 MidiSynth::~MidiSynth() {
     dropPlayer();
-    if (m_synth) {
-        delete_fluid_synth(m_synth);
-    }
+    freeSynth();
     if (m_settings) {
         delete_fluid_settings(m_settings);
     }
@@ -110,6 +139,15 @@ bool MidiSynth::load(const QByteArray& midiFile) {
     }
     std::lock_guard lock(m_mutex);
     dropPlayer();
+    if (!m_synth) {
+        // About 15 ms for the small soundfont; the tune still starts well within a tenth of a second.
+        m_synth = makeSynth();
+    }
+    if (!m_synth) {
+        // The soundfont has gone or been damaged since the game started: the game goes on without a tune.
+        m_tune.clear();
+        return false;
+    }
     m_tune = midiFile;
     return true;
 }
@@ -121,6 +159,9 @@ void MidiSynth::dropPlayer() {
     }
     m_playing = false;
     m_totalTicks = 0;
+    if (!m_synth) {
+        return;
+    }
     cutReleasingNotes();
     // Nothing of the old play may ring on, its reverb included, nor its instruments carry over.
     fluid_synth_system_reset(m_synth);
@@ -144,7 +185,7 @@ void MidiSynth::cutReleasingNotes() {
 void MidiSynth::play(bool fromStart) {
     {
         std::lock_guard lock(m_mutex);
-        if (m_tune.isEmpty()) {
+        if (m_tune.isEmpty() || !m_synth) {
             return;
         }
         // Every play from the start gets a fresh player, and the synthesizer a reset: cutting the voices
@@ -171,19 +212,33 @@ void MidiSynth::play(bool fromStart) {
 }
 
 void MidiSynth::pause() {
-    std::lock_guard lock(m_mutex);
-    if (m_player && m_playing && !endedLocked()) {
+    {
+        std::lock_guard lock(m_mutex);
+        if (!m_player || !m_playing || endedLocked()) {
+            return;
+        }
         fluid_player_stop(m_player);
-        // The player lets sounding notes ring out; a pause should be heard at once.
+        // The player lets sounding notes ring out; a pause should be heard at once, and what the output
+        // already holds of the tune goes too (the onStop call), so the notes must not ring on after it.
         fluid_synth_all_notes_off(m_synth, -1);
+        cutReleasingNotes();
         m_playing = false;
+    }
+    if (m_onStop) {
+        m_onStop();
     }
 }
 
 void MidiSynth::unload() {
-    std::lock_guard lock(m_mutex);
-    dropPlayer();
-    m_tune.clear();
+    {
+        std::lock_guard lock(m_mutex);
+        dropPlayer();
+        freeSynth();
+        m_tune.clear();
+    }
+    if (m_onStop) {
+        m_onStop();
+    }
 }
 
 bool MidiSynth::hasTune() const {
@@ -211,16 +266,20 @@ bool MidiSynth::endedLocked() const {
 
 bool MidiSynth::sounding() const {
     std::lock_guard lock(m_mutex);
-    return (m_playing && !endedLocked()) || fluid_synth_get_active_voice_count(m_synth) > 0;
+    return m_synth && ((m_playing && !endedLocked()) || fluid_synth_get_active_voice_count(m_synth) > 0);
 }
 
 int MidiSynth::voicesSounding() const {
     std::lock_guard lock(m_mutex);
-    return fluid_synth_get_active_voice_count(m_synth);
+    return m_synth ? fluid_synth_get_active_voice_count(m_synth) : 0;
 }
 
 void MidiSynth::render(float* stereo, int frames) {
     std::lock_guard lock(m_mutex);
+    if (!m_synth) {
+        std::fill_n(stereo, static_cast<size_t>(frames) * 2, 0.0F);
+        return;
+    }
     fluid_synth_write_float(m_synth, frames, stereo, 0, 2, stereo, 1, 2);
 }
 

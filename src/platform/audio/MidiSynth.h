@@ -20,7 +20,9 @@ namespace kelvad::platform {
 // One FluidSynth synthesizer with a General MIDI soundfont and at most one tune. It sounds only as fast as
 // render() is asked for samples: the game's output asks from its own thread, tests ask directly, so the tune
 // is heard without a sound card. The tune keeps time by the samples rendered. Every call may come from any
-// thread; one lock keeps the player and the rendering apart.
+// thread; one lock keeps the player and the rendering apart. The synthesizer and the soundfont take several
+// megabytes: they are made when a tune is loaded (a game starts) and freed when it is unloaded, so that the
+// game holds none of it between games.
 class MidiSynth final : public TuneSynth {
 public:
     static constexpr int sampleRate = 44100;
@@ -31,6 +33,8 @@ public:
     static QStringList installedSoundFonts();
     // Null when the soundfont does not load.
     static std::unique_ptr<MidiSynth> create(const QString& soundFont);
+    // Whether FluidSynth's synthesizer is held now: from load() to unload().
+    bool holdsSynth() const;
     ~MidiSynth() override;
     MidiSynth(const MidiSynth&) = delete;
     MidiSynth& operator=(const MidiSynth&) = delete;
@@ -45,6 +49,9 @@ public:
 
     // Called after every play(), on the caller's thread: the output opens for the tune.
     void setOnPlay(std::function<void()> onPlay) { m_onPlay = std::move(onPlay); }
+    // Called after a pause or an unload that silenced the tune, on the caller's thread: what the output
+    // holds ahead of the listener goes too.
+    void setOnStop(std::function<void()> onStop) { m_onStop = std::move(onStop); }
     // Whether rendering gives sound: the tune plays, or its last notes still ring out.
     bool sounding() const;
     int voicesSounding() const;
@@ -54,12 +61,16 @@ public:
 
 private:
     MidiSynth() = default;
-    // Both with the lock held.
+    // FluidSynth's synthesizer with the soundfont loaded; null if it does not load.
+    fluid_synth_t* makeSynth() const;
+    // All with the lock held.
+    void freeSynth();
     bool endedLocked() const;
     void dropPlayer();
     void cutReleasingNotes();
 
     fluid_settings_t* m_settings = nullptr;
+    QByteArray m_soundFont;
     fluid_synth_t* m_synth = nullptr;
     mutable std::mutex m_mutex;
     fluid_player_t* m_player = nullptr;
@@ -68,6 +79,7 @@ private:
     QByteArray m_tune;
     bool m_playing = false;
     std::function<void()> m_onPlay;
+    std::function<void()> m_onStop;
 };
 
 }  // namespace kelvad::platform

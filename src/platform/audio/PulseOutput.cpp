@@ -4,14 +4,20 @@
 
 #include <pulse/pulseaudio.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace kelvad::platform {
 
 namespace {
 
-// What the server holds ahead of the listener. A shot over the tune waits behind it, so it stays well under
-// the 30 ms a shot may take to be heard (measured: 18 ms); half of it is written at a time, which sets how
-// often the stream's thread wakes while something plays (a quarter cost a third more CPU).
-constexpr pa_usec_t bufferedUs = 20'000;
+// What the server holds ahead of the listener, and so how seldom the stream's thread wakes while something
+// plays: half of it is written at a time. A shot is not queued behind it: the output mixes again what the
+// server has not yet played (see mixAgain()).
+constexpr pa_usec_t heldAheadUs = 200'000;
+// Where a change starts, beyond what the server has already taken for its sink: enough for the server's
+// read position to move on while the new sound is on its way.
+constexpr pa_usec_t changeMarginUs = 5'000;
 
 constexpr pa_sample_spec sampleSpec{PA_SAMPLE_FLOAT32NE, MixedSound::sampleRate, MixedSound::channels};
 
@@ -87,16 +93,60 @@ PulseOutput::~PulseOutput() {
 }
 
 void PulseOutput::wake() {
+    change([] {}, false);
+}
+
+void PulseOutput::playEffect(std::shared_ptr<const MixedSound> sound) {
+    change([&] { m_mixer.playEffect(std::move(sound)); }, false);
+}
+
+void PulseOutput::stopEffect() {
+    change([this] { m_mixer.stopEffect(); }, false);
+}
+
+void PulseOutput::tuneStopped() {
+    change([] {}, true);
+}
+
+void PulseOutput::change(const std::function<void()>& changeMixer, bool tuneStopped) {
     pa_threaded_mainloop_lock(m_loop);
+    changeMixer();
     // A server that has gone away leaves the game silent.
     if (pa_context_get_state(m_context) == PA_CONTEXT_READY) {
         if (m_stream) {
+            mixAgain(tuneStopped);
             fill();
         } else {
             openStream();
         }
     }
     pa_threaded_mainloop_unlock(m_loop);
+}
+
+int64_t PulseOutput::framesNotYetTaken() const {
+    pa_usec_t heard = 0;
+    const pa_timing_info* timing = pa_stream_get_timing_info(m_stream);
+    if (!timing || pa_stream_get_time(m_stream, &heard) < 0) {
+        return 0;
+    }
+    // The sink holds what has been taken but is not heard yet.
+    const pa_usec_t taken = heard + timing->sink_usec + changeMarginUs;
+    return m_framesWritten - static_cast<int64_t>(taken * MixedSound::sampleRate / PA_USEC_PER_SEC);
+}
+
+void PulseOutput::mixAgain(bool tuneStopped) {
+    if (pa_stream_get_state(m_stream) != PA_STREAM_READY) {
+        return;
+    }
+    const int64_t frames = std::min(framesNotYetTaken(), m_framesWritten);
+    if (frames <= 0) {
+        return;
+    }
+    std::vector<float> stereo(static_cast<size_t>(frames) * MixedSound::channels);
+    const int mixed = m_mixer.remix(stereo.data(), static_cast<int>(frames), tuneStopped);
+    const size_t bytes = static_cast<size_t>(mixed) * pa_frame_size(&sampleSpec);
+    // Written over the end of what the server holds, so its write position stays where it was.
+    pa_stream_write(m_stream, stereo.data(), bytes, nullptr, -static_cast<int64_t>(bytes), PA_SEEK_RELATIVE);
 }
 
 void PulseOutput::openStream() {
@@ -106,7 +156,8 @@ void PulseOutput::openStream() {
     if (!m_stream) {
         return;
     }
-    const auto buffered = static_cast<uint32_t>(pa_usec_to_bytes(bufferedUs, &sampleSpec));
+    m_framesWritten = 0;
+    const auto buffered = static_cast<uint32_t>(pa_usec_to_bytes(heldAheadUs, &sampleSpec));
     pa_buffer_attr attributes{};
     attributes.maxlength = static_cast<uint32_t>(-1);
     attributes.tlength = buffered;
@@ -114,8 +165,10 @@ void PulseOutput::openStream() {
     attributes.minreq = buffered / 2;
     attributes.fragsize = static_cast<uint32_t>(-1);
     pa_stream_set_write_callback(m_stream, onWritable, this);
-    if (pa_stream_connect_playback(m_stream, nullptr, &attributes, PA_STREAM_ADJUST_LATENCY, nullptr,
-                                   nullptr) < 0) {
+    // The timing lets a change start close to what is heard (mixAgain()).
+    const auto flags = static_cast<pa_stream_flags_t>(
+        PA_STREAM_ADJUST_LATENCY | PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE);
+    if (pa_stream_connect_playback(m_stream, nullptr, &attributes, flags, nullptr, nullptr) < 0) {
         closeStream();
     }
 }
@@ -157,8 +210,10 @@ void PulseOutput::fill() {
     }
     const size_t frameBytes = pa_frame_size(&sampleSpec);
     bytes -= bytes % frameBytes;
-    m_mixer.mix(static_cast<float*>(buffer), static_cast<int>(bytes / frameBytes));
+    const auto frames = static_cast<int>(bytes / frameBytes);
+    m_mixer.mix(static_cast<float*>(buffer), frames);
     pa_stream_write(m_stream, buffer, bytes, nullptr, 0, PA_SEEK_RELATIVE);
+    m_framesWritten += frames;
 }
 
 void PulseOutput::onWritable(pa_stream*, size_t, void* self) {

@@ -2,6 +2,9 @@
 
 #include "platform/AudioEngine.h"
 
+#include <cstdint>
+#include <functional>
+
 #include <memory>
 
 struct pa_threaded_mainloop;
@@ -25,12 +28,22 @@ public:
     PulseOutput(const PulseOutput&) = delete;
     PulseOutput& operator=(const PulseOutput&) = delete;
 
-    // Something new sounds: opens the stream, or hands the mixer's sound on at once. Any thread.
+    // The tune sounds: opens the stream, or hands the mixer's sound on. Any thread, as are the three below.
     void wake();
+    // A new effect, cutting off the one before, heard within a few milliseconds.
+    void playEffect(std::shared_ptr<const MixedSound> sound);
+    void stopEffect();
+    // The tune was paused or closed: what the server holds of it fades out at once.
+    void tuneStopped();
 
 private:
     PulseOutput(Mixer& mixer, const AudioIdentity& identity);
     // These run with the main loop's lock held.
+    void change(const std::function<void()>& changeMixer, bool tuneStopped);
+    // What the server holds of the stream and has not yet handed to its sink.
+    int64_t framesNotYetTaken() const;
+    // Mixes again what the server has not yet taken, so that a change is heard at once.
+    void mixAgain(bool tuneStopped);
     void openStream();
     void closeStream();
     void fill();
@@ -43,6 +56,8 @@ private:
     pa_context* m_context = nullptr;
     pa_stream* m_stream = nullptr;
     pa_operation* m_drain = nullptr;
+    // Written since the stream opened, mixed again or not.
+    int64_t m_framesWritten = 0;
 };
 
 }  // namespace kelvad::platform
