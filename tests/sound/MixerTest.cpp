@@ -144,6 +144,14 @@ void MixerTest::aStoppedTuneFadesOutOfWhatWasHandedOut() {
              "only the effect goes on once the tune has faded");
     QCOMPARE(testing::peak(std::vector<float>(stopped.begin() + 2000, stopped.end())), 0.0F);
     QCOMPARE(testing::peak(remixed(mixer, 1000)), 0.0F);
+
+    // What the synthesizer renders after the stop (its chorus's echoes) would follow the fade.
+    synth->pause();
+    mixer.tuneStopped();
+    QCOMPARE(testing::peak(mixed(mixer, 4410)), 0.0F);
+    synth->play(true);
+    mixer.tuneStarted();
+    QVERIFY(testing::peak(mixed(mixer, 4410)) > 0.01F);
 }
 
 }  // namespace kelvad

@@ -29,7 +29,7 @@ public:
         }
         if (engine->m_synth) {
             engine->m_mixer.setTune(engine->m_synth.get());
-            engine->m_synth->setOnPlay([output = engine->m_output.get()] { output->wake(); });
+            engine->m_synth->setOnPlay([output = engine->m_output.get()] { output->tuneStarted(); });
             engine->m_synth->setOnStop([output = engine->m_output.get()] { output->tuneStopped(); });
         }
         // Reading the soundfont leaves a few megabytes freed but still held by the allocator.

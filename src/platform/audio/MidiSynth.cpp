@@ -218,10 +218,9 @@ void MidiSynth::pause() {
             return;
         }
         fluid_player_stop(m_player);
-        // The player lets sounding notes ring out; a pause should be heard at once, and what the output
-        // already holds of the tune goes too (the onStop call), so the notes must not ring on after it.
-        fluid_synth_all_notes_off(m_synth, -1);
-        cutReleasingNotes();
+        // A pause is heard at once: the output fades out what it already holds of the tune (the onStop
+        // call). The notes stop dead, as nothing of them may follow that fade.
+        fluid_synth_all_sounds_off(m_synth, -1);
         m_playing = false;
     }
     if (m_onStop) {

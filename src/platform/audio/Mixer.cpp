@@ -41,6 +41,9 @@ void Mixer::mix(float* stereo, int frames) {
     const auto samples = static_cast<size_t>(frames) * MixedSound::channels;
     if (m_tune && m_tune->sounding()) {
         m_tune->render(stereo, frames);
+        if (m_tuneStopped) {
+            std::fill_n(stereo, samples, 0.0F);
+        }
     } else {
         std::fill_n(stereo, samples, 0.0F);
     }

@@ -17,7 +17,7 @@ class MidiSynth;
 // listener, so that it wakes seldom; a shot must still be heard at once. So the mixer keeps the tune it has
 // handed out but not yet had heard, and mixes the last of it again when an effect starts or stops or the
 // tune stops (remix()). Effects come from the game's thread, mix() runs on the output's; the output calls
-// remix() right after the change, under the same lock as mix().
+// remix() and the tune's calls right after the change, under the same lock as mix().
 class Mixer final {
 public:
     // The most remix() can reach back: more than the output ever holds ahead.
@@ -33,6 +33,11 @@ public:
 
     void playEffect(std::shared_ptr<const MixedSound> sound);
     void stopEffect();
+    // The tune was paused or closed, or plays again. What the synthesizer still renders after a stop (its
+    // chorus's last echoes) is left out until the tune plays again: the listener has heard the tune fade
+    // already, from remix().
+    void tuneStopped() { m_tuneStopped = true; }
+    void tuneStarted() { m_tuneStopped = false; }
     // Whether mix() would give anything but silence.
     bool sounding() const;
     // The next frames, interleaved stereo at MixedSound::sampleRate, limited to full scale.
@@ -56,6 +61,7 @@ private:
     // The tune as handed out, a ring of the last keptFrames frames.
     std::vector<float> m_kept;
     int64_t m_handedOut = 0;
+    bool m_tuneStopped = false;
 };
 
 }  // namespace kelvad::platform

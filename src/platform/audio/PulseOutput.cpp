@@ -92,8 +92,8 @@ PulseOutput::~PulseOutput() {
     pa_threaded_mainloop_free(m_loop);
 }
 
-void PulseOutput::wake() {
-    change([] {}, false);
+void PulseOutput::tuneStarted() {
+    change([this] { m_mixer.tuneStarted(); }, false);
 }
 
 void PulseOutput::playEffect(std::shared_ptr<const MixedSound> sound) {
@@ -105,7 +105,7 @@ void PulseOutput::stopEffect() {
 }
 
 void PulseOutput::tuneStopped() {
-    change([] {}, true);
+    change([this] { m_mixer.tuneStopped(); }, true);
 }
 
 void PulseOutput::change(const std::function<void()>& changeMixer, bool tuneStopped) {

@@ -28,8 +28,8 @@ public:
     PulseOutput(const PulseOutput&) = delete;
     PulseOutput& operator=(const PulseOutput&) = delete;
 
-    // The tune sounds: opens the stream, or hands the mixer's sound on. Any thread, as are the three below.
-    void wake();
+    // The tune plays: opens the stream, or hands the mixer's sound on. Any thread, as are the three below.
+    void tuneStarted();
     // A new effect, cutting off the one before, heard within a few milliseconds.
     void playEffect(std::shared_ptr<const MixedSound> sound);
     void stopEffect();
