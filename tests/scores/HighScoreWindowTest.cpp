@@ -1,5 +1,6 @@
 #include "HighScoreWindowTest.h"
 
+#include "PhaseControls.h"
 #include "ScoreGames.h"
 #include "game/GameState.h"
 #include "game/Lifecycle.h"
@@ -74,7 +75,7 @@ void HighScoreWindowTest::okGivesBackTheReadyState() {
     QTest::mouseClick(table.Command1, Qt::LeftButton);
     QVERIFY(!table.isVisible());
     QVERIFY(form.isVisible());
-    QCOMPARE(testing::notReadyForANewGame(form), QStringList());
+    QCOMPARE(testing::controlStates(form), testing::readyControls());
     // Hidden, not gone: the next showing has the same window.
     form.B4->trigger();
     QCOMPARE(&form.form3(), &table);
@@ -89,16 +90,11 @@ void HighScoreWindowTest::theCloseControlGivesBackOnlyTheStartItems() {
 
     form.form3().close();
     QVERIFY(!form.form3().isVisible());
-    QVERIFY(form.isEnabled());
-    QVERIFY(form.A2->menuAction()->isEnabled());
-    QVERIFY(form.B1->isEnabled());
-    QVERIFY(form.B4->isEnabled());
-    // The rest keeps the state the end of the game left.
-    QVERIFY(!form.Command1->isEnabled());
-    QVERIFY(!form.Picture2->isEnabled());
-    QVERIFY(form.B19->isEnabled());
-    QVERIFY(form.B21->isEnabled());
-    QCOMPARE(form.Label20->text(), u"2"_s);
+    // The main window and its start items come back; the rest keeps the state the end of the game left.
+    QCOMPARE(testing::controlStates(form),
+             QStringList({u"Form1 on"_s, u"TAITOLU(0) shown"_s, u"TAITOLU(1) shown"_s, u"Command1 off"_s,
+                          u"B1 on"_s, u"B4 on"_s, u"A2 on"_s, u"B19 on"_s, u"B21 on"_s, u"Picture2 off"_s,
+                          u"Label20 2"_s}));
 
     // The table shows again from the menu, and the menu starts the next game.
     form.B4->trigger();
