@@ -44,11 +44,10 @@ void Form1::connectEvents() {
             [this](int button, int, float, float) { FieldMouseDown(*this, button); });
     connect(Picture1, &PictureBox::mouseMove, this,
             [this](int, int, float x, float y) { TrackPointer(*this, x, y); });
-    const std::array<ImageBox*, 3> men{I1, I2, I3};
     for (int man = 0; man < kMenOnField; ++man) {
-        connect(men[man], &ImageBox::mouseDown, this,
+        connect(manImage(*this, man), &ImageBox::mouseDown, this,
                 [this, man](int button, int, float, float) { ManMouseDown(*this, man, button); });
-        connect(men[man], &ImageBox::mouseMove, this, [this, man](int, int, float x, float y) {
+        connect(manImage(*this, man), &ImageBox::mouseMove, this, [this, man](int, int, float x, float y) {
             const FieldPlace place = manPlace(man);
             TrackPointer(*this, x + place.left, y + place.top);
         });
@@ -58,9 +57,9 @@ void Form1::connectEvents() {
     connect(HE1, &ImageBox::mouseMove, this,
             [this](int, int, float x, float y) { TrackCivilianPointer(*this, x, y); });
     // The labels on the plates let their presses through, so a click on "150" is a click on its plate.
-    const std::array<PictureBox*, 3> plates{D1, D2, D3};
     for (int plate = 0; plate < kPlates; ++plate) {
-        connect(plates[plate], &PictureBox::clicked, this, [this, plate] { CollectBonus(*this, plate); });
+        connect(plateBox(*this, plate), &PictureBox::clicked, this,
+                [this, plate] { CollectBonus(*this, plate); });
     }
 
     T4->setTickHandler([this] { ClockTick(*this); });
