@@ -8,83 +8,69 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include <optional>
-
 namespace kelvad {
 
 namespace {
 
-// What a phase makes of each control: shown or hidden, enabled or disabled, or kept as it is.
-constexpr std::optional<bool> kKept = std::nullopt;
+// Shown or enabled, hidden or disabled, or kept as it is.
+enum class Set { On, Off, Kept };
 
+// What a phase makes of the controls, in the order the game lists them.
 struct PhaseControls {
-    std::optional<bool> titlePanelsShown;
-    std::optional<bool> command1Enabled;
-    std::optional<bool> startItemsEnabled;
-    std::optional<bool> gameItemsEnabled;
-    std::optional<bool> timeBonusEnabled;
-    // The kill counter reads 0 again, while the count itself waits for the next start.
+    // TAITOLU(0) and TAITOLU(1), over the play field and the status panel.
+    Set titlePanels;
+    Set command1;
+    // B1, B4, and A2 with the gun and the speed: they change only between games.
+    Set startItems;
+    // B19 and B21.
+    Set gameItems;
+    // Picture2.
+    Set timeBonus;
+    // Label20 reads 0 again, while the kill count itself waits for the next start.
     bool killCounterCleared;
 };
 
 constexpr PhaseControls controlsOf(Phase phase) {
+    // Title panels, Command1, start items, game items, time bonus, kill counter cleared.
     switch (phase) {
         case Phase::Ready:
-            return {.titlePanelsShown = true,
-                    .command1Enabled = true,
-                    .startItemsEnabled = true,
-                    .gameItemsEnabled = false,
-                    .timeBonusEnabled = true,
-                    .killCounterCleared = true};
+            return {Set::On, Set::On, Set::On, Set::Off, Set::On, true};
         case Phase::Playing:
-            return {.titlePanelsShown = false,
-                    .command1Enabled = false,
-                    .startItemsEnabled = false,
-                    .gameItemsEnabled = true,
-                    .timeBonusEnabled = false,
-                    .killCounterCleared = false};
+            return {Set::Off, Set::Off, Set::Off, Set::On, Set::Off, false};
         case Phase::GameOver:
-            return {.titlePanelsShown = true,
-                    .command1Enabled = kKept,
-                    .startItemsEnabled = kKept,
-                    .gameItemsEnabled = kKept,
-                    .timeBonusEnabled = kKept,
-                    .killCounterCleared = false};
+            return {Set::On, Set::Kept, Set::Kept, Set::Kept, Set::Kept, false};
         case Phase::TableClosedByFrame:
-            return {.titlePanelsShown = kKept,
-                    .command1Enabled = kKept,
-                    .startItemsEnabled = true,
-                    .gameItemsEnabled = kKept,
-                    .timeBonusEnabled = kKept,
-                    .killCounterCleared = false};
+            return {Set::Kept, Set::Kept, Set::On, Set::Kept, Set::Kept, false};
     }
-    return {kKept, kKept, kKept, kKept, kKept, false};
+    return {Set::Kept, Set::Kept, Set::Kept, Set::Kept, Set::Kept, false};
+}
+
+template <typename Change>
+void apply(Set set, const Change& change) {
+    if (set != Set::Kept) {
+        change(set == Set::On);
+    }
 }
 
 }  // namespace
 
 void SetPhase(Form1& form, Phase phase) {
     const PhaseControls controls = controlsOf(phase);
-    if (controls.titlePanelsShown) {
-        form.TAITOLU[0]->setVisible(*controls.titlePanelsShown);
-        form.TAITOLU[1]->setVisible(*controls.titlePanelsShown);
-    }
-    if (controls.command1Enabled) {
-        form.Command1->setEnabled(*controls.command1Enabled);
-    }
-    if (controls.startItemsEnabled) {
-        // The gun and the speed live under A2: they change only between games.
-        form.B1->setEnabled(*controls.startItemsEnabled);
-        form.B4->setEnabled(*controls.startItemsEnabled);
-        form.A2->menuAction()->setEnabled(*controls.startItemsEnabled);
-    }
-    if (controls.gameItemsEnabled) {
-        form.B19->setEnabled(*controls.gameItemsEnabled);
-        form.B21->setEnabled(*controls.gameItemsEnabled);
-    }
-    if (controls.timeBonusEnabled) {
-        form.Picture2->setEnabled(*controls.timeBonusEnabled);
-    }
+    apply(controls.titlePanels, [&](bool on) {
+        form.TAITOLU[0]->setVisible(on);
+        form.TAITOLU[1]->setVisible(on);
+    });
+    apply(controls.command1, [&](bool on) { form.Command1->setEnabled(on); });
+    apply(controls.startItems, [&](bool on) {
+        form.B1->setEnabled(on);
+        form.B4->setEnabled(on);
+        form.A2->menuAction()->setEnabled(on);
+    });
+    apply(controls.gameItems, [&](bool on) {
+        form.B19->setEnabled(on);
+        form.B21->setEnabled(on);
+    });
+    apply(controls.timeBonus, [&](bool on) { form.Picture2->setEnabled(on); });
     if (controls.killCounterCleared) {
         form.Label20->setText(QStringLiteral("0"));
     }

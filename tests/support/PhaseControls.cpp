@@ -31,31 +31,13 @@ QStringList controlStates(Form1& form) {
 }
 
 QStringList readyControls() {
-    return {u"Form1 on"_s,
-            u"TAITOLU(0) shown"_s,
-            u"TAITOLU(1) shown"_s,
-            u"Command1 on"_s,
-            u"B1 on"_s,
-            u"B4 on"_s,
-            u"A2 on"_s,
-            u"B19 off"_s,
-            u"B21 off"_s,
-            u"Picture2 on"_s,
-            u"Label20 0"_s};
+    return u"Form1 on|TAITOLU(0) shown|TAITOLU(1) shown|Command1 on|B1 on|B4 on|A2 on|B19 off|B21 off|"
+           u"Picture2 on|Label20 0"_s.split(u'|');
 }
 
 QStringList playingControls() {
-    return {u"Form1 on"_s,
-            u"TAITOLU(0) hidden"_s,
-            u"TAITOLU(1) hidden"_s,
-            u"Command1 off"_s,
-            u"B1 off"_s,
-            u"B4 off"_s,
-            u"A2 off"_s,
-            u"B19 on"_s,
-            u"B21 on"_s,
-            u"Picture2 off"_s,
-            u"Label20 0"_s};
+    return u"Form1 on|TAITOLU(0) hidden|TAITOLU(1) hidden|Command1 off|B1 off|B4 off|A2 off|B19 on|B21 on|"
+           u"Picture2 off|Label20 0"_s.split(u'|');
 }
 
 }  // namespace kelvad::testing
