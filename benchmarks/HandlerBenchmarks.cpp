@@ -42,7 +42,7 @@ void BM_ShotHit(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         bench.rearm();
-        MoveMan(bench.form(), kBlueMan + 1);
+        MoveMan(bench.form(), kBlueMan);
         bench.pointAt(gameState.manX2 + 195, gameState.manY2 + 290);
         GameBench::settle();
         state.ResumeTiming();
@@ -60,7 +60,7 @@ void BM_ShotHitStageChange(benchmark::State& state) {
         bench.rearm();
         gameState.killCount = kFirstStageKills;
         bench.form().background2Shown = 0;
-        MoveMan(bench.form(), kBlueMan + 1);
+        MoveMan(bench.form(), kBlueMan);
         bench.pointAt(gameState.manX2 + 195, gameState.manY2 + 290);
         GameBench::settle();
         state.ResumeTiming();
@@ -101,7 +101,7 @@ BENCHMARK(BM_ClockTick)->Unit(benchmark::kMicrosecond);
 void BM_ManJump(benchmark::State& state) {
     GameBench bench;
     for (auto _ : state) {
-        MoveMan(bench.form(), kBlueMan + 1);
+        MoveMan(bench.form(), kBlueMan);
         GameBench::settle();
     }
 }

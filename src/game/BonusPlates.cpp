@@ -1,34 +1,18 @@
 #include "game/BonusPlates.h"
 
 #include "game/GameState.h"
-#include "game/Targets.h"
+#include "game/PlayField.h"
 #include "platform/RandomSource.h"
 #include "platform/Timer.h"
 #include "sound/clsSound.h"
 #include "ui/Form1.h"
 #include "ui/PictureBox.h"
-#include "ui/Twips.h"
 
 #include <QLabel>
 
 #include <cmath>
 
 namespace kelvad {
-
-namespace {
-
-PictureBox* plate(Form1& form, int k) {
-    switch (k) {
-        case 2:
-            return form.D2;
-        case 3:
-            return form.D3;
-        default:
-            return form.D1;
-    }
-}
-
-}  // namespace
 
 void CheckBonus(Form1& form) {
     if (gameState.bonusCharge < kBonusThreshold) {
@@ -39,25 +23,19 @@ void CheckBonus(Form1& form) {
     form.T15->setEnabled(true);
     platform::RandomSource& random = form.platform().random;
     random.reseedFromClock();
-    const int k = static_cast<int>(std::floor(random.next() * 3)) + 1;
-    const auto left = static_cast<float>(std::floor(random.next() * kFieldLeftRange));
-    const auto top = static_cast<float>(std::floor(random.next() * kFieldTopRange));
-    float* x[] = {&form.plateX1, &form.plateX2, &form.plateX3};
-    float* y[] = {&form.plateY1, &form.plateY2, &form.plateY3};
-    *x[k - 1] = left;
-    *y[k - 1] = top;
+    const int plate = static_cast<int>(std::floor(random.next() * kPlates));
     // A plate may stick out of the field on the right; that part is not shown.
-    PictureBox* shown = plate(form, k);
-    shown->move(twipsToPixels(static_cast<double>(left)), twipsToPixels(static_cast<double>(top)));
+    PictureBox* shown = plateBox(form, plate);
+    placeAtRandom(random, *shown, platePlace(form, plate));
     shown->setEnabled(true);
     shown->show();
 }
 
-void CollectBonus(Form1& form, int k) {
+void CollectBonus(Form1& form, int plate) {
     form.soundPlayer->PlayWave(form.programFile(gameState.bonusSoundFile));
-    gameState.score += kPlatePoints.at(static_cast<std::size_t>(k - 1));
+    gameState.score += kPlatePoints[pieceIndex(plate)];
     form.TOKUTEN->setText(QString::number(gameState.score));
-    PictureBox* collected = plate(form, k);
+    PictureBox* collected = plateBox(form, plate);
     collected->hide();
     collected->setEnabled(false);
 }

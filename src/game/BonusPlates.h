@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/PlayField.h"
+
 #include <array>
 
 namespace kelvad {
@@ -9,12 +11,12 @@ class Form1;
 // Hits fill the bonus meter; once it holds 25 the next fired shot brings up one of three plates for three
 // seconds, worth 50, 100 or 150 points to a click.
 inline constexpr int kBonusThreshold = 25;
-inline constexpr std::array<int, 3> kPlatePoints{50, 100, 150};
+inline constexpr std::array<int, kPlates> kPlatePoints{50, 100, 150};
 
 // Step of every fired shot: may bring up a plate.
 void CheckBonus(Form1& form);
-// A click on plate k (1..3) or on its label.
-void CollectBonus(Form1& form, int k);
+// A click on a plate or on its label.
+void CollectBonus(Form1& form, int plate);
 // The plates' timer: every plate goes.
 void HideBonusPlates(Form1& form);
 

@@ -1,20 +1,16 @@
 #include "game/Civilian.h"
 
 #include "game/GameState.h"
+#include "game/PlayField.h"
 #include "game/Shots.h"
-#include "game/Targets.h"
-#include "platform/Beeper.h"
 #include "platform/RandomSource.h"
 #include "platform/Timer.h"
 #include "sound/clsSound.h"
 #include "ui/Form1.h"
 #include "ui/ImageBox.h"
-#include "ui/Twips.h"
 #include "weapons/clsProgressBar.h"
 
 #include <QLabel>
-
-#include <cmath>
 
 namespace kelvad {
 
@@ -33,10 +29,7 @@ void ShowCivilian(Form1& form) {
     form.HE1->setEnabled(true);
     platform::RandomSource& random = form.platform().random;
     random.reseedFromClock();
-    gameState.civilianX = static_cast<float>(std::floor(random.next() * kFieldLeftRange));
-    gameState.civilianY = static_cast<float>(std::floor(random.next() * kFieldTopRange));
-    form.HE1->move(twipsToPixels(static_cast<double>(gameState.civilianX)),
-                   twipsToPixels(static_cast<double>(gameState.civilianY)));
+    placeAtRandom(random, *form.HE1, civilianPlace());
     form.T11->setEnabled(true);
 }
 
@@ -55,10 +48,7 @@ void RescueCivilian(Form1& form) {
 }
 
 void ShootCivilian(Form1& form) {
-    if (gameState.ammoLeft == 0) {
-        form.platform().beeper.beep();
-        form.ME1->setText(QStringLiteral("弾がありません！"));
-        form.T6->setEnabled(true);
+    if (RefuseEmptyGun(form)) {
         return;
     }
     gameState.civilianSoundFile = QStringLiteral("\\UA.Wav");

@@ -1,5 +1,6 @@
 #include "game/BonusPlates.h"
 #include "game/GameState.h"
+#include "game/PlayField.h"
 #include "game/Shots.h"
 #include "platform/Beeper.h"
 #include "platform/Sleeper.h"
@@ -16,26 +17,18 @@
 
 namespace kelvad {
 
-namespace {
-
-ImageBox* pressedManImage(Form1& form) {
-    switch (form.pressedMan) {
-        case 1:
-            return form.I2;
-        case 2:
-            return form.I3;
-        default:
-            return form.I1;
+bool RefuseEmptyGun(Form1& form) {
+    if (gameState.ammoLeft != 0) {
+        return false;
     }
+    form.platform().beeper.beep();
+    form.ME1->setText(QStringLiteral("弾がありません！"));
+    form.T6->setEnabled(true);
+    return true;
 }
 
-}  // namespace
-
 bool FireShot(Form1& form) {
-    if (gameState.ammoLeft == 0) {
-        form.platform().beeper.beep();
-        form.ME1->setText(QStringLiteral("弾がありません！"));
-        form.T6->setEnabled(true);
+    if (RefuseEmptyGun(form)) {
         return false;
     }
     form.soundPlayer->PlayWave(form.programFile(gameState.gunSoundFile));
@@ -43,7 +36,7 @@ bool FireShot(Form1& form) {
     form.shotCount += 1;
     UpdateHitRate(form);
     // The pressed man takes no press while the mark is drawn; on a miss that is the man pressed last.
-    pressedManImage(form)->setEnabled(false);
+    manImage(form, form.pressedMan)->setEnabled(false);
     ShotMark(form);
     SpendBullet(form);
     return true;
@@ -67,7 +60,7 @@ void ShotMark(Form1& form) {
         // Wipes the frame back to the field's lasting background.
         form.Picture1->refresh();
     }
-    pressedManImage(form)->setEnabled(true);
+    manImage(form, form.pressedMan)->setEnabled(true);
 }
 
 void ClearMessage(Form1& form) {

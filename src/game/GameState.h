@@ -23,10 +23,6 @@ struct GameState {
     QString bonusSoundFile;
     // Bullets left in the current gun's magazine; a shot at 0 is refused.
     std::int32_t ammoLeft = 0;
-    std::int32_t bulletIconIndex = 0;
-    std::int32_t effectStep = 0;
-    std::int32_t effectStep2 = 0;
-    std::int32_t effectStep3 = 0;
     // The place (1..5) the finished game's score has won in the table.
     std::int32_t newRank = 0;
     // Jump intervals of the black, blue and yellow man, in ms.

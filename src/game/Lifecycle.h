@@ -17,7 +17,7 @@ void EndGame(Form1& form);
 void CountKill(Form1& form);
 void ResetGameCounters();
 // Ends play, at the end of a game or on the way back to the ready state: the tune, the men, the plates and
-// the timers of the clock, the men and the civilian stop, and the title panels come back.
+// the timers of the clock, the men and the civilian stop.
 void StopPlay(Form1& form);
 // Time out: the tune pauses and the game holds while the message is open.
 void PauseGame(Form1& form);

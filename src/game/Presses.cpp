@@ -22,7 +22,7 @@ void ManMouseDown(Form1& form, int man, int button) {
         return;
     }
     if (FireShot(form)) {
-        HitMan(form, man + 1);
+        HitMan(form, man);
     }
 }
 

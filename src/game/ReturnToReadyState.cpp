@@ -3,13 +3,7 @@
 #include "platform/Timer.h"
 #include "sound/MediaControl.h"
 #include "ui/Form1.h"
-#include "ui/ImageBox.h"
-#include "ui/PictureBox.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QMenu>
-#include <QPushButton>
+#include "ui/Phase.h"
 
 namespace kelvad {
 
@@ -27,15 +21,8 @@ void ReturnToReadyState(Form1& form) {
         form.M1->setCommand(QStringLiteral("Play"));
         return;
     }
-    form.Picture2->setEnabled(true);
     StopPlay(form);
-    form.Command1->setEnabled(true);
-    form.B1->setEnabled(true);
-    form.B4->setEnabled(true);
-    form.B19->setEnabled(false);
-    form.B21->setEnabled(false);
-    form.A2->menuAction()->setEnabled(true);
-    form.Label20->setText(QStringLiteral("0"));
+    SetPhase(form, Phase::Ready);
 }
 
 }  // namespace kelvad

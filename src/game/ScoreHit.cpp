@@ -1,5 +1,6 @@
 #include "game/GameState.h"
 #include "game/Lifecycle.h"
+#include "game/PlayField.h"
 #include "game/Shots.h"
 #include "game/Targets.h"
 #include "platform/Sleeper.h"
@@ -11,34 +12,23 @@
 
 namespace kelvad {
 
-std::pair<float, float> manPosition(int k) {
-    switch (k) {
-        case 2:
-            return {gameState.manX2, gameState.manY2};
-        case 3:
-            return {gameState.manX3, gameState.manY3};
-        default:
-            return {gameState.manX1, gameState.manY1};
-    }
-}
-
-void HitMan(Form1& form, int k) {
-    ScoreHit(form, k);
+void HitMan(Form1& form, int man) {
+    ScoreHit(form, man);
     // Counted after the scoring: the hit that reaches a new stage still scores with the old bonus.
     CountKill(form);
     form.hitCount += 1;
     UpdateHitRate(form);
-    gameState.bonusCharge += kMen.at(static_cast<std::size_t>(k - 1)).bonusCharge;
+    gameState.bonusCharge += kMen[pieceIndex(man)].bonusCharge;
 }
 
-void ScoreHit(Form1& form, int k) {
-    gameState.score += kMen.at(static_cast<std::size_t>(k - 1)).points + form.stageBonus;
+void ScoreHit(Form1& form, int man) {
+    gameState.score += kMen[pieceIndex(man)].points + form.stageBonus;
     form.TOKUTEN->setText(QString::number(gameState.score));
-    ImageBox* man = manImage(form, k);
-    man->hide();
-    man->setEnabled(false);
-    const auto [left, top] = manPosition(k);
-    KnockDownAnimation(form, left, top);
+    ImageBox* image = manImage(form, man);
+    image->hide();
+    image->setEnabled(false);
+    const FieldPlace place = manPlace(man);
+    KnockDownAnimation(form, place.left, place.top);
 }
 
 void KnockDownAnimation(Form1& form, float left, float top) {

@@ -9,6 +9,9 @@ class Form1;
 
 // Fires one shot; false when the gun was empty and the shot was refused.
 bool FireShot(Form1& form);
+// A press that would fire with an empty gun: a beep and "弾がありません！" until the message bar clears.
+// True when the gun is empty, so that the press does nothing else.
+bool RefuseEmptyGun(Form1& form);
 // Recomputes and shows the hit rate; called only once a shot has been counted.
 void UpdateHitRate(Form1& form);
 // The four frames of the shot mark around the pointer; the pressed man takes no press meanwhile.
@@ -16,8 +19,7 @@ void ShotMark(Form1& form);
 // The message bar's timer: empties the bar and stops.
 void ClearMessage(Form1& form);
 
-// Mouse-down on the play field, and on man 0 (black), 1 (blue) or 2 (yellow). The right button alone
-// reloads; any other button code fires.
+// Mouse-down on the play field, and on a man. The right button alone reloads; any other button code fires.
 void FieldMouseDown(Form1& form, int button);
 void ManMouseDown(Form1& form, int man, int button);
 

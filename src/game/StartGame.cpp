@@ -4,14 +4,12 @@
 #include "sound/MediaControl.h"
 #include "ui/Form1.h"
 #include "ui/ImageBox.h"
+#include "ui/Phase.h"
 #include "ui/PictureBox.h"
 #include "weapons/Guns.h"
 #include "weapons/clsProgressBar.h"
 
-#include <QAction>
 #include <QLabel>
-#include <QMenu>
-#include <QPushButton>
 
 namespace kelvad {
 
@@ -32,7 +30,6 @@ void StartGame(Form1& form) {
     form.background2Shown = 0;
     form.background3Shown = 0;
     ApplySpeed(form);
-    form.Picture2->setEnabled(false);
     form.HE1->hide();
     form.M1->setFileName(form.programFile(QStringLiteral("\\Battle.Mid")));
     form.M1->setCommand(QStringLiteral("Open"));
@@ -50,16 +47,8 @@ void StartGame(Form1& form) {
     form.shotCount = 0;
     form.hitCount = 0;
     form.GEKIHA->setText(QStringLiteral("0%"));
-    form.TAITOLU[0]->hide();
-    form.TAITOLU[1]->hide();
-    // The gun and the speed cannot be changed during a game.
-    form.B1->setEnabled(false);
-    form.B4->setEnabled(false);
-    form.A2->menuAction()->setEnabled(false);
-    form.Command1->setEnabled(false);
+    SetPhase(form, Phase::Playing);
     form.Picture1->loadPicture(form.programFile(QStringLiteral("\\Haitei1.bmp")));
-    form.B19->setEnabled(true);
-    form.B21->setEnabled(true);
     form.stageBonus = 0;
     form.Label20->setText(QStringLiteral("0"));
 }

@@ -5,6 +5,7 @@
 #include "scores/HighScores.h"
 #include "sound/clsSound.h"
 #include "ui/Form1.h"
+#include "ui/Phase.h"
 #include "ui/PictureBox.h"
 #include "weapons/clsProgressBar.h"
 
@@ -18,8 +19,7 @@ void Form1Load(Form1& form) {
     gameState.killCount = 0;
     form.Label20->setText(QString::number(gameState.killCount));
     form.stageBonus = 0;
-    form.B19->setEnabled(false);
-    form.B21->setEnabled(false);
+    SetPhase(form, Phase::Ready);
     gameState.bonusSoundFile = QStringLiteral("\\TO.Wav");
     form.background3Shown = 0;
     gameState.speedSetting = 5;
@@ -32,7 +32,6 @@ void Form1Load(Form1& form) {
     form.ammoGauge3 = std::make_unique<clsProgressBar>();
     form.ammoGauge3->setTarget(form.Picture5);
     form.B11->setChecked(true);
-    form.Picture2->setEnabled(true);
     LoadHighScores(form);
 }
 

@@ -23,8 +23,6 @@ void StopPlay(Form1& form) {
     // The reload, the message bar and the plates each finish their pending tick on their own.
     form.T10->setEnabled(false);
     form.T11->setEnabled(false);
-    form.TAITOLU[0]->show();
-    form.TAITOLU[1]->show();
 }
 
 }  // namespace kelvad

@@ -19,19 +19,19 @@ std::optional<int> RankOf(qint64 score, const HighScoreTable& table) {
 }
 
 QString rankWord(int rank) {
-    static const std::array<QString, 5> words{QStringLiteral("一位"), QStringLiteral("二位"),
-                                              QStringLiteral("三位"), QStringLiteral("四位"),
-                                              QStringLiteral("五位")};
-    return rank >= 1 && rank <= 5 ? words[static_cast<std::size_t>(rank - 1)] : QString();
+    static const std::array<QString, HighScoreTable::kEntries> words{
+        QStringLiteral("一位"), QStringLiteral("二位"), QStringLiteral("三位"), QStringLiteral("四位"),
+        QStringLiteral("五位")};
+    return rank >= 1 && rank <= static_cast<int>(words.size()) ? words[static_cast<std::size_t>(rank - 1)]
+                                                               : QString();
 }
 
 void OpenEndOfGameWindows(Form1& form) {
+    form.setEnabled(false);
     if (const std::optional<int> rank = RankOf(gameState.score, gameState.HighScoreTable)) {
-        form.setEnabled(false);
         OpenNameEntry(form, *rank);
         return;
     }
-    form.setEnabled(false);
     form.form3().show();
 }
 

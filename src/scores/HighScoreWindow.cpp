@@ -4,12 +4,7 @@
 #include "scores/HighScores.h"
 #include "ui/Form1.h"
 #include "ui/Form3.h"
-#include "ui/PictureBox.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QMenu>
-#include <QPushButton>
+#include "ui/Phase.h"
 
 namespace kelvad {
 
@@ -19,22 +14,24 @@ void OpenHighScoreWindow(Form1& form) {
     ReadHighScores(form);
 }
 
-void CloseHighScoreWindow(Form1& form) {
-    CloseHighScoreWindowByFrame(form);
-    form.Command1->setEnabled(true);
-    form.Picture2->setEnabled(true);
-    form.B19->setEnabled(false);
-    form.B21->setEnabled(false);
-    form.Label20->setText(QStringLiteral("0"));
-}
+namespace {
 
-void CloseHighScoreWindowByFrame(Form1& form) {
+void giveBackTheMainWindow(Form1& form) {
     form.form3().hide();
     form.setEnabled(true);
     form.show();
-    form.A2->menuAction()->setEnabled(true);
-    form.B1->setEnabled(true);
-    form.B4->setEnabled(true);
+}
+
+}  // namespace
+
+void CloseHighScoreWindow(Form1& form) {
+    giveBackTheMainWindow(form);
+    SetPhase(form, Phase::Ready);
+}
+
+void CloseHighScoreWindowByFrame(Form1& form) {
+    giveBackTheMainWindow(form);
+    SetPhase(form, Phase::TableClosedByFrame);
 }
 
 void AskResetHighScores(Form1& form) {

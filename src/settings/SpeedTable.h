@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -19,12 +20,24 @@ inline constexpr int kSlowestSpeed = 0;
 inline constexpr int kNormalSpeed = 5;
 inline constexpr int kFastestSpeed = 10;
 
-// The row of a speed position; none outside 0..10. Slow games start in debt, fast ones with a credit.
+// Slow games start in debt, fast ones with a credit: every step towards fast is worth 50 points more.
+inline constexpr std::int32_t kSlowestStartScore = -250;
+inline constexpr std::int32_t kStartScorePerStep = 50;
+// A man's jump interval at the slowest speed, and how much sooner he jumps with every step towards fast.
+struct ManRhythm {
+    std::int32_t slowestMs;
+    std::int32_t sooner;
+};
+inline constexpr std::array<ManRhythm, 3> kManRhythms{{{3000, 100}, {2000, 100}, {1000, 50}}};
+
+// The row of a speed position; none outside 0..10.
 constexpr std::optional<SpeedRow> speedRow(int position) {
     if (position < kSlowestSpeed || position > kFastestSpeed) {
         return std::nullopt;
     }
-    return SpeedRow{50 * position - 250, 3000 - 100 * position, 2000 - 100 * position, 1000 - 50 * position};
+    const auto interval = [position](const ManRhythm& man) { return man.slowestMs - man.sooner * position; };
+    return SpeedRow{kSlowestStartScore + kStartScorePerStep * position, interval(kManRhythms[0]),
+                    interval(kManRhythms[1]), interval(kManRhythms[2])};
 }
 
 // Sets the start score and the men's intervals from row p; a position outside the table changes nothing.

@@ -30,6 +30,15 @@ namespace {
 constexpr int kClientWidth = 6450;
 constexpr int kClientHeight = 4185;
 
+// The timers' intervals as the window is built, in ms. A timer that is on with no interval ticks only once
+// one is given: the reload and the men's jumps.
+constexpr int kNoInterval = 0;
+constexpr int kGameClockMs = 500;
+constexpr int kMessageShownMs = 1500;
+constexpr int kCivilianEveryMs = 10000;
+constexpr int kCivilianStaysMs = 1500;
+constexpr int kPlatesStayMs = 3000;
+
 struct LabelStyle {
     QFont font;
     QColor color = Qt::black;
@@ -379,15 +388,15 @@ void Form1::buildMenus() {
 
 void Form1::buildTimers() {
     platform::Scheduler& scheduler = m_platform.scheduler;
-    T4 = scheduler.createTimer(false, 500);
-    T5 = scheduler.createTimer(true, 0);
-    T6 = scheduler.createTimer(false, 1500);
-    T7 = scheduler.createTimer(true, 0);
-    T8 = scheduler.createTimer(true, 0);
-    T9 = scheduler.createTimer(true, 0);
-    T10 = scheduler.createTimer(false, 10000);
-    T11 = scheduler.createTimer(false, 1500);
-    T15 = scheduler.createTimer(false, 3000);
+    T4 = scheduler.createTimer(false, kGameClockMs);
+    T5 = scheduler.createTimer(true, kNoInterval);
+    T6 = scheduler.createTimer(false, kMessageShownMs);
+    T7 = scheduler.createTimer(true, kNoInterval);
+    T8 = scheduler.createTimer(true, kNoInterval);
+    T9 = scheduler.createTimer(true, kNoInterval);
+    T10 = scheduler.createTimer(false, kCivilianEveryMs);
+    T11 = scheduler.createTimer(false, kCivilianStaysMs);
+    T15 = scheduler.createTimer(false, kPlatesStayMs);
     M1 = std::make_unique<sound::MediaControl>(m_platform.soundDevice);
 }
 

@@ -44,13 +44,12 @@ void Form1::connectEvents() {
             [this](int button, int, float, float) { FieldMouseDown(*this, button); });
     connect(Picture1, &PictureBox::mouseMove, this,
             [this](int, int, float x, float y) { TrackPointer(*this, x, y); });
-    const std::array<ImageBox*, 3> men{I1, I2, I3};
-    for (int man = 0; man < 3; ++man) {
-        connect(men[man], &ImageBox::mouseDown, this,
+    for (int man = 0; man < kMenOnField; ++man) {
+        connect(manImage(*this, man), &ImageBox::mouseDown, this,
                 [this, man](int button, int, float, float) { ManMouseDown(*this, man, button); });
-        connect(men[man], &ImageBox::mouseMove, this, [this, man](int, int, float x, float y) {
-            const auto [left, top] = manPosition(man + 1);
-            TrackPointer(*this, x + left, y + top);
+        connect(manImage(*this, man), &ImageBox::mouseMove, this, [this, man](int, int, float x, float y) {
+            const FieldPlace place = manPlace(man);
+            TrackPointer(*this, x + place.left, y + place.top);
         });
     }
     connect(HE1, &ImageBox::mouseDown, this,
@@ -58,17 +57,17 @@ void Form1::connectEvents() {
     connect(HE1, &ImageBox::mouseMove, this,
             [this](int, int, float x, float y) { TrackCivilianPointer(*this, x, y); });
     // The labels on the plates let their presses through, so a click on "150" is a click on its plate.
-    const std::array<PictureBox*, 3> plates{D1, D2, D3};
-    for (int k = 1; k <= 3; ++k) {
-        connect(plates[k - 1], &PictureBox::clicked, this, [this, k] { CollectBonus(*this, k); });
+    for (int plate = 0; plate < kPlates; ++plate) {
+        connect(plateBox(*this, plate), &PictureBox::clicked, this,
+                [this, plate] { CollectBonus(*this, plate); });
     }
 
     T4->setTickHandler([this] { ClockTick(*this); });
     T5->setTickHandler([this] { CompleteReload(*this); });
     T6->setTickHandler([this] { ClearMessage(*this); });
-    T7->setTickHandler([this] { MoveMan(*this, 1); });
-    T8->setTickHandler([this] { MoveMan(*this, 2); });
-    T9->setTickHandler([this] { MoveMan(*this, 3); });
+    T7->setTickHandler([this] { MoveMan(*this, 0); });
+    T8->setTickHandler([this] { MoveMan(*this, 1); });
+    T9->setTickHandler([this] { MoveMan(*this, 2); });
     T10->setTickHandler([this] { ShowCivilian(*this); });
     T11->setTickHandler([this] { HideCivilian(*this); });
     T15->setTickHandler([this] { HideBonusPlates(*this); });

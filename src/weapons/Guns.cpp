@@ -9,9 +9,42 @@
 #include <QFrame>
 #include <QLabel>
 
+#include <array>
+
 namespace kelvad {
 
 namespace {
+
+constexpr std::array<Gun, 3> kGuns{{
+    {.menuItem = &Form1::B11,
+     .display = &Form1::F1,
+     .magazine = 8,
+     .refill = 8,
+     .reloadMs = 700,
+     .soundFile = u"\\Gun1.Wav",
+     .countLabel = nullptr,
+     .gauge = nullptr,
+     .barColor = 0},
+    {.menuItem = &Form1::B12,
+     .display = &Form1::F2,
+     .magazine = 15,
+     .refill = 15,
+     .reloadMs = 1500,
+     .soundFile = u"\\Gun2.Wav",
+     .countLabel = &Form1::Label11,
+     .gauge = &Form1::ammoGauge2,
+     .barColor = qRgb(255, 128, 0)},
+    // It cannot be reloaded; the refill is what a reload pending from another gun leaves in it.
+    {.menuItem = &Form1::B13,
+     .display = &Form1::F3,
+     .magazine = 100,
+     .refill = 30,
+     .reloadMs = 0,
+     .soundFile = u"\\Gun3.Wav",
+     .countLabel = &Form1::Label12,
+     .gauge = &Form1::ammoGauge3,
+     .barColor = qRgb(255, 255, 0)},
+}};
 
 void showAllBullets(Form1& form) {
     for (ImageBox* bullet : form.TA) {
@@ -19,74 +52,74 @@ void showAllBullets(Form1& form) {
     }
 }
 
+void showCount(Form1& form, const Gun& gun) {
+    (form.*gun.countLabel)->setText(QString::number(gameState.ammoLeft));
+}
+
 }  // namespace
 
+const Gun& currentGun(const Form1& form) {
+    for (std::size_t index = 0; index + 1 < kGuns.size(); ++index) {
+        if ((form.*kGuns[index].menuItem)->isChecked()) {
+            return kGuns[index];
+        }
+    }
+    return kGuns.back();
+}
+
 void SelectGun(Form1& form, int gun) {
-    form.B11->setChecked(gun == 1);
-    form.B12->setChecked(gun == 2);
-    form.B13->setChecked(gun == 3);
-    form.F1->setVisible(gun == 1);
-    form.F2->setVisible(gun == 2);
-    form.F3->setVisible(gun == 3);
+    if (gun < 1 || gun > static_cast<int>(kGuns.size())) {
+        return;
+    }
+    const auto chosen = static_cast<std::size_t>(gun - 1);
+    for (std::size_t index = 0; index < kGuns.size(); ++index) {
+        (form.*kGuns[index].menuItem)->setChecked(index == chosen);
+    }
+    for (std::size_t index = 0; index < kGuns.size(); ++index) {
+        (form.*kGuns[index].display)->setVisible(index == chosen);
+    }
 }
 
 void LoadMagazine(Form1& form) {
-    if (form.B11->isChecked()) {
-        gameState.gunSoundFile = QStringLiteral("\\Gun1.Wav");
-    } else if (form.B12->isChecked()) {
-        gameState.gunSoundFile = QStringLiteral("\\Gun2.Wav");
-    } else {
-        gameState.gunSoundFile = QStringLiteral("\\Gun3.Wav");
-    }
-    if (form.B11->isChecked()) {
-        gameState.ammoLeft = kNormalGunBullets;
+    const Gun& gun = currentGun(form);
+    gameState.gunSoundFile = gun.soundFile.toString();
+    gameState.ammoLeft = gun.magazine;
+    if (!gun.gauge) {
         showAllBullets(form);
-    } else if (form.B12->isChecked()) {
-        gameState.ammoLeft = kSubmachineGunBullets;
-        form.ammoGauge2->setBarColor(kSubmachineGunBarColor);
-        form.ammoGauge2->setMax(kSubmachineGunBullets);
-        form.ammoGauge2->setValue(form.ammoGauge2->Max());
-        form.Label11->setText(QString::number(gameState.ammoLeft));
-    } else {
-        gameState.ammoLeft = kJackGunBullets;
-        form.ammoGauge3->setBarColor(kJackGunBarColor);
-        form.ammoGauge3->setMax(kJackGunBullets);
-        form.ammoGauge3->setValue(form.ammoGauge3->Max());
-        form.Label12->setText(QString::number(gameState.ammoLeft));
+        return;
     }
+    clsProgressBar& gauge = *(form.*gun.gauge);
+    gauge.setBarColor(gun.barColor);
+    gauge.setMax(gun.magazine);
+    gauge.setValue(gauge.Max());
+    showCount(form, gun);
 }
 
 void SpendBullet(Form1& form) {
-    if (form.B11->isChecked()) {
-        gameState.ammoLeft -= 1;
+    const Gun& gun = currentGun(form);
+    gameState.ammoLeft -= 1;
+    if (!gun.gauge) {
         // The bullets vanish right to left: those left are TA(0) .. TA(ammoLeft - 1).
         if (gameState.ammoLeft >= 0 && gameState.ammoLeft < static_cast<int>(form.TA.size())) {
             form.TA[static_cast<std::size_t>(gameState.ammoLeft)]->hide();
         }
-    } else if (form.B12->isChecked()) {
-        gameState.ammoLeft -= 1;
-        form.Label11->setText(QString::number(gameState.ammoLeft));
-        form.ammoGauge2->setValue(form.ammoGauge2->Value() - 1);
-    } else {
-        gameState.ammoLeft -= 1;
-        form.Label12->setText(QString::number(gameState.ammoLeft));
-        form.ammoGauge3->setValue(form.ammoGauge3->Value() - 1);
+        return;
     }
+    showCount(form, gun);
+    clsProgressBar& gauge = *(form.*gun.gauge);
+    gauge.setValue(gauge.Value() - 1);
 }
 
 void RefillMagazine(Form1& form) {
-    if (form.B11->isChecked()) {
-        gameState.ammoLeft = kNormalGunBullets;
+    const Gun& gun = currentGun(form);
+    gameState.ammoLeft = gun.refill;
+    if (!gun.gauge) {
         showAllBullets(form);
-    } else if (form.B12->isChecked()) {
-        gameState.ammoLeft = kSubmachineGunBullets;
-        form.Label11->setText(QString::number(gameState.ammoLeft));
-        form.ammoGauge2->setValue(form.ammoGauge2->Max());
-    } else {
-        gameState.ammoLeft = kJackGunRefill;
-        form.Label12->setText(QString::number(gameState.ammoLeft));
-        form.ammoGauge3->setValue(form.ammoGauge3->Max());
+        return;
     }
+    showCount(form, gun);
+    clsProgressBar& gauge = *(form.*gun.gauge);
+    gauge.setValue(gauge.Max());
 }
 
 }  // namespace kelvad

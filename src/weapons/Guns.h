@@ -1,27 +1,50 @@
 #pragma once
 
 #include <QRgb>
+#include <QStringView>
+
+#include <memory>
+
+class QAction;
+class QFrame;
+class QLabel;
 
 namespace kelvad {
 
 class Form1;
+class clsProgressBar;
 
-// The three guns. The tick mark on the gun menu is the only record of the current gun.
-inline constexpr int kNormalGunBullets = 8;
-inline constexpr int kSubmachineGunBullets = 15;
-inline constexpr int kJackGunBullets = 100;
-// What a reload leaves in the third gun when it became current while another gun's reload was pending.
-inline constexpr int kJackGunRefill = 30;
-inline constexpr QRgb kSubmachineGunBarColor = qRgb(255, 128, 0);
-inline constexpr QRgb kJackGunBarColor = qRgb(255, 255, 0);
+// One of the three guns, numbered 1 to 3 in the order of the gun menu.
+struct Gun {
+    // B11, B12, B13: the tick mark on this item is the only record that the gun is the current one.
+    QAction* Form1::*menuItem;
+    // F1, F2, F3: the gun's display in the status panel.
+    QFrame* Form1::*display;
+    // Bullets at the start of a game.
+    int magazine;
+    // Bullets after a completed reload.
+    int refill;
+    // How long a reload takes; 0 for a gun that cannot be reloaded.
+    int reloadMs;
+    // The shot's sound, appended to the program directory.
+    QStringView soundFile;
+    // The count and the gauge of the display, and the gauge's colour. The first gun has neither: it shows one
+    // image per bullet.
+    QLabel* Form1::*countLabel;
+    std::unique_ptr<clsProgressBar> Form1::*gauge;
+    QRgb barColor;
+};
 
-// Ticks gun 1, 2 or 3 and shows its display; nothing else changes.
+// The ticked gun: the first or the second when its item is ticked, otherwise the third.
+const Gun& currentGun(const Form1& form);
+
+// Ticks gun 1, 2 or 3 and shows its display; nothing else changes. Any other number changes nothing.
 void SelectGun(Form1& form, int gun);
 // At the start of a game: the gun's sound and a full magazine with its display.
 void LoadMagazine(Form1& form);
 // The last step of a fired shot: one bullet less, and the display follows.
 void SpendBullet(Form1& form);
-// When a reload completes: a full magazine of the gun ticked now.
+// When a reload completes: the magazine of the gun ticked now is refilled.
 void RefillMagazine(Form1& form);
 
 }  // namespace kelvad

@@ -4,21 +4,18 @@
 #include "ui/Form1.h"
 #include "weapons/Guns.h"
 
-#include <QAction>
 #include <QLabel>
 
 namespace kelvad {
 
 void RequestReload(Form1& form) {
     form.ME1->setText(QStringLiteral("補給中…"));
-    if (form.B11->isChecked()) {
-        form.T5->setInterval(kNormalGunReloadMs);
-    } else if (form.B12->isChecked()) {
-        form.T5->setInterval(kSubmachineGunReloadMs);
-    } else {
-        form.ME1->setText(QStringLiteral("この銃は補給ができません!!"));
-        form.T6->setEnabled(true);
+    if (const int delay = currentGun(form).reloadMs; delay > 0) {
+        form.T5->setInterval(delay);
+        return;
     }
+    form.ME1->setText(QStringLiteral("この銃は補給ができません!!"));
+    form.T6->setEnabled(true);
 }
 
 void CompleteReload(Form1& form) {

@@ -16,9 +16,6 @@ using kelvad::testing::GameFixture;
 
 namespace {
 
-// A press on the bare field: no man reaches this far right.
-const QPoint kBareField(250, 5);
-
 std::array<kelvad::PictureBox*, 3> plates(kelvad::Form1& form) {
     return {form.D1, form.D2, form.D3};
 }
@@ -93,9 +90,7 @@ void BonusPlateTest::aShotAtAFullMeterBringsUpOnePlate() {
     QFETCH(int, top);
     GameFixture game;
     kelvad::Form1& form = game.form();
-    chooseGun(form, 3);
-    game.clickStart();
-    gameState.bonusCharge = charge;
+    startGame(game, {.gun = 3, .bonusCharge = charge});
     const int reseeds = game.platform.random.reseeds;
     if (plate > 0) {
         scriptPlate(game, plate, left, top);
@@ -214,8 +209,7 @@ void BonusPlateTest::clickingAPlateOrItsLabelScoresItsPoints() {
 void BonusPlateTest::aPlateStickingOutOfTheFieldShowsAndTakesClicksOnlyInside() {
     GameFixture game;
     kelvad::Form1& form = game.form();
-    chooseGun(form, 3);
-    game.clickStart();
+    startGame(game, {.gun = 3});
     const QPoint hidden = form.Picture1->mapTo(&form, QPoint(form.Picture1->width() + 3, 210));
     const QImage before = form.grab().toImage();
     showPlate(game, 3, 3239, 3000);
@@ -243,8 +237,7 @@ void BonusPlateTest::aPlateStickingOutOfTheFieldShowsAndTakesClicksOnlyInside() 
 void BonusPlateTest::everyPlateGoesThreeSecondsAfterTheLastShowedUp() {
     GameFixture game;
     kelvad::Form1& form = game.form();
-    chooseGun(form, 3);
-    game.clickStart();
+    startGame(game, {.gun = 3});
     // The shot mark lets time pass, so times count from the press.
     std::int64_t shownAt = game.platform.scheduler.now();
     showPlate(game, 1, 2000, 300);
@@ -274,8 +267,7 @@ void BonusPlateTest::everyPlateGoesThreeSecondsAfterTheLastShowedUp() {
 void BonusPlateTest::aMoveOverAPlateLeavesThePointerWhereItWas() {
     GameFixture game;
     kelvad::Form1& form = game.form();
-    chooseGun(form, 3);
-    game.clickStart();
+    startGame(game, {.gun = 3});
     showPlate(game, 2, 1500, 1500);
     game.move(form.Picture1, QPoint(90, 90));
     QCOMPARE(form.pointerX, 1350.0f);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "GameFixture.h"
+#include "game/GameState.h"
+#include "ui/PictureBox.h"
 
 #include <QAction>
 
@@ -12,8 +14,35 @@ inline double topAt(int twips) {
     return (twips + 0.5) / 2880.0;
 }
 
+// A press here lands on the bare field: no man reaches this far right.
+inline const QPoint kBareField(250, 5);
+
 // Ticks gun 1, 2 or 3 from its menu item, as the player does between games.
 inline void chooseGun(kelvad::Form1& form, int gun) {
     QAction* items[] = {form.B11, form.B12, form.B13};
     items[gun - 1]->trigger();
+}
+
+// A game just started in the situation a test needs, said in one line:
+//     startGame(game, {.gun = 2, .bulletsLeft = 3, .stageBonus = 20});
+struct Situation {
+    int gun = 1;
+    // Spent by misses on the bare field, so they count as shots; -1 keeps the magazine full.
+    int bulletsLeft = -1;
+    int stageBonus = 0;
+    int bonusCharge = 0;
+};
+
+inline void startGame(kelvad::testing::GameFixture& game, const Situation& situation) {
+    kelvad::Form1& form = game.form();
+    chooseGun(form, situation.gun);
+    game.clickStart();
+    // Bounded by the largest magazine, should a press ever not fire.
+    for (int shot = 0;
+         shot < 100 && situation.bulletsLeft >= 0 && kelvad::gameState.ammoLeft > situation.bulletsLeft;
+         ++shot) {
+        game.press(form.Picture1, 1, kBareField);
+    }
+    form.stageBonus = situation.stageBonus;
+    kelvad::gameState.bonusCharge = situation.bonusCharge;
 }

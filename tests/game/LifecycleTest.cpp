@@ -2,6 +2,7 @@
 #include "LifecycleTest.h"
 
 #include "GameTestSupport.h"
+#include "PhaseControls.h"
 #include "game/BonusPlates.h"
 #include "game/GameState.h"
 #include "game/Lifecycle.h"
@@ -48,8 +49,6 @@ QStringList stillInPlay(kelvad::Form1& form) {
         expect(shown->isHidden() && !shown->isEnabled(),
                shown->objectName() + QStringLiteral(" shown or enabled"));
     }
-    expect(form.TAITOLU[0]->isVisible() && form.TAITOLU[1]->isVisible(),
-           QStringLiteral("title panels hidden"));
     return left;
 }
 
@@ -80,10 +79,12 @@ void LifecycleTest::aGameLasts61TicksAndEndsWithTheScoreMessage() {
     chooseSpeed(form, speed);
     int barAtMessage = -1;
     QStringList inPlayAtMessage;
+    QStringList controlsAtMessage;
     int ticksWhileOpen = -1;
     game.platform.messageBoxes.answer(MessageAnswer::Ok, [&] {
         barAtMessage = form.timeGauge->Value();
         inPlayAtMessage = stillInPlay(form);
+        controlsAtMessage = kelvad::testing::controlStates(form);
         // Nothing ticks while the score is on screen: no man or civilian moves, and the game cannot end
         // twice.
         const int drawn = game.platform.random.drawn;
@@ -116,6 +117,11 @@ void LifecycleTest::aGameLasts61TicksAndEndsWithTheScoreMessage() {
     // Everything that moves had stopped before the message opened.
     QCOMPARE(inPlayAtMessage, QStringList());
     QCOMPARE(ticksWhileOpen, 0);
+    // The title panels are back behind the message; the menus stay as in play until the table is left.
+    QCOMPARE(controlsAtMessage,
+             QStringLiteral("Form1 on|TAITOLU(0) shown|TAITOLU(1) shown|Command1 off|B1 off|"
+                            "B4 off|A2 off|B19 on|B21 on|Picture2 off|Label20 0")
+                 .split(QLatin1Char('|')));
     // Neither score earns a place, so the table is shown.
     QVERIFY(form.form3().isVisible());
     QVERIFY(!form.isEnabled());
@@ -130,15 +136,7 @@ void LifecycleTest::startingAGameSwitchesEveryControlToPlaying() {
     GameFixture game;
     kelvad::Form1& form = game.form();
     game.clickStart();
-    QVERIFY(!form.TAITOLU[0]->isVisible());
-    QVERIFY(!form.TAITOLU[1]->isVisible());
-    QVERIFY(!form.Command1->isEnabled());
-    QVERIFY(!form.B1->isEnabled());
-    QVERIFY(!form.B4->isEnabled());
-    QVERIFY(!form.A2->menuAction()->isEnabled());
-    QVERIFY(form.B19->isEnabled());
-    QVERIFY(form.B21->isEnabled());
-    QVERIFY(!form.Picture2->isEnabled());
+    QCOMPARE(kelvad::testing::controlStates(form), kelvad::testing::playingControls());
     QVERIFY(form.T4->enabled());
     QVERIFY(form.T10->enabled());
     QCOMPARE(form.T7->interval(), 2500);
@@ -146,7 +144,6 @@ void LifecycleTest::startingAGameSwitchesEveryControlToPlaying() {
     QCOMPARE(form.T9->interval(), 750);
     QCOMPARE(form.TOKUTEN->text(), QStringLiteral("0"));
     QCOMPARE(form.GEKIHA->text(), QStringLiteral("0%"));
-    QCOMPARE(form.Label20->text(), QStringLiteral("0"));
     QCOMPARE(gameState.timeLeft, 60);
     QVERIFY(isBackground(form, QStringLiteral("\\Haitei1.bmp")));
     const QString tune = form.programFile(QStringLiteral("\\Battle.Mid"));
@@ -184,7 +181,7 @@ void LifecycleTest::answeringNoToTheReturnQuestionChangesNothing() {
     QCOMPARE(box.owner, &form);
     QCOMPARE(gameState.timeLeft, timeLeft);
     QVERIFY(form.T4->enabled());
-    QVERIFY(!form.TAITOLU[0]->isVisible());
+    QCOMPARE(kelvad::testing::controlStates(form), kelvad::testing::playingControls());
     const QString tune = form.programFile(QStringLiteral("\\Battle.Mid"));
     QCOMPARE(game.platform.soundDevice.calls,
              QStringList({QStringLiteral("pauseMidi ") + tune, QStringLiteral("playMidi ") + tune}));
@@ -207,15 +204,9 @@ void LifecycleTest::answeringYesReturnsToTheReadyStateAndTheNextStartIsFresh() {
     game.platform.messageBoxes.answer(MessageAnswer::Yes);
     form.B21->trigger();
     QCOMPARE(stillInPlay(form), QStringList());
-    QVERIFY(form.Command1->isEnabled());
-    QVERIFY(form.B1->isEnabled());
-    QVERIFY(form.B4->isEnabled());
-    QVERIFY(form.A2->menuAction()->isEnabled());
-    QVERIFY(!form.B19->isEnabled());
-    QVERIFY(!form.B21->isEnabled());
+    // The kill counter reads 0 again, while the count itself waits for the next start.
+    QCOMPARE(kelvad::testing::controlStates(form), kelvad::testing::readyControls());
     QCOMPARE(form.TOKUTEN->text(), score);
-    QVERIFY(form.Picture2->isEnabled());
-    QCOMPARE(form.Label20->text(), QStringLiteral("0"));
     QCOMPARE(gameState.killCount, 1);
     // Only the plates' own timer finishes its wait; then nothing ticks in the ready state, and no score
     // message comes.

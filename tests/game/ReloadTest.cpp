@@ -19,9 +19,6 @@ namespace {
 
 const QString kReloading = QStringLiteral("補給中…");
 const QString kReloaded = QStringLiteral("補給中完了!!");
-// No man reaches this far right on the field.
-const QPoint kBareField(250, 5);
-
 void shoot(GameFixture& game, int shots) {
     for (int shot = 0; shot < shots; ++shot) {
         game.press(game.form().Picture1, 1, kBareField);
@@ -47,35 +44,34 @@ QRgb barEnd(kelvad::PictureBox* gauge) {
 
 void ReloadTest::theRightButtonReloadsTheGun_data() {
     QTest::addColumn<int>("gun");
-    QTest::addColumn<int>("shots");
+    QTest::addColumn<int>("bulletsLeft");
     QTest::addColumn<int>("delay");
     QTest::addColumn<int>("full");
     // The button held down while the right one is pressed (0 none), and whether the press lands on a man.
     QTest::addColumn<int>("held");
     QTest::addColumn<bool>("onMan");
-    QTest::newRow("first gun, empty") << 1 << 8 << 700 << 8 << 0 << false;
-    QTest::newRow("first gun, 5 left") << 1 << 3 << 700 << 8 << 0 << false;
-    QTest::newRow("second gun, 3 left") << 2 << 12 << 1500 << 15 << 0 << false;
-    QTest::newRow("second gun, full") << 2 << 0 << 1500 << 15 << 0 << false;
+    QTest::newRow("first gun, empty") << 1 << 0 << 700 << 8 << 0 << false;
+    QTest::newRow("first gun, 5 left") << 1 << 5 << 700 << 8 << 0 << false;
+    QTest::newRow("second gun, 3 left") << 2 << 3 << 1500 << 15 << 0 << false;
+    QTest::newRow("second gun, full") << 2 << 15 << 1500 << 15 << 0 << false;
     // The press names the button pressed, not every button down: these reload too.
-    QTest::newRow("first gun, empty, left held") << 1 << 8 << 700 << 8 << 1 << false;
-    QTest::newRow("first gun, empty, left held, on a man") << 1 << 8 << 700 << 8 << 1 << true;
-    QTest::newRow("second gun, 3 left, middle held") << 2 << 11 << 1500 << 15 << 4 << false;
-    QTest::newRow("second gun, empty, middle held, on a man") << 2 << 15 << 1500 << 15 << 4 << true;
+    QTest::newRow("first gun, empty, left held") << 1 << 0 << 700 << 8 << 1 << false;
+    QTest::newRow("first gun, empty, left held, on a man") << 1 << 0 << 700 << 8 << 1 << true;
+    QTest::newRow("second gun, 4 left, middle held: its own press fires one")
+        << 2 << 4 << 1500 << 15 << 4 << false;
+    QTest::newRow("second gun, empty, middle held, on a man") << 2 << 0 << 1500 << 15 << 4 << true;
 }
 
 void ReloadTest::theRightButtonReloadsTheGun() {
     QFETCH(int, gun);
-    QFETCH(int, shots);
+    QFETCH(int, bulletsLeft);
     QFETCH(int, delay);
     QFETCH(int, full);
     QFETCH(int, held);
     QFETCH(bool, onMan);
     GameFixture game;
     kelvad::Form1& form = game.form();
-    chooseGun(form, gun);
-    game.clickStart();
-    shoot(game, shots);
+    startGame(game, {.gun = gun, .bulletsLeft = bulletsLeft});
     if (onMan) {
         game.advance(750);
         QVERIFY(form.I3->isVisible());
@@ -125,9 +121,7 @@ void ReloadTest::theRightButtonReloadsTheGun() {
 void ReloadTest::theThirdGunCannotBeReloaded() {
     GameFixture game;
     kelvad::Form1& form = game.form();
-    chooseGun(form, 3);
-    game.clickStart();
-    shoot(game, 2);
+    startGame(game, {.gun = 3, .bulletsLeft = 98});
     const QImage gauge = form.Picture5->lastingImage();
     game.press(form.Picture1, 2, kBareField);
     QCOMPARE(form.ME1->text(), QStringLiteral("この銃は補給ができません!!"));
@@ -146,14 +140,10 @@ void ReloadTest::aGunChangedWhileAReloadIsPendingGetsThirtyBullets() {
     GameFixture game;
     kelvad::Form1& form = game.form();
     // A game with the third gun first, so its gauge has its yellow bar.
-    chooseGun(form, 3);
-    game.clickStart();
-    shoot(game, 50);
+    startGame(game, {.gun = 3, .bulletsLeft = 50});
     game.platform.messageBoxes.answer(kelvad::platform::MessageAnswer::Yes);
     form.B21->trigger();
-    chooseGun(form, 1);
-    game.clickStart();
-    shoot(game, 5);
+    startGame(game, {.gun = 1, .bulletsLeft = 3});
     game.press(form.Picture1, 2, kBareField);
     kelvad::SelectGun(form, 3);
     QVERIFY(form.F3->isVisible());
@@ -171,9 +161,7 @@ void ReloadTest::aGunChangedWhileAReloadIsPendingGetsThirtyBullets() {
 void ReloadTest::shotsDuringAPendingReloadCountDown() {
     GameFixture game;
     kelvad::Form1& form = game.form();
-    chooseGun(form, 2);
-    game.clickStart();
-    shoot(game, 12);
+    startGame(game, {.gun = 2, .bulletsLeft = 3});
     game.press(form.Picture1, 2, kBareField);
     QCOMPARE(form.Label11->text(), QStringLiteral("3"));
     game.advance(500);
@@ -197,8 +185,7 @@ void ReloadTest::shotsDuringAPendingReloadCountDown() {
 void ReloadTest::anEmptyGunDuringAPendingReloadIsRefusedAndTheReloadGoesOn() {
     GameFixture game;
     kelvad::Form1& form = game.form();
-    game.clickStart();
-    shoot(game, 8);
+    startGame(game, {.bulletsLeft = 0});
     game.press(form.Picture1, 2, kBareField);
     game.advance(300);
     shoot(game, 1);
@@ -216,8 +203,7 @@ void ReloadTest::anEmptyGunDuringAPendingReloadIsRefusedAndTheReloadGoesOn() {
 void ReloadTest::repeatedRequestsCompleteOnce() {
     GameFixture game;
     kelvad::Form1& form = game.form();
-    game.clickStart();
-    shoot(game, 3);
+    startGame(game, {.bulletsLeft = 5});
     game.press(form.Picture1, 2, kBareField);
     game.advance(500);
     game.press(form.Picture1, 2, kBareField);

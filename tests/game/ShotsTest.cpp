@@ -31,8 +31,7 @@ void ShotsTest::theHitRateRoundsHalvesToEven() {
     QFETCH(QString, shown);
     GameFixture game;
     kelvad::Form1& form = game.form();
-    chooseGun(form, 3);
-    game.clickStart();
+    startGame(game, {.gun = 3});
     for (int shot = 0; shot < shots - hits; ++shot) {
         game.press(form.Picture1, 1, QPoint(2, 2));
     }
@@ -81,8 +80,7 @@ void ShotsTest::eightShotsEmptyTheFirstGunRightToLeftAndTheNinthIsRefused() {
 void ShotsTest::rightAndMiddlePresses() {
     GameFixture game;
     kelvad::Form1& form = game.form();
-    chooseGun(form, 2);
-    game.clickStart();
+    startGame(game, {.gun = 2});
     game.advance(750);
     game.press(form.I3, 2);
     game.press(form.Picture1, 2, QPoint(5, 5));
@@ -112,8 +110,7 @@ void ShotsTest::rightAndMiddlePresses() {
 void ShotsTest::thePressedManTakesNoPressWhileTheMarkIsDrawn() {
     GameFixture game;
     kelvad::Form1& form = game.form();
-    chooseGun(form, 3);
-    game.clickStart();
+    startGame(game, {.gun = 3});
     game.advance(1500);
     QVERIFY(form.I2->isVisible());
     game.press(form.I2, 2);  // records the blue man as pressed, without firing
@@ -210,8 +207,7 @@ void ShotsTest::theSecondGunsGaugeFollowsItsBullets() {
 void ShotsTest::theThirdGunStartsFull() {
     GameFixture game;
     kelvad::Form1& form = game.form();
-    chooseGun(form, 3);
-    game.clickStart();
+    startGame(game, {.gun = 3});
     QCOMPARE(form.Label12->text(), QStringLiteral("100"));
     QCOMPARE(form.ammoGauge3->Value(), 100);
     const QImage bar = form.Picture5->lastingImage();
@@ -222,8 +218,7 @@ void ShotsTest::theThirdGunStartsFull() {
 void ShotsTest::changingTheGunBetweenGamesOnlySwapsTheDisplay() {
     GameFixture game;
     kelvad::Form1& form = game.form();
-    chooseGun(form, 2);
-    game.clickStart();
+    startGame(game, {.gun = 2});
     game.press(form.Picture1, 1, QPoint(4, 4));
     game.platform.messageBoxes.answer(kelvad::platform::MessageAnswer::Yes);
     form.B21->trigger();

@@ -74,10 +74,8 @@ void TargetsTest::aHitScoresTheManPlusTheStageBonus() {
     QFETCH(int, charge);
     GameFixture game;
     kelvad::Form1& form = game.form();
-    chooseGun(form, 3);
-    game.clickStart();
+    startGame(game, {.gun = 3, .stageBonus = stageBonus});
     game.advance(2500);
-    form.stageBonus = stageBonus;
     kelvad::ImageBox* image[] = {form.I1, form.I2, form.I3};
     game.press(image[man - 1], 1);
     QCOMPARE(gameState.score, points);
@@ -128,10 +126,7 @@ void TargetsTest::theFallStaysOnTheFieldUntilTheBackgroundChanges() {
 void TargetsTest::theLastBulletScoresAndTheNextPressIsRefused() {
     GameFixture game;
     kelvad::Form1& form = game.form();
-    game.clickStart();
-    for (int shot = 0; shot < 7; ++shot) {
-        game.press(form.Picture1, 1, QPoint(1, 1));
-    }
+    startGame(game, {.bulletsLeft = 1});
     game.advance(750);
     game.press(form.I3, 1);
     QCOMPARE(gameState.ammoLeft, 0);
@@ -165,8 +160,7 @@ void TargetsTest::aManNotHitJumpsAtEveryTick() {
 void TargetsTest::fiveHitsOnTheYellowManBringAPlateWithTheNextShot() {
     GameFixture game;
     kelvad::Form1& form = game.form();
-    chooseGun(form, 3);
-    game.clickStart();
+    startGame(game, {.gun = 3});
     for (int hit = 0; hit < 5; ++hit) {
         game.advance(750);
         game.press(form.I3, 1);

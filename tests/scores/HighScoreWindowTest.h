@@ -11,6 +11,7 @@ class HighScoreWindowTest : public QObject {
 private slots:
     void okGivesBackTheReadyState_data();
     void okGivesBackTheReadyState();
+    void theCloseControlGivesBackOnlyTheStartItems_data();
     void theCloseControlGivesBackOnlyTheStartItems();
     void theResetAsksFirst_data();
     void theResetAsksFirst();

@@ -1,5 +1,6 @@
 #include "NameEntryTest.h"
 
+#include "PhaseControls.h"
 #include "ScoreGames.h"
 #include "game/GameState.h"
 #include "ui/Form1.h"
@@ -133,7 +134,7 @@ void NameEntryTest::eachWayOfConfirmingStoresTheEntryOnce() {
     QCOMPARE(testing::rowsInFile(game.platform), testing::rowsOf(after));
 
     QTest::mouseClick(form.form3().Command1, Qt::LeftButton);
-    QCOMPARE(testing::notReadyForANewGame(form), QStringList());
+    QCOMPARE(testing::controlStates(form), testing::readyControls());
     QCOMPARE(testing::rowsInMemory(), testing::rowsOf(after));
 }
 

@@ -1,5 +1,6 @@
 #include "ScoreFileInGameTest.h"
 
+#include "PhaseControls.h"
 #include "ScoreGames.h"
 #include "game/GameState.h"
 #include "platform/CloseOnSignals.h"
@@ -137,7 +138,7 @@ void ScoreFileInGameTest::anUnwritableFileAtStartUp() {
     QCOMPARE(testing::rowsInMemory(), testing::rowsOf(withAce));
     QCOMPARE(testing::rowsOnScreen(form), testing::rowsOf(withAce));
     QTest::mouseClick(form.form3().Command1, Qt::LeftButton);
-    QCOMPARE(testing::notReadyForANewGame(form), QStringList());
+    QCOMPARE(testing::controlStates(form), testing::readyControls());
     form.B4->trigger();
     QCOMPARE(testing::rowsOnScreen(form), testing::rowsOf(withAce));
 
@@ -170,7 +171,7 @@ void ScoreFileInGameTest::anUnwritableFileAtASave() {
     QCOMPARE(testing::rowsInMemory(), testing::rowsOf(kPlayedWithAce));
     QCOMPARE(testing::rowsOnScreen(form), testing::rowsOf(kPlayedWithAce));
     QTest::mouseClick(form.form3().Command1, Qt::LeftButton);
-    QCOMPARE(testing::notReadyForANewGame(form), QStringList());
+    QCOMPARE(testing::controlStates(form), testing::readyControls());
 
     // Opening the table from the menu does not lose the entry the file could not take.
     form.B4->trigger();

@@ -97,25 +97,6 @@ void playGameScoring(GameFixture& game, int score, int kills) {
     game.advance(61 * 500);
 }
 
-QStringList notReadyForANewGame(Form1& form) {
-    QStringList wrong;
-    auto expect = [&](bool ok, const char* what) {
-        if (!ok) {
-            wrong << QString::fromLatin1(what);
-        }
-    };
-    expect(form.isEnabled(), "Form1 disabled");
-    expect(form.Command1->isEnabled(), "Command1 disabled");
-    expect(form.B1->isEnabled(), "B1 disabled");
-    expect(form.B4->isEnabled(), "B4 disabled");
-    expect(form.A2->menuAction()->isEnabled(), "A2 disabled");
-    expect(form.Picture2->isEnabled(), "Picture2 disabled");
-    expect(!form.B19->isEnabled(), "B19 enabled");
-    expect(!form.B21->isEnabled(), "B21 enabled");
-    expect(form.Label20->text() == QStringLiteral("0"), "Label20 not 0");
-    return wrong;
-}
-
 namespace {
 
 constexpr unsigned kOverrides = (1U << CAP_DAC_OVERRIDE) | (1U << CAP_DAC_READ_SEARCH) | (1U << CAP_FOWNER);

@@ -40,10 +40,6 @@ HighScoreTable defaultNamesBut(const std::array<qint64, HighScoreTable::kEntries
 // after so many men hit.
 void playGameScoring(GameFixture& game, int score, int kills = 0);
 
-// The controls of the main window that are not as the ready state needs them for a new game; empty when the
-// window is ready.
-QStringList notReadyForANewGame(Form1& form);
-
 // A folder in which nothing can be created, renamed or removed, for as long as it lives, even for root.
 class ReadOnlyFolder {
 public:

@@ -47,11 +47,9 @@ inline std::vector<char*> argumentsFor(const QObject& test, int argc, char** arg
     return options;
 }
 
-// Runs several QTest classes in one executable, so that each subsystem has one test program.
+// Runs several QTest classes in the application that is already made.
 template <typename... Tests>
-int runTests(int argc, char** argv) {
-    QApplication app(argc, argv);
-    installFontSubstitutions();
+int runEach(int argc, char** argv) {
     int failures = 0;
     auto run = [&](QObject&& test) {
         std::vector<char*> arguments = argumentsFor(test, argc, argv);
@@ -63,9 +61,29 @@ int runTests(int argc, char** argv) {
     return failures == 0 ? 0 : 1;
 }
 
+// Runs several QTest classes in one executable, so that each subsystem has one test program for its widgets.
+template <typename... Tests>
+int runTests(int argc, char** argv) {
+    QApplication app(argc, argv);
+    installFontSubstitutions();
+    return runEach<Tests...>(argc, argv);
+}
+
+// The same for logic that needs no widget: no GUI is made, as with QTEST_GUILESS_MAIN.
+template <typename... Tests>
+int runGuilessTests(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    return runEach<Tests...>(argc, argv);
+}
+
 }  // namespace kelvad::testing
 
 #define KELVAD_TEST_MAIN(...)                                      \
     int main(int argc, char** argv) {                              \
         return kelvad::testing::runTests<__VA_ARGS__>(argc, argv); \
+    }
+
+#define KELVAD_GUILESS_TEST_MAIN(...)                                     \
+    int main(int argc, char** argv) {                                     \
+        return kelvad::testing::runGuilessTests<__VA_ARGS__>(argc, argv); \
     }

@@ -8,8 +8,7 @@ class Form1LayoutTest : public QObject {
 private slots:
     void theClientAreaIs430By279AndFixed();
     void theReadyStateAfterLoad();
-    void menuCaptionsAndShortcuts_data();
-    void menuCaptionsAndShortcuts();
+    void theMenusInTheirOrder();
     void nothingBelowTheVisibleAreaIsShown();
     void controlsAreFoundByTheirDesignNames();
     void theDesignFontsResolveToTheIpaFonts();

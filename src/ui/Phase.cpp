@@ -1,0 +1,79 @@
+#include "ui/Phase.h"
+
+#include "ui/Form1.h"
+#include "ui/PictureBox.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+namespace kelvad {
+
+namespace {
+
+// Shown or enabled, hidden or disabled, or kept as it is.
+enum class Set { On, Off, Kept };
+
+// What a phase makes of the controls, in the order the game lists them.
+struct PhaseControls {
+    // TAITOLU(0) and TAITOLU(1), over the play field and the status panel.
+    Set titlePanels;
+    Set command1;
+    // B1, B4, and A2 with the gun and the speed: they change only between games.
+    Set startItems;
+    // B19 and B21.
+    Set gameItems;
+    // Picture2.
+    Set timeBonus;
+    // Label20 reads 0 again, while the kill count itself waits for the next start.
+    bool killCounterCleared;
+};
+
+constexpr PhaseControls controlsOf(Phase phase) {
+    // Title panels, Command1, start items, game items, time bonus, kill counter cleared.
+    switch (phase) {
+        case Phase::Ready:
+            return {Set::On, Set::On, Set::On, Set::Off, Set::On, true};
+        case Phase::Playing:
+            return {Set::Off, Set::Off, Set::Off, Set::On, Set::Off, false};
+        case Phase::GameOver:
+            return {Set::On, Set::Kept, Set::Kept, Set::Kept, Set::Kept, false};
+        case Phase::TableClosedByFrame:
+            return {Set::Kept, Set::Kept, Set::On, Set::Kept, Set::Kept, false};
+    }
+    return {Set::Kept, Set::Kept, Set::Kept, Set::Kept, Set::Kept, false};
+}
+
+template <typename Change>
+void apply(Set set, const Change& change) {
+    if (set != Set::Kept) {
+        change(set == Set::On);
+    }
+}
+
+}  // namespace
+
+void SetPhase(Form1& form, Phase phase) {
+    const PhaseControls controls = controlsOf(phase);
+    apply(controls.titlePanels, [&](bool on) {
+        form.TAITOLU[0]->setVisible(on);
+        form.TAITOLU[1]->setVisible(on);
+    });
+    apply(controls.command1, [&](bool on) { form.Command1->setEnabled(on); });
+    apply(controls.startItems, [&](bool on) {
+        form.B1->setEnabled(on);
+        form.B4->setEnabled(on);
+        form.A2->menuAction()->setEnabled(on);
+    });
+    apply(controls.gameItems, [&](bool on) {
+        form.B19->setEnabled(on);
+        form.B21->setEnabled(on);
+    });
+    apply(controls.timeBonus, [&](bool on) { form.Picture2->setEnabled(on); });
+    if (controls.killCounterCleared) {
+        form.Label20->setText(QStringLiteral("0"));
+    }
+}
+
+}  // namespace kelvad

@@ -1,0 +1,6 @@
+#include "Cp932Test.h"
+#include "HighScoreFileTest.h"
+#include "HighScoreFormatTest.h"
+#include "TestMain.h"
+
+KELVAD_GUILESS_TEST_MAIN(kelvad::Cp932Test, kelvad::HighScoreFormatTest, kelvad::HighScoreFileTest)

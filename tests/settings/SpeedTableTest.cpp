@@ -1,0 +1,33 @@
+#include "SpeedTableTest.h"
+
+#include "game/GameState.h"
+#include "settings/SpeedTable.h"
+
+#include <QTest>
+
+using kelvad::gameState;
+
+void SpeedTableTest::eachPositionSetsItsRow_data() {
+    QTest::addColumn<int>("position");
+    // The start score, then the black, blue and yellow man's interval in ms.
+    QTest::addColumn<QList<int>>("row");
+    QTest::newRow("0, slowest: in debt") << 0 << QList<int>{-250, 3000, 2000, 1000};
+    QTest::newRow("1") << 1 << QList<int>{-200, 2900, 1900, 950};
+    QTest::newRow("5, normal: even") << 5 << QList<int>{0, 2500, 1500, 750};
+    QTest::newRow("7") << 7 << QList<int>{100, 2300, 1300, 650};
+    QTest::newRow("10, fastest: in credit") << 10 << QList<int>{250, 2000, 1000, 500};
+    // Outside the table nothing changes: the values set before stay.
+    QTest::newRow("-1: outside") << -1 << QList<int>{7, 7, 7, 7};
+    QTest::newRow("11: outside") << 11 << QList<int>{7, 7, 7, 7};
+}
+
+void SpeedTableTest::eachPositionSetsItsRow() {
+    QFETCH(int, position);
+    QFETCH(QList<int>, row);
+    gameState = kelvad::GameState{};
+    gameState.startScore = gameState.manInterval1 = gameState.manInterval2 = gameState.manInterval3 = 7;
+    kelvad::ApplySpeedTable(position);
+    QCOMPARE(QList<int>({gameState.startScore, gameState.manInterval1, gameState.manInterval2,
+                         gameState.manInterval3}),
+             row);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QStringList>
+
+namespace kelvad {
+class Form1;
+}
+
+namespace kelvad::testing {
+
+// The controls that follow the state of the game, as the player finds them, one entry each ("B19 off",
+// "TAITOLU(0) shown", "Label20 0"), so that a QCOMPARE names every control that is not as expected: the main
+// window, the title and legend panels, the Start button, the game menu items, the time-bonus square and the
+// kill counter.
+QStringList controlStates(Form1& form);
+
+// Where a new game can start: after start-up, after a return to the start and after the table's OK.
+QStringList readyControls();
+// Just after the start of a game.
+QStringList playingControls();
+
+}  // namespace kelvad::testing
