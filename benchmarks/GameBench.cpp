@@ -1,8 +1,8 @@
 #include "GameBench.h"
 
-#include "game/GameState.h"
 #include "game/Lifecycle.h"
 #include "game/Shots.h"
+#include "state/GameState.h"
 #include "weapons/Guns.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 #include "game/BonusPlates.h"
 
-#include "game/GameState.h"
 #include "game/Targets.h"
 #include "platform/RandomSource.h"
 #include "platform/Timer.h"
 #include "sound/clsSound.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/PictureBox.h"
 #include "ui/Twips.h"

@@ -1,12 +1,12 @@
 #include "game/Civilian.h"
 
-#include "game/GameState.h"
 #include "game/Shots.h"
 #include "game/Targets.h"
 #include "platform/Beeper.h"
 #include "platform/RandomSource.h"
 #include "platform/Timer.h"
 #include "sound/clsSound.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/ImageBox.h"
 #include "ui/Twips.h"

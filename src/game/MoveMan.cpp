@@ -1,6 +1,6 @@
-#include "game/GameState.h"
 #include "game/Targets.h"
 #include "platform/RandomSource.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/ImageBox.h"
 #include "ui/Twips.h"

@@ -1,7 +1,7 @@
-#include "game/GameState.h"
 #include "game/Lifecycle.h"
 #include "settings/SpeedTable.h"
 #include "sound/MediaControl.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"

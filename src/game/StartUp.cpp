@@ -1,9 +1,9 @@
 #include "game/StartUp.h"
 
-#include "game/GameState.h"
 #include "game/Lifecycle.h"
 #include "scores/HighScores.h"
 #include "sound/clsSound.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/PictureBox.h"
 #include "weapons/clsProgressBar.h"

@@ -1,6 +1,6 @@
 #include "weapons/Guns.h"
 
-#include "game/GameState.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/ImageBox.h"
 #include "weapons/clsProgressBar.h"

@@ -3,7 +3,7 @@
 
 #include "GameTestSupport.h"
 #include "game/Civilian.h"
-#include "game/GameState.h"
+#include "state/GameState.h"
 #include "ui/Form4.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"

@@ -3,8 +3,8 @@
 
 #include "GameTestSupport.h"
 #include "game/BonusPlates.h"
-#include "game/GameState.h"
 #include "game/Lifecycle.h"
+#include "state/GameState.h"
 #include "ui/Form3.h"
 #include "ui/Form4.h"
 #include "ui/ImageBox.h"

@@ -2,8 +2,8 @@
 #include "MenusTest.h"
 
 #include "GameFixture.h"
-#include "game/GameState.h"
 #include "platform/QtHelpViewer.h"
+#include "state/GameState.h"
 #include "ui/Form3.h"
 #include "ui/Form4.h"
 #include "ui/PictureBox.h"

@@ -1,8 +1,8 @@
 #include "ScoreFileInGameTest.h"
 
 #include "ScoreGames.h"
-#include "game/GameState.h"
 #include "platform/CloseOnSignals.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"

@@ -1,6 +1,6 @@
 #include "GameFixture.h"
 
-#include "game/GameState.h"
+#include "state/GameState.h"
 
 #include <QApplication>
 #include <QPushButton>
