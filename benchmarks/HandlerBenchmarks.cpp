@@ -6,7 +6,7 @@
 #include "game/Targets.h"
 #include "state/GameState.h"
 #include "ui/Form1.h"
-#include "weapons/clsProgressBar.h"
+#include "ui/clsProgressBar.h"
 
 #include <benchmark/benchmark.h>
 

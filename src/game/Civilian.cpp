@@ -10,7 +10,7 @@
 #include "ui/Form1.h"
 #include "ui/ImageBox.h"
 #include "ui/Twips.h"
-#include "weapons/clsProgressBar.h"
+#include "ui/clsProgressBar.h"
 
 #include <QLabel>
 

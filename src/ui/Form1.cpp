@@ -11,7 +11,7 @@
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
 #include "ui/Twips.h"
-#include "weapons/clsProgressBar.h"
+#include "ui/clsProgressBar.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/ImageBox.h"
-#include "weapons/clsProgressBar.h"
+#include "ui/clsProgressBar.h"
 
 #include <QAction>
 #include <QFrame>

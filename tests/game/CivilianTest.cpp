@@ -8,7 +8,7 @@
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
 #include "ui/Slider.h"
-#include "weapons/clsProgressBar.h"
+#include "ui/clsProgressBar.h"
 
 #include <QLabel>
 #include <QTest>

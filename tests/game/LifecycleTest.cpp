@@ -10,7 +10,7 @@
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
 #include "ui/Slider.h"
-#include "weapons/clsProgressBar.h"
+#include "ui/clsProgressBar.h"
 
 #include <QAction>
 #include <QLabel>

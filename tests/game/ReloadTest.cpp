@@ -5,8 +5,8 @@
 #include "state/GameState.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
+#include "ui/clsProgressBar.h"
 #include "weapons/Guns.h"
-#include "weapons/clsProgressBar.h"
 
 #include <QFrame>
 #include <QLabel>

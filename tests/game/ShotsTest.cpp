@@ -5,7 +5,7 @@
 #include "state/GameState.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
-#include "weapons/clsProgressBar.h"
+#include "ui/clsProgressBar.h"
 
 #include <QFrame>
 #include <QLabel>
