@@ -2,7 +2,7 @@
 #include "MakeSmallWindow.h"
 
 #include "FakePlatform.h"
-#include "state/GameState.h"
+#include "GameFixture.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"
@@ -266,8 +266,8 @@ void SmallWindowTest::startPositions() {
 
 void SmallWindowTest::mainWindowCreatesEachOnce() {
     testing::TestPlatform platform;
-    gameState = GameState{};
-    Form1 form(platform.platform());
+    const std::unique_ptr<Form1> window = testing::freshGameWindow(platform.platform());
+    Form1& form = *window;
 
     Form4& speed = form.form4();
     QCOMPARE(&form.form4(), &speed);
