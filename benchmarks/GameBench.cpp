@@ -1,8 +1,9 @@
 #include "GameBench.h"
 
-#include "game/GameState.h"
+#include "GameFixture.h"
 #include "game/Lifecycle.h"
 #include "game/Shots.h"
+#include "state/GameState.h"
 #include "weapons/Guns.h"
 
 #include <QApplication>
@@ -27,9 +28,8 @@ GameBench::GameBench()
                  m_fakes.helpViewer,
                  m_fakes.platform().programDirectory,
                  m_fakes.platform().scoreDirectory} {
-    gameState = GameState{};
     m_fakes.copyGameFiles();
-    m_form = std::make_unique<Form1>(m_platform);
+    m_form = testing::freshGameWindow(m_platform);
     m_form->show();
     // Until the window is on screen a repaint paints nothing, and the handlers would look cheaper than they
     // are.

@@ -1,12 +1,12 @@
 // What each of the game's busiest handlers costs, with the paint it leaves to the event loop, without the
 // deliberate waits between animation frames.
 #include "GameBench.h"
-#include "game/GameState.h"
 #include "game/Lifecycle.h"
 #include "game/Shots.h"
 #include "game/Targets.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
-#include "weapons/clsProgressBar.h"
+#include "ui/clsProgressBar.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // Reading and writing the high-score file as the game does: at start-up, and after every new entry.
 #include "GameBench.h"
-#include "game/GameState.h"
 #include "scores/HighScoreFile.h"
 #include "scores/HighScores.h"
+#include "state/GameState.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,6 @@
 // The game: makes the real platform and opens the main window.
 #include "CommandLine.h"
+#include "app/GameWindow.h"
 #include "platform/CloseOnSignals.h"
 #include "platform/FirstFrame.h"
 #include "platform/GameSoundDevice.h"
@@ -41,10 +42,10 @@ int main(int argc, char** argv) {
     kelvad::platform::Platform platform{scheduler,   messageBoxes, beeper,           sleeper,       random,
                                         soundDevice, helpViewer,   programDirectory, scoreDirectory};
 
-    kelvad::Form1 form(platform);
-    kelvad::platform::afterFirstFrame(form, [&soundDevice] { soundDevice.startLoading(); });
+    const std::unique_ptr<kelvad::Form1> form = kelvad::makeGameWindow(platform);
+    kelvad::platform::afterFirstFrame(*form, [&soundDevice] { soundDevice.startLoading(); });
     // Logging out of the desktop and Ctrl+C in a terminal close the game as its window's close control does.
-    kelvad::platform::CloseOnSignals closeOnSignals(form);
-    form.show();
+    kelvad::platform::CloseOnSignals closeOnSignals(*form);
+    form->show();
     return QApplication::exec();
 }

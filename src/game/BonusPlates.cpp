@@ -1,10 +1,10 @@
 #include "game/BonusPlates.h"
 
-#include "game/GameState.h"
 #include "game/PlayField.h"
 #include "platform/RandomSource.h"
 #include "platform/Timer.h"
 #include "sound/clsSound.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/PictureBox.h"
 

@@ -1,14 +1,15 @@
 #include "game/Civilian.h"
 
-#include "game/GameState.h"
 #include "game/PlayField.h"
 #include "game/Shots.h"
 #include "platform/RandomSource.h"
 #include "platform/Timer.h"
 #include "sound/clsSound.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/ImageBox.h"
-#include "weapons/clsProgressBar.h"
+#include "ui/Twips.h"
+#include "ui/clsProgressBar.h"
 
 #include <QLabel>
 

@@ -1,7 +1,7 @@
-#include "game/GameState.h"
 #include "game/Lifecycle.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
-#include "weapons/clsProgressBar.h"
+#include "ui/clsProgressBar.h"
 
 namespace kelvad {
 

@@ -1,5 +1,5 @@
-#include "game/GameState.h"
 #include "game/Lifecycle.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/PictureBox.h"
 

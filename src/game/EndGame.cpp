@@ -1,7 +1,7 @@
-#include "game/GameState.h"
 #include "game/Lifecycle.h"
 #include "platform/MessageBoxes.h"
 #include "scores/EndOfGame.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/Phase.h"
 

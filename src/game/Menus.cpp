@@ -6,7 +6,7 @@
 #include "scores/NameEntry.h"
 #include "ui/Form1.h"
 #include "ui/PictureBox.h"
-#include "weapons/clsProgressBar.h"
+#include "ui/clsProgressBar.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,7 @@
 #include "game/PlayField.h"
 #include "game/Targets.h"
 #include "platform/RandomSource.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/ImageBox.h"
 

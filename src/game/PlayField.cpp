@@ -1,7 +1,7 @@
 #include "game/PlayField.h"
 
-#include "game/GameState.h"
 #include "platform/RandomSource.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/Twips.h"
 

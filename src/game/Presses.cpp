@@ -1,6 +1,6 @@
-#include "game/GameState.h"
 #include "game/Shots.h"
 #include "game/Targets.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "weapons/Reload.h"
 

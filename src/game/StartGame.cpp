@@ -1,13 +1,13 @@
-#include "game/GameState.h"
 #include "game/Lifecycle.h"
 #include "settings/SpeedTable.h"
 #include "sound/MediaControl.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/ImageBox.h"
 #include "ui/Phase.h"
 #include "ui/PictureBox.h"
+#include "ui/clsProgressBar.h"
 #include "weapons/Guns.h"
-#include "weapons/clsProgressBar.h"
 
 #include <QLabel>
 

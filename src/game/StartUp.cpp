@@ -1,13 +1,12 @@
 #include "game/StartUp.h"
 
-#include "game/GameState.h"
 #include "game/Lifecycle.h"
 #include "scores/HighScores.h"
-#include "sound/clsSound.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/Phase.h"
 #include "ui/PictureBox.h"
-#include "weapons/clsProgressBar.h"
+#include "ui/clsProgressBar.h"
 
 #include <QAction>
 #include <QLabel>
@@ -23,7 +22,6 @@ void Form1Load(Form1& form) {
     gameState.bonusSoundFile = QStringLiteral("\\TO.Wav");
     form.background3Shown = 0;
     gameState.speedSetting = 5;
-    form.soundPlayer = std::make_unique<sound::clsSound>(form.platform().soundDevice);
     form.timeGauge = std::make_unique<clsProgressBar>();
     form.timeGauge->setTarget(form.Picture3);
     form.timeGauge->setMax(kTicksPerGame);

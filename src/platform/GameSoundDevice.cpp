@@ -1,6 +1,6 @@
 #include "platform/GameSoundDevice.h"
 
-#include "platform/TuneSynth.h"
+#include "platform/audio/TuneSynth.h"
 
 #include <QDir>
 #include <QLibrary>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/AudioEngine.h"
 #include "platform/SoundDevice.h"
 #include "platform/TuneSequencer.h"
-#include "platform/WavePlayer.h"
+#include "platform/audio/AudioEngine.h"
+#include "platform/audio/WavePlayer.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "platform/TuneSequencer.h"
 
-#include "platform/TuneSynth.h"
+#include "platform/audio/TuneSynth.h"
 
 #include <QFile>
 

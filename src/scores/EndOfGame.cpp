@@ -1,7 +1,7 @@
 #include "scores/EndOfGame.h"
 
-#include "game/GameState.h"
 #include "scores/NameEntry.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/Form3.h"
 

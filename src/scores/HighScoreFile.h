@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scores/HighScoreTable.h"
+#include "state/HighScoreTable.h"
 
 #include <QString>
 

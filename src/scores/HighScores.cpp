@@ -1,7 +1,7 @@
 #include "scores/HighScores.h"
 
-#include "game/GameState.h"
 #include "scores/HighScoreFile.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/Form3.h"
 

@@ -1,9 +1,9 @@
 #include "scores/NameEntry.h"
 
-#include "game/GameState.h"
 #include "scores/EndOfGame.h"
 #include "scores/HighScores.h"
 #include "scores/NameEntryText.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"

@@ -1,7 +1,7 @@
 #include "settings/SpeedDialog.h"
 
-#include "game/GameState.h"
 #include "settings/SpeedTable.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/Form4.h"
 

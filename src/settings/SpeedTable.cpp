@@ -1,6 +1,6 @@
 #include "settings/SpeedTable.h"
 
-#include "game/GameState.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/Form4.h"
 

@@ -1,9 +1,5 @@
 #include "ui/Form1.h"
 
-#include "game/Menus.h"
-#include "game/StartUp.h"
-#include "sound/MediaControl.h"
-#include "sound/clsSound.h"
 #include "ui/Fonts.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"
@@ -11,7 +7,7 @@
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
 #include "ui/Twips.h"
-#include "weapons/clsProgressBar.h"
+#include "ui/clsProgressBar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -109,13 +105,11 @@ Form1::Form1(platform::Platform& platform) : m_platform(platform) {
     buildPictureStock();
     buildMenus();
     buildTimers();
-    connectEvents();
     adjustSize();
     setFixedSize(size());
     if (const QScreen* screen = QApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
-    Form1Load(*this);
 }
 
 Form1::~Form1() = default;
@@ -127,7 +121,7 @@ QString Form1::programFile(const QString& name) const {
 Form2& Form1::form2() {
     if (!m_form2) {
         m_form2 = new Form2(this);
-        connectEvents(*m_form2);
+        emit form2Created(m_form2);
     }
     return *m_form2;
 }
@@ -135,7 +129,7 @@ Form2& Form1::form2() {
 Form3& Form1::form3() {
     if (!m_form3) {
         m_form3 = new Form3(this);
-        connectEvents(*m_form3);
+        emit form3Created(m_form3);
     }
     return *m_form3;
 }
@@ -143,7 +137,7 @@ Form3& Form1::form3() {
 Form4& Form1::form4() {
     if (!m_form4) {
         m_form4 = new Form4(this);
-        connectEvents(*m_form4);
+        emit form4Created(m_form4);
     }
     return *m_form4;
 }
@@ -397,12 +391,11 @@ void Form1::buildTimers() {
     T10 = scheduler.createTimer(false, kCivilianEveryMs);
     T11 = scheduler.createTimer(false, kCivilianStaysMs);
     T15 = scheduler.createTimer(false, kPlatesStayMs);
-    M1 = std::make_unique<sound::MediaControl>(m_platform.soundDevice);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
-    EndProgram(*this);
+    emit closing();
 }
 
 }  // namespace kelvad

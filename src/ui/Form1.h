@@ -30,14 +30,15 @@ class PictureBox;
 class clsProgressBar;
 
 // The main window: the play field, the title and legend panels, the status panel, the message bar, the Start
-// button and the menus. It builds its controls under the names of the design and forwards their events to the
-// game's operations; the game's state lives in the controls, in `gameState` and in the fields below.
+// button and the menus. It builds its controls under the names of the design and knows nothing of the game:
+// what happens to it is told by its controls and the signals below, which the game's wiring connects to the
+// game's operations. The game's state lives in the controls, in `gameState` and in the fields below.
 class Form1 final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY(Form1)
 
 public:
-    // Builds the window and runs its load: afterwards the game is in its ready state.
+    // Builds the window with every control in its design state; the game's load has not run yet.
     explicit Form1(platform::Platform& platform);
     ~Form1() override;
 
@@ -46,6 +47,7 @@ public:
     QString programFile(const QString& name) const;
 
     // The name entry, the high-score table and the game speed: each created on first use, then kept.
+    // Creating one emits its signal below.
     Form2& form2();
     Form3& form3();
     Form4& form4();
@@ -138,16 +140,16 @@ public:
     std::unique_ptr<platform::Timer> T11;
     std::unique_ptr<platform::Timer> T15;
 
-    // The media control that plays the background tune.
-    std::unique_ptr<sound::MediaControl> M1;
+    // The media control that plays the background tune; made and owned by the game's wiring.
+    sound::MediaControl* M1 = nullptr;
 
     // Fields of the main window.
     // The remaining-time bar and the bullets of the second and third gun.
     std::unique_ptr<clsProgressBar> timeGauge;
     std::unique_ptr<clsProgressBar> ammoGauge2;
     std::unique_ptr<clsProgressBar> ammoGauge3;
-    // Plays every wave sound.
-    std::unique_ptr<sound::clsSound> soundPlayer;
+    // Plays every wave sound; made and owned by the game's wiring.
+    sound::clsSound* soundPlayer = nullptr;
     // The man whose image was pressed last: 0 black, 1 blue, 2 yellow.
     std::int32_t pressedMan = 0;
     // Last pointer position over the play field, in twips.
@@ -166,6 +168,14 @@ public:
     std::int32_t background2Shown = 0;
     std::int32_t background3Shown = 0;
 
+signals:
+    // The window is closing: by its frame's close control, the exit item or the desktop.
+    void closing();
+    // A small window has just been made, on its first use; it is still hidden.
+    void form2Created(kelvad::Form2* window);
+    void form3Created(kelvad::Form3* window);
+    void form4Created(kelvad::Form4* window);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -179,10 +189,6 @@ private:
     void buildPictureStock();
     void buildMenus();
     void buildTimers();
-    void connectEvents();
-    void connectEvents(Form2& window);
-    void connectEvents(Form3& window);
-    void connectEvents(Form4& window);
     QImage designPicture(const QString& name) const;
 
     platform::Platform& m_platform;

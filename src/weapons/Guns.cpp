@@ -1,9 +1,9 @@
 #include "weapons/Guns.h"
 
-#include "game/GameState.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/ImageBox.h"
-#include "weapons/clsProgressBar.h"
+#include "ui/clsProgressBar.h"
 
 #include <QAction>
 #include <QFrame>

@@ -2,7 +2,7 @@
 #include "BonusPlateTest.h"
 
 #include "GameTestSupport.h"
-#include "game/GameState.h"
+#include "state/GameState.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
 

@@ -3,12 +3,12 @@
 
 #include "GameTestSupport.h"
 #include "game/Civilian.h"
-#include "game/GameState.h"
+#include "state/GameState.h"
 #include "ui/Form4.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
 #include "ui/Slider.h"
-#include "weapons/clsProgressBar.h"
+#include "ui/clsProgressBar.h"
 
 #include <QLabel>
 #include <QTest>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "GameFixture.h"
-#include "game/GameState.h"
+#include "state/GameState.h"
 #include "ui/PictureBox.h"
 
 #include <QAction>

@@ -4,14 +4,14 @@
 #include "GameTestSupport.h"
 #include "PhaseControls.h"
 #include "game/BonusPlates.h"
-#include "game/GameState.h"
 #include "game/Lifecycle.h"
+#include "state/GameState.h"
 #include "ui/Form3.h"
 #include "ui/Form4.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
 #include "ui/Slider.h"
-#include "weapons/clsProgressBar.h"
+#include "ui/clsProgressBar.h"
 
 #include <QAction>
 #include <QLabel>

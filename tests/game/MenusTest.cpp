@@ -3,8 +3,8 @@
 
 #include "GameFixture.h"
 #include "PhaseControls.h"
-#include "game/GameState.h"
 #include "platform/QtHelpViewer.h"
+#include "state/GameState.h"
 #include "ui/Form3.h"
 #include "ui/Form4.h"
 #include "ui/PictureBox.h"

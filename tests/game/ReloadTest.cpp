@@ -2,11 +2,11 @@
 #include "ReloadTest.h"
 
 #include "GameTestSupport.h"
-#include "game/GameState.h"
+#include "state/GameState.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
+#include "ui/clsProgressBar.h"
 #include "weapons/Guns.h"
-#include "weapons/clsProgressBar.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -2,10 +2,10 @@
 #include "ShotsTest.h"
 
 #include "GameTestSupport.h"
-#include "game/GameState.h"
+#include "state/GameState.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
-#include "weapons/clsProgressBar.h"
+#include "ui/clsProgressBar.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -2,9 +2,9 @@
 #include "TargetsTest.h"
 
 #include "GameTestSupport.h"
-#include "game/GameState.h"
 #include "game/Lifecycle.h"
 #include "settings/SpeedTable.h"
+#include "state/GameState.h"
 #include "ui/Form4.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"

@@ -2,7 +2,7 @@
 
 #include "PhaseControls.h"
 #include "ScoreGames.h"
-#include "game/GameState.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"

@@ -1,9 +1,9 @@
 #include "ScoreGames.h"
 
-#include "game/GameState.h"
 #include "game/Lifecycle.h"
 #include "scores/HighScoreFile.h"
 #include "scores/HighScoreFormat.h"
+#include "state/GameState.h"
 #include "ui/Form1.h"
 #include "ui/Form3.h"
 #include "ui/PictureBox.h"

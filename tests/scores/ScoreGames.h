@@ -1,7 +1,7 @@
 #pragma once
 
 #include "GameFixture.h"
-#include "scores/HighScoreTable.h"
+#include "state/HighScoreTable.h"
 
 #include <QByteArray>
 #include <QString>

@@ -2,8 +2,8 @@
 // the game and for the documentation: kelvad-screenshots <folder>. Run it on a real display (xvfb-run) so
 // that fonts and window frames are those of the desktop.
 #include "GameFixture.h"
-#include "game/GameState.h"
 #include "game/Lifecycle.h"
+#include "state/GameState.h"
 #include "ui/Fonts.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"

@@ -2,7 +2,7 @@
 #include "SpeedDialogTest.h"
 
 #include "GameFixture.h"
-#include "game/GameState.h"
+#include "state/GameState.h"
 #include "ui/Form4.h"
 #include "ui/Slider.h"
 

@@ -1,7 +1,7 @@
 #include "SpeedTableTest.h"
 
-#include "game/GameState.h"
 #include "settings/SpeedTable.h"
+#include "state/GameState.h"
 
 #include <QTest>
 

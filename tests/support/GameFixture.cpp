@@ -1,6 +1,7 @@
 #include "GameFixture.h"
 
-#include "game/GameState.h"
+#include "app/GameWindow.h"
+#include "state/GameState.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -28,13 +29,17 @@ QPoint pointIn(QWidget* widget, QPoint at) {
 
 }  // namespace
 
+std::unique_ptr<Form1> freshGameWindow(platform::Platform& platform) {
+    gameState = GameState{};
+    return makeGameWindow(platform);
+}
+
 GameFixture::GameFixture() : GameFixture([](TestPlatform&) {}) {}
 
 GameFixture::GameFixture(const std::function<void(TestPlatform&)>& beforeLoad) {
-    gameState = GameState{};
     platform.copyGameFiles();
     beforeLoad(platform);
-    m_form = std::make_unique<Form1>(platform.platform());
+    m_form = freshGameWindow(platform.platform());
     m_form->show();
 }
 

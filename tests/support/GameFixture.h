@@ -10,6 +10,10 @@
 
 namespace kelvad::testing {
 
+// The main window as the game opens it, on fresh game variables: wired to the game's operations and loaded,
+// not yet shown.
+std::unique_ptr<Form1> freshGameWindow(platform::Platform& platform);
+
 // A main window on the fake platform, loaded and shown, with fresh game variables and the game's pictures
 // and sounds in its program directory. Presses go through Qt's event delivery, as a player's would.
 class GameFixture {

@@ -2,7 +2,7 @@
 #include "MakeSmallWindow.h"
 
 #include "FakePlatform.h"
-#include "game/GameState.h"
+#include "GameFixture.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"
@@ -266,11 +266,15 @@ void SmallWindowTest::startPositions() {
 
 void SmallWindowTest::mainWindowCreatesEachOnce() {
     testing::TestPlatform platform;
-    gameState = GameState{};
-    Form1 form(platform.platform());
+    const std::unique_ptr<Form1> window = testing::freshGameWindow(platform.platform());
+    Form1& form = *window;
+    // The game connects each small window when it is told of it: told twice, every press would count twice.
+    int madeSpeed = 0;
+    QObject::connect(&form, &Form1::form4Created, [&madeSpeed] { ++madeSpeed; });
 
     Form4& speed = form.form4();
     QCOMPARE(&form.form4(), &speed);
+    QCOMPARE(madeSpeed, 1);
     QCOMPARE(speed.parentWidget(), &form);
     QVERIFY(speed.isWindow());
     QVERIFY(!speed.isVisible());
@@ -286,6 +290,7 @@ void SmallWindowTest::mainWindowCreatesEachOnce() {
     QCoreApplication::processEvents();
     QCOMPARE(&form.form4(), &speed);
     QCOMPARE(form.form4().Slider1->value(), Form4::kFastest);
+    QCOMPARE(madeSpeed, 1);
 
     // The game disables its main window while a small window is open.
     form.setEnabled(false);

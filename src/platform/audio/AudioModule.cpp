@@ -1,6 +1,6 @@
 // The sound module: the synthesizer, the mixer and the stream to the sound server, loaded by the game once
 // its window shows.
-#include "platform/AudioEngine.h"
+#include "platform/audio/AudioEngine.h"
 #include "platform/audio/MidiSynth.h"
 #include "platform/audio/Mixer.h"
 #include "platform/audio/PulseOutput.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TuneSynth.h"
+#include "platform/audio/TuneSynth.h"
 
 #include <QByteArray>
 #include <QString>

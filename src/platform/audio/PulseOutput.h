@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/AudioEngine.h"
+#include "platform/audio/AudioEngine.h"
 
 #include <cstdint>
 #include <functional>

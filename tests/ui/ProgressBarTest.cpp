@@ -2,7 +2,7 @@
 
 #include "ui/Fonts.h"
 #include "ui/PictureBox.h"
-#include "weapons/clsProgressBar.h"
+#include "ui/clsProgressBar.h"
 
 #include <QSet>
 #include <QTest>

@@ -1,8 +1,8 @@
 #include "WaveFileTest.h"
 
 #include "SoundFiles.h"
-#include "platform/WaveFile.h"
-#include "platform/WavePlayer.h"
+#include "platform/audio/WaveFile.h"
+#include "platform/audio/WavePlayer.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/WavePlayer.h"
+#include "platform/audio/WavePlayer.h"
 
 #include <QThread>
 

@@ -1,4 +1,4 @@
-#include "platform/WaveFile.h"
+#include "platform/audio/WaveFile.h"
 
 #include <QFile>
 

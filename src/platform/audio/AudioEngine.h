@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WaveFile.h"
+#include "platform/audio/WaveFile.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "game/GameState.h"
+#include "state/GameState.h"
 
 namespace kelvad {
 

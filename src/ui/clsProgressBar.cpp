@@ -1,4 +1,4 @@
-#include "weapons/clsProgressBar.h"
+#include "ui/clsProgressBar.h"
 
 #include "ui/PictureBox.h"
 
