@@ -15,8 +15,9 @@ namespace kelvad::platform {
 class TuneSynth;
 
 // The MIDI half of the sound device: one tune at a time, addressed by its file's path. The synthesizer is
-// made on a thread of its own (the fuller soundfont takes half a second to load), so the game starts at
-// once; a tune opened and started before then begins, from its start, when the synthesizer is ready.
+// made on a thread of its own (the sound module loads, reaches the sound server and tries the soundfont),
+// so the window shows at once; a tune opened and started before then begins, from its start, when the
+// synthesizer is ready.
 class TuneSequencer final {
 public:
     using MidiMode = SoundDevice::MidiMode;
