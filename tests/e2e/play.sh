@@ -31,6 +31,8 @@ fi
 . "$here/xdrive.sh"
 
 work=$(mktemp -d)
+# The tune the game keeps after a whole game goes to a cache folder of the test's own.
+export XDG_CACHE_HOME="$work/cache"
 game_pid=
 finish() {
   if [ -n "$game_pid" ]; then kill "$game_pid" 2>/dev/null || true; fi

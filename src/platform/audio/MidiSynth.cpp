@@ -1,5 +1,7 @@
 #include "platform/audio/MidiSynth.h"
 
+#include "platform/audio/TuneRecording.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -10,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <mutex>
 #include <utility>
 
@@ -25,6 +28,21 @@ constexpr double synthGain = 0.4;
 
 // An envelope's release in timecents: about a millisecond.
 constexpr float shortestRelease = -12000.0f;
+
+// A tune is kept once it has been rendered through most of a game (which plays 30.5 s of it), or to its end
+// if it is shorter.
+constexpr int64_t wholeGameFrames = int64_t(MidiSynth::sampleRate) * 25;
+// What is left of it when the game ends is rendered then, up to this much; a longer tune is not kept.
+constexpr int64_t longestRest = int64_t(MidiSynth::sampleRate) * 20;
+// Nor is one that would take more than this in memory while the game records it.
+constexpr int64_t longestRecording = int64_t(MidiSynth::sampleRate) * 60;
+
+// Everything besides the tune and the soundfont that a rendering depends on.
+QByteArray renderingSettings() {
+    return QByteArrayLiteral("kelvad tune 1; FluidSynth ") + fluid_version_str() + " rate " +
+           QByteArray::number(MidiSynth::sampleRate) + " gain " + QByteArray::number(synthGain) + " voices " +
+           QByteArray::number(MidiSynth::polyphony) + " reverb off, linear";
+}
 
 void logFluid(int level, const char* message, void*) {
     if (level <= FLUID_WARN) {
@@ -139,6 +157,14 @@ bool MidiSynth::load(const QByteArray& midiFile) {
     }
     std::lock_guard lock(m_mutex);
     dropPlayer();
+    forgetRecording();
+    m_recordingPath = TuneRecording::pathFor(midiFile, QFile::decodeName(m_soundFont), renderingSettings());
+    if ((m_recorded = TuneRecording::open(m_recordingPath))) {
+        // Played back: this tune needs no synthesizer.
+        freeSynth();
+        m_tune = midiFile;
+        return true;
+    }
     if (!m_synth) {
         // About 15 ms for the small soundfont; the tune still starts well within a tenth of a second.
         m_synth = makeSynth();
@@ -185,25 +211,39 @@ void MidiSynth::cutReleasingNotes() {
 void MidiSynth::play(bool fromStart) {
     {
         std::lock_guard lock(m_mutex);
-        if (m_tune.isEmpty() || !m_synth) {
+        if (m_tune.isEmpty()) {
             return;
         }
-        // Every play from the start gets a fresh player, and the synthesizer a reset: cutting the voices
-        // alone leaves the effects units ringing (FluidSynth 2.4's reverb still rings at -56 dB 150 ms on).
-        if (fromStart || !m_player) {
-            dropPlayer();
-            m_player = new_fluid_player(m_synth);
-            if (m_player && fluid_player_add_mem(m_player, m_tune.constData(),
-                                                 static_cast<size_t>(m_tune.size())) != FLUID_OK) {
-                delete_fluid_player(std::exchange(m_player, nullptr));
+        if (m_recorded) {
+            if (fromStart) {
+                m_recordedAt = 0;
             }
-            if (!m_player) {
+            m_playing = true;
+        } else {
+            if (!m_synth) {
                 return;
             }
-        }
-        if (!m_playing) {
-            fluid_player_play(m_player);
-            m_playing = true;
+            // Every play from the start gets a fresh player, and the synthesizer a reset: cutting the voices
+            // alone leaves the effects units ringing (FluidSynth 2.4's reverb still rings at -56 dB 150 ms
+            // on).
+            if (fromStart || !m_player) {
+                dropPlayer();
+                m_player = new_fluid_player(m_synth);
+                if (m_player && fluid_player_add_mem(m_player, m_tune.constData(),
+                                                     static_cast<size_t>(m_tune.size())) != FLUID_OK) {
+                    delete_fluid_player(std::exchange(m_player, nullptr));
+                }
+                if (!m_player) {
+                    return;
+                }
+                m_recording.clear();
+                m_recordingWhole = true;
+                m_recordingEventsEnd = -1;
+            }
+            if (!m_playing) {
+                fluid_player_play(m_player);
+                m_playing = true;
+            }
         }
     }
     if (m_onPlay) {
@@ -214,13 +254,17 @@ void MidiSynth::play(bool fromStart) {
 void MidiSynth::pause() {
     {
         std::lock_guard lock(m_mutex);
-        if (!m_player || !m_playing || endedLocked()) {
+        if (!m_playing || endedLocked() || (!m_recorded && !m_player)) {
             return;
         }
-        fluid_player_stop(m_player);
-        // A pause is heard at once: the output fades out what it already holds of the tune (the onStop
-        // call). The notes stop dead, as nothing of them may follow that fade.
-        fluid_synth_all_sounds_off(m_synth, -1);
+        if (!m_recorded) {
+            fluid_player_stop(m_player);
+            // A pause is heard at once: the output fades out what it already holds of the tune (the onStop
+            // call). The notes stop dead, as nothing of them may follow that fade; cut short, they are no
+            // longer the tune as a whole game plays it.
+            fluid_synth_all_sounds_off(m_synth, -1);
+            m_recordingWhole = false;
+        }
         m_playing = false;
     }
     if (m_onStop) {
@@ -231,13 +275,60 @@ void MidiSynth::pause() {
 void MidiSynth::unload() {
     {
         std::lock_guard lock(m_mutex);
+        keepRecording();
         dropPlayer();
         freeSynth();
+        forgetRecording();
         m_tune.clear();
     }
     if (m_onStop) {
         m_onStop();
     }
+}
+
+void MidiSynth::record(const float* stereo, int frames) {
+    if (static_cast<int64_t>(m_recording.size()) + frames * 2 > longestRecording * 2) {
+        m_recordingWhole = false;
+        std::vector<int16_t>().swap(m_recording);
+        return;
+    }
+    for (int i = 0; i < frames * 2; ++i) {
+        m_recording.push_back(
+            static_cast<int16_t>(std::lround(std::clamp(stereo[i], -1.0F, 1.0F) * 32767.0F)));
+    }
+    if (m_recordingEventsEnd < 0 && endedLocked()) {
+        m_recordingEventsEnd = static_cast<int64_t>(m_recording.size() / 2);
+    }
+}
+
+void MidiSynth::keepRecording() {
+    if (m_recorded || !m_synth || !m_recordingWhole || m_recording.empty()) {
+        return;
+    }
+    // Left before the game was over: not the tune as a whole game plays it.
+    if (m_recordingEventsEnd < 0 && static_cast<int64_t>(m_recording.size() / 2) < wholeGameFrames) {
+        return;
+    }
+    // The game ends by its clock, usually before the tune does: the rest is rendered now, to its last note.
+    std::vector<float> block(size_t(sampleRate / 10) * 2);
+    const auto blocks = static_cast<int>(longestRest / (sampleRate / 10));
+    for (int i = 0; i < blocks && soundingLocked() && m_recordingWhole; ++i) {
+        fluid_synth_write_float(m_synth, sampleRate / 10, block.data(), 0, 2, block.data(), 1, 2);
+        record(block.data(), sampleRate / 10);
+    }
+    if (!soundingLocked() && m_recordingWhole) {
+        TuneRecording::save(
+            m_recordingPath, m_recording,
+            m_recordingEventsEnd < 0 ? static_cast<int64_t>(m_recording.size() / 2) : m_recordingEventsEnd);
+    }
+}
+
+void MidiSynth::forgetRecording() {
+    m_recorded.reset();
+    m_recordedAt = 0;
+    m_recordingWhole = false;
+    m_recordingEventsEnd = -1;
+    std::vector<int16_t>().swap(m_recording);
 }
 
 bool MidiSynth::hasTune() const {
@@ -251,6 +342,9 @@ bool MidiSynth::ended() const {
 }
 
 bool MidiSynth::endedLocked() const {
+    if (m_recorded) {
+        return m_playing && m_recordedAt >= m_recorded->eventsEndFrame();
+    }
     if (!m_player || !m_playing) {
         return false;
     }
@@ -265,6 +359,13 @@ bool MidiSynth::endedLocked() const {
 
 bool MidiSynth::sounding() const {
     std::lock_guard lock(m_mutex);
+    return soundingLocked();
+}
+
+bool MidiSynth::soundingLocked() const {
+    if (m_recorded) {
+        return m_playing && m_recordedAt < m_recorded->frames();
+    }
     return m_synth && ((m_playing && !endedLocked()) || fluid_synth_get_active_voice_count(m_synth) > 0);
 }
 
@@ -275,11 +376,19 @@ int MidiSynth::voicesSounding() const {
 
 void MidiSynth::render(float* stereo, int frames) {
     std::lock_guard lock(m_mutex);
+    if (m_recorded && m_playing) {
+        m_recorded->read(m_recordedAt, stereo, frames);
+        m_recordedAt += frames;
+        return;
+    }
     if (!m_synth) {
         std::fill_n(stereo, static_cast<size_t>(frames) * 2, 0.0F);
         return;
     }
     fluid_synth_write_float(m_synth, frames, stereo, 0, 2, stereo, 1, 2);
+    if (m_recordingWhole && m_playing) {
+        record(stereo, frames);
+    }
 }
 
 std::vector<float> MidiSynth::render(int frames) {

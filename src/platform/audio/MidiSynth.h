@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/audio/TuneRecording.h"
 #include "platform/audio/TuneSynth.h"
 
 #include <QByteArray>
@@ -22,7 +23,8 @@ namespace kelvad::platform {
 // is heard without a sound card. The tune keeps time by the samples rendered. Every call may come from any
 // thread; one lock keeps the player and the rendering apart. The synthesizer and the soundfont take several
 // megabytes: they are made when a tune is loaded (a game starts) and freed when it is unloaded, so that the
-// game holds none of it between games.
+// game holds none of it between games. A tune rendered through a whole game is kept (TuneRecording) and
+// played back in later games without the synthesizer.
 class MidiSynth final : public TuneSynth {
 public:
     static constexpr int sampleRate = 44100;
@@ -66,6 +68,11 @@ private:
     // All with the lock held.
     void freeSynth();
     bool endedLocked() const;
+    bool soundingLocked() const;
+    void record(const float* stereo, int frames);
+    // Keeps the tune as rendered, if it was rendered through a whole game, finishing its last notes first.
+    void keepRecording();
+    void forgetRecording();
     void dropPlayer();
     void cutReleasingNotes();
 
@@ -78,6 +85,14 @@ private:
     mutable int m_totalTicks = 0;
     QByteArray m_tune;
     bool m_playing = false;
+    // The tune played back instead of synthesized, and the next frame of it.
+    std::unique_ptr<TuneRecording> m_recorded;
+    int64_t m_recordedAt = 0;
+    // The tune as synthesized since it started from the start, while nothing (a pause) has broken it.
+    QString m_recordingPath;
+    std::vector<int16_t> m_recording;
+    bool m_recordingWhole = false;
+    int64_t m_recordingEventsEnd = -1;
     std::function<void()> m_onPlay;
     std::function<void()> m_onStop;
 };

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cmath>
 #include <future>
 
 namespace kelvad {
@@ -47,6 +48,8 @@ void MidiSynthTest::init() {
     if (soundFont().isEmpty()) {
         QSKIP("No General MIDI soundfont installed (timgm6mb-soundfont)");
     }
+    m_cache = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(m_cache->path()));
 }
 
 void MidiSynthTest::rendersTheTune() {
@@ -200,6 +203,72 @@ void MidiSynthTest::missingOrDamagedSoundFont() {
     synth->play(true);
     QVERIFY(!synth->sounding());
     QCOMPARE(testing::peak(renderMs(*synth, 100)), 0.0F);
+}
+
+void MidiSynthTest::keepsTheTuneOfAWholeGame_data() {
+    QTest::addColumn<int>("pauseAtMs");
+    QTest::addColumn<int>("closeAtMs");
+    QTest::addColumn<QString>("cacheFolder");
+    QTest::addColumn<bool>("damaged");
+    QTest::addColumn<bool>("kept");
+
+    // The tune's last note ends at 800 ms and rings out for a moment.
+    QTest::newRow("played to its end") << -1 << 3000 << QString() << false << true;
+    QTest::newRow("closed while its last notes ring out") << -1 << 1000 << QString() << false << true;
+    QTest::newRow("paused on the way") << 300 << 3000 << QString() << false << false;
+    QTest::newRow("left before its end") << -1 << 300 << QString() << false << false;
+    QTest::newRow("the kept file damaged") << -1 << 3000 << QString() << true << false;
+    QTest::newRow("no cache folder to be had")
+        << -1 << 3000 << QStringLiteral("/dev/null/cache") << false << false;
+}
+
+void MidiSynthTest::keepsTheTuneOfAWholeGame() {
+    QFETCH(int, pauseAtMs);
+    QFETCH(int, closeAtMs);
+    QFETCH(QString, cacheFolder);
+    QFETCH(bool, damaged);
+    QFETCH(bool, kept);
+    if (!cacheFolder.isEmpty()) {
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(cacheFolder));
+    }
+    const QByteArray tune = testing::midiFile({{0, 400}, {400, 400}});
+    auto first = offlineSynth();
+    QVERIFY(first->load(tune));
+    first->play(true);
+    std::vector<float> heard;
+    for (int ms = 0; ms < closeAtMs; ms += 100) {
+        if (ms == pauseAtMs) {
+            first->pause();
+            first->play(false);
+        }
+        const std::vector<float> block = renderMs(*first, 100);
+        heard.insert(heard.end(), block.begin(), block.end());
+    }
+    first->unload();
+    const QDir cache(m_cache->path() + QStringLiteral("/kelvad"));
+    if (damaged) {
+        const QStringList files = cache.entryList(QDir::Files);
+        QCOMPARE(files.size(), 1);
+        QFile file(cache.filePath(files.first()));
+        QVERIFY(file.resize(file.size() - 2));
+    }
+
+    auto later = offlineSynth();
+    QVERIFY(later->load(tune));
+    QCOMPARE(!later->holdsSynth(), kept);
+    later->play(true);
+    const std::vector<float> again = renderMs(*later, std::min(closeAtMs, 1000));
+    QVERIFY(testing::peak(again) > audible);
+    if (kept) {
+        float difference = 0;
+        for (size_t i = 0; i < again.size(); ++i) {
+            difference = std::max(difference, std::abs(again[i] - heard[i]));
+        }
+        QVERIFY2(difference <= 1.0F / 32767, "played back as it was rendered, to 16 bits");
+        QVERIFY(later->ended());
+        later->pause();
+        QVERIFY2(later->ended(), "a pause cannot take a tune back from its end");
+    }
 }
 
 namespace {

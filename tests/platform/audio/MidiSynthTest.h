@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QTemporaryDir>
+
+#include <memory>
 
 namespace kelvad {
 
@@ -22,6 +25,13 @@ private slots:
     void refusesWhatIsNoMidiFile();
     void damagedTuneIsSilentAndEnds();
     void missingOrDamagedSoundFont();
+    // A tune rendered through a whole game is kept and played back in later games.
+    void keepsTheTuneOfAWholeGame_data();
+    void keepsTheTuneOfAWholeGame();
+
+private:
+    // Each test keeps its tunes in a cache folder of its own.
+    std::unique_ptr<QTemporaryDir> m_cache;
 };
 
 // The sequencer's bookkeeping around a synthesizer that is made on another thread.
