@@ -237,6 +237,9 @@ void MidiSynth::play(bool fromStart) {
                     return;
                 }
                 m_recording.clear();
+                // Room for a whole game and the rest of the tune at once: grown step by step, the freed
+                // steps would stay with the allocator.
+                m_recording.reserve(size_t(wholeGameFrames + longestRest) * 2);
                 m_recordingWhole = true;
                 m_recordingEventsEnd = -1;
             }
@@ -277,8 +280,9 @@ void MidiSynth::unload() {
         std::lock_guard lock(m_mutex);
         keepRecording();
         dropPlayer();
-        freeSynth();
+        // The recording goes before the synthesizer, whose freeing trims the allocator.
         forgetRecording();
+        freeSynth();
         m_tune.clear();
     }
     if (m_onStop) {
