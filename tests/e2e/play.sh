@@ -11,7 +11,7 @@ export LC_ALL=C.UTF-8
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 if [ -z "${KELVAD_E2E_DISPLAY_READY:-}" ]; then
-  for tool in xvfb-run:xvfb xauth:xauth xdotool:xdotool xwininfo:x11-utils import:imagemagick \
+  for tool in Xvfb:xvfb xauth:xauth xdotool:xdotool xwininfo:x11-utils import:imagemagick \
               convert:imagemagick iconv:libc-bin; do
     if ! command -v "${tool%%:*}" >/dev/null 2>&1; then
       echo "SKIP: ${tool%%:*} is not installed (package ${tool#*:}; scripts/setup --test installs it)"
@@ -24,7 +24,7 @@ if [ -z "${KELVAD_E2E_DISPLAY_READY:-}" ]; then
     exit 1
   fi
   export KELVAD_E2E_DISPLAY_READY=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "${BASH_SOURCE[0]}" "$program"
+  exec "$here/../../scripts/on-xvfb" bash "${BASH_SOURCE[0]}" "$program"
 fi
 
 # shellcheck source=xdrive.sh

@@ -9,14 +9,14 @@ export LC_ALL=C.UTF-8
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 if [ -z "${KELVAD_E2E_DISPLAY_READY:-}" ]; then
-  for tool in xvfb-run xauth xdotool xwininfo; do
+  for tool in Xvfb xauth xdotool xwininfo; do
     if ! command -v "$tool" >/dev/null 2>&1; then
       echo "SKIP: $tool is not installed (scripts/setup --test installs it)"
       exit 77
     fi
   done
   export KELVAD_E2E_DISPLAY_READY=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "${BASH_SOURCE[0]}" "$(cd "$1" && pwd)" "$(cd "$2" && pwd)"
+  exec "$here/../../scripts/on-xvfb" bash "${BASH_SOURCE[0]}" "$(cd "$1" && pwd)" "$(cd "$2" && pwd)"
 fi
 
 # shellcheck source=xdrive.sh
@@ -25,7 +25,13 @@ tools=$2
 work=$(mktemp -d)
 pids=()
 finish() {
+  local status=$?
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  # What the programs said is the first clue to a failure.
+  if [ "$status" -ne 0 ] && [ -s "$work/log" ]; then
+    echo "---- what the programs printed:"
+    tail -n 40 "$work/log"
+  fi
   rm -rf "$work"
 }
 trap finish EXIT
@@ -83,8 +89,8 @@ check "a program that shows no window is reported, not waited for" bash -c \
 pids+=($!)
 "$work/kelvad-yardstick" >>"$work/log" 2>&1 &
 pids+=($!)
-game=$(wait_window "ケルバド解消ゲーム" 20)
-yardstick=$(wait_window "kelvad-yardstick" 20)
+game=$(wait_window "ケルバド解消ゲーム" 20) || { echo "FAIL the game's window did not show in 20 s"; exit 1; }
+yardstick=$(wait_window "kelvad-yardstick" 20) || { echo "FAIL the yardstick's window did not show in 20 s"; exit 1; }
 size() { xwininfo -id "$1" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'; }
 echo "     window sizes: game $(size "$game"), yardstick $(size "$yardstick")"
 check "the yardstick's window is the game's size" test "$(size "$game")" = "$(size "$yardstick")"

@@ -1,6 +1,6 @@
 // Plays scripted moments of a game on the virtual clock and saves what the player would see, for looking at
-// the game and for the documentation: kelvad-screenshots <folder>. Run it on a real display (xvfb-run) so
-// that fonts and window frames are those of the desktop.
+// the game and for the documentation: kelvad-screenshots <folder>. Run it on a real display (scripts/on-xvfb)
+// so that fonts and window frames are those of the desktop.
 #include "GameFixture.h"
 #include "game/Lifecycle.h"
 #include "state/GameState.h"
