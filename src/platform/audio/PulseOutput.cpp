@@ -11,13 +11,15 @@ namespace kelvad::platform {
 
 namespace {
 
-// What the server holds ahead of the listener, and so how seldom the stream's thread wakes while something
-// plays: half of it is written at a time. A shot is not queued behind it: the output mixes again what the
-// server has not yet played (see mixAgain()).
-constexpr pa_usec_t heldAheadUs = 200'000;
-// Where a change starts, beyond what the server has already taken for its sink: enough for the server's
-// read position to move on while the new sound is on its way.
-constexpr pa_usec_t changeMarginUs = 5'000;
+// What the server holds ahead of the listener, written half at a time. PA_STREAM_ADJUST_LATENCY splits it
+// between the stream and the sink, and with a request of half of it PulseAudio keeps its sink's share to
+// the least it can; PipeWire's pulse server runs its graph in cycles (quanta) of about the request: 40 ms
+// is 1764 frames, which gives the game alone 1024-frame cycles at 48 kHz (21 ms). A change is not queued
+// behind what is held: it is mixed again from where the server reads next (mixAgain()).
+constexpr pa_usec_t heldAheadUs = 80'000;
+constexpr pa_usec_t requestUs = 40'000;
+// Where a change starts beyond where the server reads next: a little room for the server's reader.
+constexpr pa_usec_t changeMarginUs = 2'000;
 
 constexpr pa_sample_spec sampleSpec{PA_SAMPLE_FLOAT32NE, MixedSound::sampleRate, MixedSound::channels};
 
@@ -43,24 +45,13 @@ std::unique_ptr<PulseOutput> PulseOutput::connect(Mixer& mixer, const AudioIdent
         return nullptr;
     }
     pa_threaded_mainloop_set_name(output->m_loop, "kelvad-sound");
-    pa_proplist* properties = identityProperties(identity);
-    output->m_context =
-        pa_context_new_with_proplist(pa_threaded_mainloop_get_api(output->m_loop), identity.name, properties);
-    pa_proplist_free(properties);
-    if (!output->m_context) {
-        return nullptr;
-    }
-    pa_context_set_state_callback(
-        output->m_context,
-        [](pa_context*, void* loop) {
-            pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop*>(loop), 0);
-        },
-        output->m_loop);
     if (pa_threaded_mainloop_start(output->m_loop) < 0) {
         return nullptr;
     }
+    // The first connection is waited for, off the game's thread: without a server the game has no output.
     pa_threaded_mainloop_lock(output->m_loop);
-    bool ready = pa_context_connect(output->m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0;
+    output->m_retry.tryAt(RetryGate::Clock::now());
+    bool ready = output->startConnecting();
     while (ready) {
         const pa_context_state_t state = pa_context_get_state(output->m_context);
         if (state == PA_CONTEXT_READY) {
@@ -92,6 +83,18 @@ PulseOutput::~PulseOutput() {
     pa_threaded_mainloop_free(m_loop);
 }
 
+bool PulseOutput::startConnecting() {
+    pa_proplist* properties = identityProperties(m_identity);
+    m_context =
+        pa_context_new_with_proplist(pa_threaded_mainloop_get_api(m_loop), m_identity.name, properties);
+    pa_proplist_free(properties);
+    if (!m_context) {
+        return false;
+    }
+    pa_context_set_state_callback(m_context, onContextState, this);
+    return pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0;
+}
+
 void PulseOutput::tuneStarted() {
     change([this] { m_mixer.tuneStarted(); }, false);
 }
@@ -111,42 +114,95 @@ void PulseOutput::tuneStopped() {
 void PulseOutput::change(const std::function<void()>& changeMixer, bool tuneStopped) {
     pa_threaded_mainloop_lock(m_loop);
     changeMixer();
-    // A server that has gone away leaves the game silent.
-    if (pa_context_get_state(m_context) == PA_CONTEXT_READY) {
+    forgetLost();
+    if (!m_context) {
+        // The server went away: connect again, without waiting; the stream opens once it is ready.
+        if (m_retry.tryAt(RetryGate::Clock::now()) && !startConnecting()) {
+            forgetLost();
+        }
+    } else if (pa_context_get_state(m_context) == PA_CONTEXT_READY) {
         if (m_stream) {
-            mixAgain(tuneStopped);
-            fill();
-        } else {
+            if (pa_stream_get_state(m_stream) == PA_STREAM_READY) {
+                // Where the server reads now decides where the change can start (onTiming()).
+                m_tuneStopPending = m_tuneStopPending || tuneStopped;
+                if (pa_operation* update = pa_stream_update_timing_info(m_stream, onTiming, this)) {
+                    pa_operation_unref(update);
+                    m_remixPending = true;
+                }
+            }
+        } else if (!m_lost || m_retry.tryAt(RetryGate::Clock::now())) {
             openStream();
         }
     }
     pa_threaded_mainloop_unlock(m_loop);
 }
 
-int64_t PulseOutput::framesNotYetTaken() const {
-    pa_usec_t heard = 0;
-    const pa_timing_info* timing = pa_stream_get_timing_info(m_stream);
-    if (!timing || pa_stream_get_time(m_stream, &heard) < 0) {
-        return 0;
+void PulseOutput::forgetLost() {
+    if (m_stream && !PA_STREAM_IS_GOOD(pa_stream_get_state(m_stream))) {
+        closeStream();
+        m_lost = true;
     }
-    // The sink holds what has been taken but is not heard yet.
-    const pa_usec_t taken = heard + timing->sink_usec + changeMarginUs;
-    return m_framesWritten - static_cast<int64_t>(taken * MixedSound::sampleRate / PA_USEC_PER_SEC);
+    if (m_context && !PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context))) {
+        closeStream();
+        pa_context_set_state_callback(m_context, nullptr, nullptr);
+        pa_context_unref(std::exchange(m_context, nullptr));
+        m_lost = true;
+    }
 }
 
-void PulseOutput::mixAgain(bool tuneStopped) {
-    if (pa_stream_get_state(m_stream) != PA_STREAM_READY) {
+void PulseOutput::onContextState(pa_context* context, void* self) {
+    auto* output = static_cast<PulseOutput*>(self);
+    pa_threaded_mainloop_signal(output->m_loop, 0);
+    const pa_context_state_t state = pa_context_get_state(context);
+    if (state == PA_CONTEXT_READY && !output->m_stream && output->m_mixer.sounding()) {
+        // Connected again while the game plays: its sound goes on at once.
+        output->openStream();
+    } else if (!PA_CONTEXT_IS_GOOD(state)) {
+        // Its streams have failed with it; the context itself is freed by the next change.
+        output->closeStream();
+    }
+}
+
+void PulseOutput::onStreamState(pa_stream* stream, void* self) {
+    auto* output = static_cast<PulseOutput*>(self);
+    if (stream == output->m_stream && !PA_STREAM_IS_GOOD(pa_stream_get_state(stream))) {
+        // Ended by the server (killed, or its sink gone): the next change opens another.
+        output->closeStream();
+        output->m_lost = true;
+    }
+}
+
+void PulseOutput::onTiming(pa_stream* stream, int success, void* self) {
+    auto* output = static_cast<PulseOutput*>(self);
+    if (stream != output->m_stream || !output->m_remixPending) {
         return;
     }
-    const int64_t frames = std::min(framesNotYetTaken(), m_framesWritten);
+    output->m_remixPending = false;
+    const pa_timing_info* timing = pa_stream_get_timing_info(stream);
+    if (success && timing && !timing->read_index_corrupt && !timing->write_index_corrupt) {
+        output->mixAgain(timing->read_index, timing->write_index,
+                         std::exchange(output->m_tuneStopPending, false));
+    }
+    output->fill();
+}
+
+void PulseOutput::mixAgain(int64_t readIndex, int64_t writeIndex, bool tuneStopped) {
+    const auto frameBytes = static_cast<int64_t>(pa_frame_size(&sampleSpec));
+    const int64_t margin = static_cast<int64_t>(changeMarginUs * MixedSound::sampleRate / PA_USEC_PER_SEC);
+    const int64_t frames = (writeIndex - readIndex) / frameBytes - margin;
     if (frames <= 0) {
         return;
     }
     std::vector<float> stereo(static_cast<size_t>(frames) * MixedSound::channels);
-    const int mixed = m_mixer.remix(stereo.data(), static_cast<int>(frames), tuneStopped);
-    const size_t bytes = static_cast<size_t>(mixed) * pa_frame_size(&sampleSpec);
-    // Written over the end of what the server holds, so its write position stays where it was.
-    pa_stream_write(m_stream, stereo.data(), bytes, nullptr, -static_cast<int64_t>(bytes), PA_SEEK_RELATIVE);
+    const int mixed = m_mixer.remix(
+        stereo.data(), static_cast<int>(std::min<int64_t>(frames, Mixer::keptFrames)), tuneStopped);
+    // Placed from where the server reads when the write reaches it, not from where it read when it
+    // answered: should it have taken another cycle meanwhile, the change comes that much later, but whole
+    // (PipeWire's pulse server cannot take back what its graph has taken). Normally the two are the same,
+    // and the mix ends where the server's queue ended.
+    const int64_t offset = (margin + frames - mixed) * frameBytes;
+    pa_stream_write(m_stream, stereo.data(), static_cast<size_t>(mixed * frameBytes), nullptr, offset,
+                    PA_SEEK_RELATIVE_ON_READ);
 }
 
 void PulseOutput::openStream() {
@@ -156,18 +212,18 @@ void PulseOutput::openStream() {
     if (!m_stream) {
         return;
     }
-    m_framesWritten = 0;
-    const auto buffered = static_cast<uint32_t>(pa_usec_to_bytes(heldAheadUs, &sampleSpec));
+    m_remixPending = false;
+    m_tuneStopPending = false;
+    m_lost = false;
     pa_buffer_attr attributes{};
     attributes.maxlength = static_cast<uint32_t>(-1);
-    attributes.tlength = buffered;
+    attributes.tlength = static_cast<uint32_t>(pa_usec_to_bytes(heldAheadUs, &sampleSpec));
     attributes.prebuf = static_cast<uint32_t>(-1);
-    attributes.minreq = buffered / 2;
+    attributes.minreq = static_cast<uint32_t>(pa_usec_to_bytes(requestUs, &sampleSpec));
     attributes.fragsize = static_cast<uint32_t>(-1);
+    pa_stream_set_state_callback(m_stream, onStreamState, this);
     pa_stream_set_write_callback(m_stream, onWritable, this);
-    // The timing lets a change start close to what is heard (mixAgain()).
-    const auto flags = static_cast<pa_stream_flags_t>(
-        PA_STREAM_ADJUST_LATENCY | PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE);
+    const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY);
     if (pa_stream_connect_playback(m_stream, nullptr, &attributes, flags, nullptr, nullptr) < 0) {
         closeStream();
     }
@@ -179,14 +235,18 @@ void PulseOutput::closeStream() {
         pa_operation_unref(std::exchange(m_drain, nullptr));
     }
     if (m_stream) {
+        pa_stream_set_state_callback(m_stream, nullptr, nullptr);
         pa_stream_set_write_callback(m_stream, nullptr, nullptr);
-        pa_stream_disconnect(m_stream);
+        if (PA_STREAM_IS_GOOD(pa_stream_get_state(m_stream))) {
+            pa_stream_disconnect(m_stream);
+        }
         pa_stream_unref(std::exchange(m_stream, nullptr));
     }
+    m_remixPending = false;
 }
 
 void PulseOutput::fill() {
-    if (!m_stream || pa_stream_get_state(m_stream) != PA_STREAM_READY) {
+    if (!m_stream || m_remixPending || pa_stream_get_state(m_stream) != PA_STREAM_READY) {
         return;
     }
     size_t bytes = pa_stream_writable_size(m_stream);
@@ -213,7 +273,6 @@ void PulseOutput::fill() {
     const auto frames = static_cast<int>(bytes / frameBytes);
     m_mixer.mix(static_cast<float*>(buffer), frames);
     pa_stream_write(m_stream, buffer, bytes, nullptr, 0, PA_SEEK_RELATIVE);
-    m_framesWritten += frames;
 }
 
 void PulseOutput::onWritable(pa_stream*, size_t, void* self) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/audio/AudioEngine.h"
+#include "platform/audio/RetryGate.h"
 
 #include <cstdint>
 #include <functional>
@@ -20,6 +21,9 @@ class Mixer;
 // that the desktop's mixer shows it once, with its icon and the role of a game. The stream is open only
 // while the mixer has something to play: once it falls silent the stream drains and closes, and the client
 // library's thread sleeps until the next sound.
+//
+// A server that goes away, or that ends the stream, is forgotten; the next sound connects again, at most
+// once a second and without waiting for it (the sound that asked may be lost). Nothing runs meanwhile.
 class PulseOutput final {
 public:
     // Null when no sound server answers; no server is started for the game.
@@ -40,15 +44,21 @@ private:
     PulseOutput(Mixer& mixer, const AudioIdentity& identity);
     // These run with the main loop's lock held.
     void change(const std::function<void()>& changeMixer, bool tuneStopped);
-    // What the server holds of the stream and has not yet handed to its sink.
-    int64_t framesNotYetTaken() const;
-    // Mixes again what the server has not yet taken, so that a change is heard at once.
-    void mixAgain(bool tuneStopped);
+    // Starts connecting to the server; the context's state callback opens the stream once it is ready.
+    bool startConnecting();
+    // Forgets a context or stream that the server has ended.
+    void forgetLost();
+    // Mixes again what the server has not yet taken, from where it will take next, so that a change is
+    // heard at once; the indexes are the server's, in bytes, as it has just told them.
+    void mixAgain(int64_t readIndex, int64_t writeIndex, bool tuneStopped);
     void openStream();
     void closeStream();
     void fill();
+    static void onContextState(pa_context* context, void* self);
+    static void onStreamState(pa_stream* stream, void* self);
     static void onWritable(pa_stream* stream, size_t bytes, void* self);
     static void onDrained(pa_stream* stream, int success, void* self);
+    static void onTiming(pa_stream* stream, int success, void* self);
 
     Mixer& m_mixer;
     const AudioIdentity m_identity;
@@ -56,8 +66,14 @@ private:
     pa_context* m_context = nullptr;
     pa_stream* m_stream = nullptr;
     pa_operation* m_drain = nullptr;
-    // Written since the stream opened, mixed again or not.
-    int64_t m_framesWritten = 0;
+    // A change waits for the server to say where it reads (onTiming()); meanwhile nothing new is written,
+    // so that the change is not mixed into the far end of what the server holds.
+    bool m_remixPending = false;
+    bool m_tuneStopPending = false;
+    // Set when the server ended the stream or the connection: the next stream or connection waits for
+    // the gate.
+    bool m_lost = false;
+    RetryGate m_retry{std::chrono::seconds(1)};
 };
 
 }  // namespace kelvad::platform

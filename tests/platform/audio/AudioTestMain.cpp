@@ -1,9 +1,11 @@
 #include "MidiSynthTest.h"
 #include "MixerTest.h"
+#include "RetryGateTest.h"
 #include "ServerStreamTest.h"
 #include "SoundDeviceTest.h"
 #include "TestMain.h"
 #include "WaveFileTest.h"
 
 KELVAD_TEST_MAIN(kelvad::WaveFileTest, kelvad::WavePlayerTest, kelvad::MidiSynthTest, kelvad::MixerTest,
-                 kelvad::TuneSequencerTest, kelvad::SoundDeviceTest, kelvad::ServerStreamTest)
+                 kelvad::RetryGateTest, kelvad::TuneSequencerTest, kelvad::SoundDeviceTest,
+                 kelvad::ServerStreamTest)

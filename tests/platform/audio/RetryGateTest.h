@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QObject>
+
+namespace kelvad {
+
+// How often the sound output may connect again after the server went away: at once, then once a second.
+class RetryGateTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstAttemptGoesThrough();
+    void atMostOnceASecond();
+};
+
+}  // namespace kelvad
