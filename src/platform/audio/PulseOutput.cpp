@@ -5,6 +5,7 @@
 #include <pulse/pulseaudio.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace kelvad::platform {
@@ -191,6 +192,9 @@ void PulseOutput::mixAgain(int64_t readIndex, int64_t writeIndex, bool tuneStopp
     const int64_t margin = static_cast<int64_t>(changeMarginUs * MixedSound::sampleRate / PA_USEC_PER_SEC);
     const int64_t frames = (writeIndex - readIndex) / frameBytes - margin;
     if (frames <= 0) {
+        // The server has played all it had (a stream draining, or one that ran dry) and may read on past
+        // its write position: the next write starts from where it reads.
+        m_writeFromRead = true;
         return;
     }
     std::vector<float> stereo(static_cast<size_t>(frames) * MixedSound::channels);
@@ -214,6 +218,7 @@ void PulseOutput::openStream() {
     }
     m_remixPending = false;
     m_tuneStopPending = false;
+    m_writeFromRead = false;
     m_lost = false;
     pa_buffer_attr attributes{};
     attributes.maxlength = static_cast<uint32_t>(-1);
@@ -272,7 +277,12 @@ void PulseOutput::fill() {
     bytes -= bytes % frameBytes;
     const auto frames = static_cast<int>(bytes / frameBytes);
     m_mixer.mix(static_cast<float*>(buffer), frames);
-    pa_stream_write(m_stream, buffer, bytes, nullptr, 0, PA_SEEK_RELATIVE);
+    if (std::exchange(m_writeFromRead, false)) {
+        const auto margin = static_cast<int64_t>(pa_usec_to_bytes(changeMarginUs, &sampleSpec));
+        pa_stream_write(m_stream, buffer, bytes, nullptr, margin, PA_SEEK_RELATIVE_ON_READ);
+    } else {
+        pa_stream_write(m_stream, buffer, bytes, nullptr, 0, PA_SEEK_RELATIVE);
+    }
 }
 
 void PulseOutput::onWritable(pa_stream*, size_t, void* self) {

@@ -70,6 +70,8 @@ private:
     // so that the change is not mixed into the far end of what the server holds.
     bool m_remixPending = false;
     bool m_tuneStopPending = false;
+    // The server has nothing left beyond where it reads: the next write starts there (mixAgain()).
+    bool m_writeFromRead = false;
     // Set when the server ended the stream or the connection: the next stream or connection waits for
     // the gate.
     bool m_lost = false;
