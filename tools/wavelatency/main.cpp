@@ -371,12 +371,17 @@ std::vector<Shot> playShots(Recorder& recorder, kelvad::platform::GameSoundDevic
     return shots;
 }
 
-// Prints the shots' figures; true when every shot from `first` on was heard whole within maxOnsetMs.
+// Prints the shots' figures. True when, from `first` on, the shots were whole and on time: their median
+// onset within maxOnsetMs (none given: any), and every shot whole and within it but for one shot cut and
+// two late at most. A machine busy with other work holds the sound thread or the server back now and then
+// for a few hundred milliseconds; the fault this looks for shows in most shots (the old output lost the
+// start of 10 shots of 12 on PipeWire).
 bool reportShots(const char* name, const std::vector<Shot>& shots, double maxOnsetMs, size_t first = 0) {
     std::vector<double> onsets;
+    std::vector<double> judgedOnsets;
     double least = 1e9;
     int missing = 0;
-    bool good = true;
+    int late = 0;
     for (size_t i = 0; i < shots.size(); ++i) {
         const Shot& shot = shots[i];
         if (shot.onsetMs >= 0) {
@@ -386,18 +391,22 @@ bool reportShots(const char* name, const std::vector<Shot>& shots, double maxOns
             continue;
         }
         least = std::min(least, shot.share);
-        if (shot.share < 0.95) {
+        if (shot.share < 0.95 || shot.onsetMs < 0) {
             ++missing;
-        }
-        if (shot.share < 0.95 || shot.onsetMs < 0 || (maxOnsetMs > 0 && shot.onsetMs > maxOnsetMs)) {
-            good = false;
+        } else {
+            judgedOnsets.push_back(shot.onsetMs);
+            if (maxOnsetMs > 0 && shot.onsetMs > maxOnsetMs) {
+                ++late;
+            }
         }
     }
+    const bool good = missing <= 1 && late <= 2 && !judgedOnsets.empty() &&
+                      (maxOnsetMs <= 0 || median(judgedOnsets) <= maxOnsetMs);
     std::printf(
         "%-34s heard %5.1f ms (max %5.1f) after the press; start missing in %d of %zu; least share "
-        "of the shot's energy %5.1f %%%s\n",
+        "of the shot's energy %5.1f %%; later than %.0f ms: %d%s\n",
         name, median(onsets), onsets.empty() ? -1.0 : *std::max_element(onsets.begin(), onsets.end()),
-        missing, shots.size() - first, least * 100, good ? "" : "  FAIL");
+        missing, shots.size() - first, least * 100, maxOnsetMs, late, good ? "" : "  FAIL");
     for (size_t i = 0; i < shots.size(); ++i) {
         std::printf("    shot %2zu: %6.1f ms, %5.1f %%%s\n", i + 1, shots[i].onsetMs, shots[i].share * 100,
                     i < first ? " (may be lost)" : "");
