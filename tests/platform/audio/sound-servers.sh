@@ -128,8 +128,8 @@ run() {
     echo "$(pactl info | sed -n 's/^Server Name: //p'), quantum ${KELVAD_QUANTUM:-as the game gets it alone}"
   fi
   # A machine busy with other work can hold the game's sound thread or the server back for a few hundred
-  # milliseconds; one more try tells that from a fault, which shows every time (the old output lost the
-  # start of 10 shots of 12 on PipeWire, run after run).
+  # milliseconds; one more try tells that from a fault, which shows in most shots (the old output lost the
+  # start of 10 shots of 12 here on PipeWire, and of 25 of 32 in the games the issue measured).
   if ! "$tool" --check "$sink" "${KELVAD_SHOTS:-12}" "$max" "$@"; then
     echo "-- $name failed; once more"
     "stop_$server"
@@ -148,7 +148,8 @@ case "$what" in
     # PulseAudio has no cycle to shrink; its null sink, recorded in 100 ms blocks, loses the start of a
     # stream that opens (a sink that rewinds, such as a sound card's, does not).
     KELVAD_RECORDER_MS=5 run pulseaudio "PulseAudio $(pulseaudio --version | awk '{print $2}')" 30
-    # At the quantum the game gets alone the worst is 50 ms; at a forced one, two quanta.
+    # The median onset (see kelvad-wave-latency --check): within 50 ms at the quantum the game gets alone,
+    # within two quanta at a forced one.
     KELVAD_QUANTUM= run pipewire "PipeWire, the game's own quantum" 50
     KELVAD_QUANTUM=2048 run pipewire "PipeWire, quantum 2048 forced" 86
     ;;
