@@ -192,9 +192,9 @@ void PulseOutput::mixAgain(int64_t readIndex, int64_t writeIndex, bool tuneStopp
     const int64_t margin = static_cast<int64_t>(changeMarginUs * MixedSound::sampleRate / PA_USEC_PER_SEC);
     const int64_t frames = (writeIndex - readIndex) / frameBytes - margin;
     if (frames <= 0) {
-        // The server has played all it had (a stream draining, or one that ran dry) and may read on past
-        // its write position: the next write starts from where it reads.
-        m_writeFromRead = true;
+        // Nothing left to mix again. A server that has played all it had (a stream draining, or one that
+        // ran dry) may have read on past its write position: the next write starts from where it reads.
+        m_writeFromRead = m_writeFromRead || writeIndex < readIndex;
         return;
     }
     std::vector<float> stereo(static_cast<size_t>(frames) * MixedSound::channels);
@@ -278,8 +278,7 @@ void PulseOutput::fill() {
     const auto frames = static_cast<int>(bytes / frameBytes);
     m_mixer.mix(static_cast<float*>(buffer), frames);
     if (std::exchange(m_writeFromRead, false)) {
-        const auto margin = static_cast<int64_t>(pa_usec_to_bytes(changeMarginUs, &sampleSpec));
-        pa_stream_write(m_stream, buffer, bytes, nullptr, margin, PA_SEEK_RELATIVE_ON_READ);
+        pa_stream_write(m_stream, buffer, bytes, nullptr, 0, PA_SEEK_RELATIVE_ON_READ);
     } else {
         pa_stream_write(m_stream, buffer, bytes, nullptr, 0, PA_SEEK_RELATIVE);
     }

@@ -70,7 +70,7 @@ private:
     // so that the change is not mixed into the far end of what the server holds.
     bool m_remixPending = false;
     bool m_tuneStopPending = false;
-    // The server has nothing left beyond where it reads: the next write starts there (mixAgain()).
+    // The server has read past its write position (mixAgain()): the next write starts where it reads.
     bool m_writeFromRead = false;
     // Set when the server ended the stream or the connection: the next stream or connection waits for
     // the gate.
