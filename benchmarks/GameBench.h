@@ -3,7 +3,7 @@
 #include "FakePlatform.h"
 #include "platform/Platform.h"
 #include "platform/Sleeper.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 #include <memory>
 
@@ -23,7 +23,7 @@ public:
     GameBench();
     ~GameBench();
 
-    Form1& form() { return *m_form; }
+    MainWindow& window() { return *m_window; }
     testing::TestPlatform& fakes() { return m_fakes; }
 
     // Puts the pointer at (x, y) twips on the play field, as a move over it does.
@@ -38,7 +38,7 @@ private:
     testing::TestPlatform m_fakes;
     NoWaitSleeper m_sleeper;
     platform::Platform m_platform;
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<MainWindow> m_window;
 };
 
 }  // namespace kelvad::bench

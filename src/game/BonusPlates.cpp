@@ -3,9 +3,9 @@
 #include "game/PlayField.h"
 #include "platform/RandomSource.h"
 #include "platform/Timer.h"
-#include "sound/clsSound.h"
+#include "sound/SoundPlayer.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/PictureBox.h"
 
 #include <QLabel>
@@ -14,40 +14,40 @@
 
 namespace kelvad {
 
-void CheckBonus(Form1& form) {
+void CheckBonus(MainWindow& window) {
     if (gameState.bonusCharge < kBonusThreshold) {
         return;
     }
     // What lay above the threshold is lost.
     gameState.bonusCharge = 0;
-    form.T15->setEnabled(true);
-    platform::RandomSource& random = form.platform().random;
+    window.T15->setEnabled(true);
+    platform::RandomSource& random = window.platform().random;
     random.reseedFromClock();
     const int plate = static_cast<int>(std::floor(random.next() * kPlates));
     // A plate may stick out of the field on the right; that part is not shown.
-    PictureBox* shown = plateBox(form, plate);
-    placeAtRandom(random, *shown, platePlace(form, plate));
+    PictureBox* shown = plateBox(window, plate);
+    placeAtRandom(random, *shown, platePlace(window, plate));
     shown->setEnabled(true);
     shown->show();
 }
 
-void CollectBonus(Form1& form, int plate) {
-    form.soundPlayer->PlayWave(form.programFile(gameState.bonusSoundFile));
+void CollectBonus(MainWindow& window, int plate) {
+    window.soundPlayer->PlayWave(window.programFile(gameState.bonusSoundFile));
     gameState.score += kPlatePoints[pieceIndex(plate)];
-    form.TOKUTEN->setText(QString::number(gameState.score));
-    PictureBox* collected = plateBox(form, plate);
+    window.TOKUTEN->setText(QString::number(gameState.score));
+    PictureBox* collected = plateBox(window, plate);
     collected->hide();
     collected->setEnabled(false);
 }
 
-void HideBonusPlates(Form1& form) {
-    for (PictureBox* each : {form.D1, form.D2, form.D3}) {
+void HideBonusPlates(MainWindow& window) {
+    for (PictureBox* each : {window.D1, window.D2, window.D3}) {
         each->hide();
     }
-    for (PictureBox* each : {form.D1, form.D2, form.D3}) {
+    for (PictureBox* each : {window.D1, window.D2, window.D3}) {
         each->setEnabled(false);
     }
-    form.T15->setEnabled(false);
+    window.T15->setEnabled(false);
 }
 
 }  // namespace kelvad

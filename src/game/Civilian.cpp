@@ -4,12 +4,12 @@
 #include "game/Shots.h"
 #include "platform/RandomSource.h"
 #include "platform/Timer.h"
-#include "sound/clsSound.h"
+#include "sound/SoundPlayer.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
+#include "ui/Gauge.h"
 #include "ui/ImageBox.h"
+#include "ui/MainWindow.h"
 #include "ui/Twips.h"
-#include "ui/clsProgressBar.h"
 
 #include <QLabel>
 
@@ -17,55 +17,55 @@ namespace kelvad {
 
 namespace {
 
-void leaveField(Form1& form) {
-    form.HE1->setEnabled(false);
-    form.HE1->hide();
-    form.T11->setEnabled(false);
+void leaveField(MainWindow& window) {
+    window.HE1->setEnabled(false);
+    window.HE1->hide();
+    window.T11->setEnabled(false);
 }
 
 }  // namespace
 
-void ShowCivilian(Form1& form) {
-    form.HE1->show();
-    form.HE1->setEnabled(true);
-    platform::RandomSource& random = form.platform().random;
+void ShowCivilian(MainWindow& window) {
+    window.HE1->show();
+    window.HE1->setEnabled(true);
+    platform::RandomSource& random = window.platform().random;
     random.reseedFromClock();
-    placeAtRandom(random, *form.HE1, civilianPlace());
-    form.T11->setEnabled(true);
+    placeAtRandom(random, *window.HE1, civilianPlace());
+    window.T11->setEnabled(true);
 }
 
-void HideCivilian(Form1& form) {
-    leaveField(form);
+void HideCivilian(MainWindow& window) {
+    leaveField(window);
 }
 
-void RescueCivilian(Form1& form) {
+void RescueCivilian(MainWindow& window) {
     gameState.civilianSoundFile = QStringLiteral("\\ALI.Wav");
-    form.soundPlayer->PlayWave(form.programFile(gameState.civilianSoundFile));
-    form.ME1->setText(QStringLiteral("一般人 ＴＨＡＮＫ　ＹＯＵ!!"));
+    window.soundPlayer->PlayWave(window.programFile(gameState.civilianSoundFile));
+    window.ME1->setText(QStringLiteral("一般人 ＴＨＡＮＫ　ＹＯＵ!!"));
     gameState.timeLeft += kCivilianTicks;
-    form.timeGauge->setValue(gameState.timeLeft);
-    leaveField(form);
-    form.T6->setEnabled(true);
+    window.timeGauge->setValue(gameState.timeLeft);
+    leaveField(window);
+    window.T6->setEnabled(true);
 }
 
-void ShootCivilian(Form1& form) {
-    if (RefuseEmptyGun(form)) {
+void ShootCivilian(MainWindow& window) {
+    if (RefuseEmptyGun(window)) {
         return;
     }
     gameState.civilianSoundFile = QStringLiteral("\\UA.Wav");
-    form.soundPlayer->PlayWave(form.programFile(gameState.civilianSoundFile));
-    form.ME1->setText(QStringLiteral("一般人　うぁぁぁぁぁぁ!!"));
+    window.soundPlayer->PlayWave(window.programFile(gameState.civilianSoundFile));
+    window.ME1->setText(QStringLiteral("一般人　うぁぁぁぁぁぁ!!"));
     gameState.timeLeft -= kCivilianTicks;
-    form.timeGauge->setValue(gameState.timeLeft);
-    leaveField(form);
-    form.T6->setEnabled(true);
+    window.timeGauge->setValue(gameState.timeLeft);
+    leaveField(window);
+    window.T6->setEnabled(true);
 }
 
-void CivilianMouseDown(Form1& form, int button) {
+void CivilianMouseDown(MainWindow& window, int button) {
     if (button == kRightButton) {
-        RescueCivilian(form);
+        RescueCivilian(window);
     } else {
-        ShootCivilian(form);
+        ShootCivilian(window);
     }
 }
 

@@ -1,18 +1,18 @@
 #include "game/Lifecycle.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
-#include "ui/clsProgressBar.h"
+#include "ui/Gauge.h"
+#include "ui/MainWindow.h"
 
 namespace kelvad {
 
-void ClockTick(Form1& form) {
+void ClockTick(MainWindow& window) {
     if (gameState.timeLeft <= 0) {
-        EndGame(form);
+        EndGame(window);
         return;
     }
     gameState.timeLeft -= 1;
     // The bar steps by itself: after the time bonus it is longer than the game.
-    form.timeGauge->setValue(form.timeGauge->Value() - 1);
+    window.timeGauge->setValue(window.timeGauge->Value() - 1);
 }
 
 }  // namespace kelvad

@@ -1,25 +1,25 @@
 #include "game/Lifecycle.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/PictureBox.h"
 
 #include <QLabel>
 
 namespace kelvad {
 
-void CountKill(Form1& form) {
+void CountKill(MainWindow& window) {
     gameState.killCount += 1;
-    form.Label20->setText(QString::number(gameState.killCount));
+    window.Label20->setText(QString::number(gameState.killCount));
     // A new background also wipes the fallen men painted on the field.
-    if (gameState.killCount > kFirstStageKills && form.background2Shown != 1) {
-        form.Picture1->loadPicture(form.programFile(QStringLiteral("\\HAITEI2.BMP")));
-        form.stageBonus = kFirstStageBonus;
-        form.background2Shown = 1;
+    if (gameState.killCount > kFirstStageKills && window.background2Shown != 1) {
+        window.Picture1->loadPicture(window.programFile(QStringLiteral("\\HAITEI2.BMP")));
+        window.stageBonus = kFirstStageBonus;
+        window.background2Shown = 1;
     }
-    if (gameState.killCount > kSecondStageKills && form.background3Shown != 1) {
-        form.Picture1->loadPicture(form.programFile(QStringLiteral("\\HAITEI3.BMP")));
-        form.stageBonus = kSecondStageBonus;
-        form.background3Shown = 1;
+    if (gameState.killCount > kSecondStageKills && window.background3Shown != 1) {
+        window.Picture1->loadPicture(window.programFile(QStringLiteral("\\HAITEI3.BMP")));
+        window.stageBonus = kSecondStageBonus;
+        window.background3Shown = 1;
     }
 }
 

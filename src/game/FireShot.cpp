@@ -4,10 +4,10 @@
 #include "platform/Beeper.h"
 #include "platform/Sleeper.h"
 #include "platform/Timer.h"
-#include "sound/clsSound.h"
+#include "sound/SoundPlayer.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
 #include "ui/ImageBox.h"
+#include "ui/MainWindow.h"
 #include "ui/PictureBox.h"
 #include "weapons/Guns.h"
 
@@ -17,55 +17,55 @@
 
 namespace kelvad {
 
-bool RefuseEmptyGun(Form1& form) {
+bool RefuseEmptyGun(MainWindow& window) {
     if (gameState.ammoLeft != 0) {
         return false;
     }
-    form.platform().beeper.beep();
-    form.ME1->setText(QStringLiteral("弾がありません！"));
-    form.T6->setEnabled(true);
+    window.platform().beeper.beep();
+    window.ME1->setText(QStringLiteral("弾がありません！"));
+    window.T6->setEnabled(true);
     return true;
 }
 
-bool FireShot(Form1& form) {
-    if (RefuseEmptyGun(form)) {
+bool FireShot(MainWindow& window) {
+    if (RefuseEmptyGun(window)) {
         return false;
     }
-    form.soundPlayer->PlayWave(form.programFile(gameState.gunSoundFile));
-    CheckBonus(form);
-    form.shotCount += 1;
-    UpdateHitRate(form);
+    window.soundPlayer->PlayWave(window.programFile(gameState.gunSoundFile));
+    CheckBonus(window);
+    window.shotCount += 1;
+    UpdateHitRate(window);
     // The pressed man takes no press while the mark is drawn; on a miss that is the man pressed last.
-    manImage(form, form.pressedMan)->setEnabled(false);
-    ShotMark(form);
-    SpendBullet(form);
+    manImage(window, window.pressedMan)->setEnabled(false);
+    ShotMark(window);
+    SpendBullet(window);
     return true;
 }
 
-void UpdateHitRate(Form1& form) {
+void UpdateHitRate(MainWindow& window) {
     // Rounded to the nearest whole percent, halves to the even neighbour (12.5 gives 12, 37.5 gives 38).
-    const double rate = static_cast<double>(form.hitCount) / form.shotCount * 100.0;
+    const double rate = static_cast<double>(window.hitCount) / window.shotCount * 100.0;
     gameState.hitRate = static_cast<std::int32_t>(std::nearbyint(rate));
-    form.GEKIHA->setText(QString::number(gameState.hitRate) + QStringLiteral("%"));
+    window.GEKIHA->setText(QString::number(gameState.hitRate) + QStringLiteral("%"));
 }
 
-void ShotMark(Form1& form) {
-    form.Picture1->setAutoRedraw(false);
-    const float left = form.pointerX - kShotMarkOffset;
-    const float top = form.pointerY - kShotMarkOffset;
-    for (std::size_t k = 0; k < form.V.size(); ++k) {
-        form.Picture1->paintPicture(form.VV[k]->picture(), left, top, PictureBox::RasterOp::SrcAnd);
-        form.Picture1->paintPicture(form.V[k]->picture(), left, top, PictureBox::RasterOp::SrcInvert);
-        form.platform().sleeper.wait(kShotMarkFrameMs);
+void ShotMark(MainWindow& window) {
+    window.Picture1->setAutoRedraw(false);
+    const float left = window.pointerX - kShotMarkOffset;
+    const float top = window.pointerY - kShotMarkOffset;
+    for (std::size_t k = 0; k < window.V.size(); ++k) {
+        window.Picture1->paintPicture(window.VV[k]->picture(), left, top, PictureBox::RasterOp::SrcAnd);
+        window.Picture1->paintPicture(window.V[k]->picture(), left, top, PictureBox::RasterOp::SrcInvert);
+        window.platform().sleeper.wait(kShotMarkFrameMs);
         // Wipes the frame back to the field's lasting background.
-        form.Picture1->refresh();
+        window.Picture1->refresh();
     }
-    manImage(form, form.pressedMan)->setEnabled(true);
+    manImage(window, window.pressedMan)->setEnabled(true);
 }
 
-void ClearMessage(Form1& form) {
-    form.ME1->setText(QString());
-    form.T6->setEnabled(false);
+void ClearMessage(MainWindow& window) {
+    window.ME1->setText(QString());
+    window.T6->setEnabled(false);
 }
 
 }  // namespace kelvad

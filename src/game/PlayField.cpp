@@ -2,7 +2,7 @@
 
 #include "platform/RandomSource.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/Twips.h"
 
 #include <array>
@@ -12,14 +12,18 @@ namespace kelvad {
 
 namespace {
 
-constexpr std::array<ImageBox * Form1::*, kMenOnField> kManImages{&Form1::I1, &Form1::I2, &Form1::I3};
+constexpr std::array<ImageBox * MainWindow::*, kMenOnField> kManImages{&MainWindow::I1, &MainWindow::I2,
+                                                                       &MainWindow::I3};
 constexpr std::array<float GameState::*, kMenOnField> kManLefts{&GameState::manX1, &GameState::manX2,
                                                                 &GameState::manX3};
 constexpr std::array<float GameState::*, kMenOnField> kManTops{&GameState::manY1, &GameState::manY2,
                                                                &GameState::manY3};
-constexpr std::array<PictureBox * Form1::*, kPlates> kPlateBoxes{&Form1::D1, &Form1::D2, &Form1::D3};
-constexpr std::array<float Form1::*, kPlates> kPlateLefts{&Form1::plateX1, &Form1::plateX2, &Form1::plateX3};
-constexpr std::array<float Form1::*, kPlates> kPlateTops{&Form1::plateY1, &Form1::plateY2, &Form1::plateY3};
+constexpr std::array<PictureBox * MainWindow::*, kPlates> kPlateBoxes{&MainWindow::D1, &MainWindow::D2,
+                                                                      &MainWindow::D3};
+constexpr std::array<float MainWindow::*, kPlates> kPlateLefts{&MainWindow::plateX1, &MainWindow::plateX2,
+                                                               &MainWindow::plateX3};
+constexpr std::array<float MainWindow::*, kPlates> kPlateTops{&MainWindow::plateY1, &MainWindow::plateY2,
+                                                              &MainWindow::plateY3};
 
 static_assert(kPlates == kMenOnField, "men and plates share one index");
 
@@ -29,8 +33,8 @@ std::size_t pieceIndex(int index) {
     return index >= 0 && index < kMenOnField ? static_cast<std::size_t>(index) : 0;
 }
 
-ImageBox* manImage(Form1& form, int man) {
-    return form.*kManImages[pieceIndex(man)];
+ImageBox* manImage(MainWindow& window, int man) {
+    return window.*kManImages[pieceIndex(man)];
 }
 
 FieldPlace manPlace(int man) {
@@ -38,13 +42,13 @@ FieldPlace manPlace(int man) {
     return {gameState.*kManLefts[index], gameState.*kManTops[index]};
 }
 
-PictureBox* plateBox(Form1& form, int plate) {
-    return form.*kPlateBoxes[pieceIndex(plate)];
+PictureBox* plateBox(MainWindow& window, int plate) {
+    return window.*kPlateBoxes[pieceIndex(plate)];
 }
 
-FieldPlace platePlace(Form1& form, int plate) {
+FieldPlace platePlace(MainWindow& window, int plate) {
     const std::size_t index = pieceIndex(plate);
-    return {form.*kPlateLefts[index], form.*kPlateTops[index]};
+    return {window.*kPlateLefts[index], window.*kPlateTops[index]};
 }
 
 FieldPlace civilianPlace() {

@@ -10,7 +10,7 @@ namespace platform {
 class RandomSource;
 }
 
-class Form1;
+class MainWindow;
 class ImageBox;
 class PictureBox;
 
@@ -27,12 +27,12 @@ struct FieldPlace {
     float& top;
 };
 
-ImageBox* manImage(Form1& form, int man);
+ImageBox* manImage(MainWindow& window, int man);
 // manX1, manY1 .. manX3, manY3.
 FieldPlace manPlace(int man);
-PictureBox* plateBox(Form1& form, int plate);
+PictureBox* plateBox(MainWindow& window, int plate);
 // plateX1, plateY1 .. plateX3, plateY3.
-FieldPlace platePlace(Form1& form, int plate);
+FieldPlace platePlace(MainWindow& window, int plate);
 // civilianX, civilianY.
 FieldPlace civilianPlace();
 

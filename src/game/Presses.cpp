@@ -1,38 +1,38 @@
 #include "game/Shots.h"
 #include "game/Targets.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "weapons/Reload.h"
 
 namespace kelvad {
 
-void FieldMouseDown(Form1& form, int button) {
+void FieldMouseDown(MainWindow& window, int button) {
     if (button == kRightButton) {
-        RequestReload(form);
+        RequestReload(window);
         return;
     }
     // A miss: the pressed man stays what it was.
-    FireShot(form);
+    FireShot(window);
 }
 
-void ManMouseDown(Form1& form, int man, int button) {
-    form.pressedMan = man;
+void ManMouseDown(MainWindow& window, int man, int button) {
+    window.pressedMan = man;
     if (button == kRightButton) {
-        RequestReload(form);
+        RequestReload(window);
         return;
     }
-    if (FireShot(form)) {
-        HitMan(form, man);
+    if (FireShot(window)) {
+        HitMan(window, man);
     }
 }
 
-void TrackPointer(Form1& form, float x, float y) {
-    form.pointerX = x;
-    form.pointerY = y;
+void TrackPointer(MainWindow& window, float x, float y) {
+    window.pointerX = x;
+    window.pointerY = y;
 }
 
-void TrackCivilianPointer(Form1& form, float x, float y) {
-    TrackPointer(form, x + gameState.civilianX, y + gameState.civilianY);
+void TrackCivilianPointer(MainWindow& window, float x, float y) {
+    TrackPointer(window, x + gameState.civilianX, y + gameState.civilianY);
 }
 
 }  // namespace kelvad

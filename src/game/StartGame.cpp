@@ -2,11 +2,11 @@
 #include "settings/SpeedTable.h"
 #include "sound/MediaControl.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
+#include "ui/Gauge.h"
 #include "ui/ImageBox.h"
+#include "ui/MainWindow.h"
 #include "ui/Phase.h"
 #include "ui/PictureBox.h"
-#include "ui/clsProgressBar.h"
 #include "weapons/Guns.h"
 
 #include <QLabel>
@@ -20,37 +20,37 @@ void ResetGameCounters() {
     gameState.timeLeft = kTicksPerGame;
 }
 
-void StartGame(Form1& form) {
+void StartGame(MainWindow& window) {
     ResetGameCounters();
     gameState.killCount = 0;
-    form.Label20->setText(QString::number(gameState.killCount));
+    window.Label20->setText(QString::number(gameState.killCount));
     // The game begins with the start score computed before it; the speed below sets the next game's.
     gameState.score = gameState.startScore;
-    form.TOKUTEN->setText(QString::number(gameState.score));
-    form.background2Shown = 0;
-    form.background3Shown = 0;
-    ApplySpeed(form);
-    form.HE1->hide();
-    form.M1->setFileName(form.programFile(QStringLiteral("\\Battle.Mid")));
-    form.M1->setCommand(QStringLiteral("Open"));
-    form.M1->setCommand(QStringLiteral("Play"));
-    LoadMagazine(form);
-    form.T7->setInterval(gameState.manInterval1);
-    form.T8->setInterval(gameState.manInterval2);
-    form.T9->setInterval(gameState.manInterval3);
-    form.T10->setEnabled(true);
-    form.TOKUTEN->setText(QString::number(gameState.score));
-    form.timeGauge->setValue(form.timeGauge->Max());
+    window.TOKUTEN->setText(QString::number(gameState.score));
+    window.background2Shown = 0;
+    window.background3Shown = 0;
+    ApplySpeed(window);
+    window.HE1->hide();
+    window.M1->setFileName(window.programFile(QStringLiteral("\\Battle.Mid")));
+    window.M1->setCommand(QStringLiteral("Open"));
+    window.M1->setCommand(QStringLiteral("Play"));
+    LoadMagazine(window);
+    window.T7->setInterval(gameState.manInterval1);
+    window.T8->setInterval(gameState.manInterval2);
+    window.T9->setInterval(gameState.manInterval3);
+    window.T10->setEnabled(true);
+    window.TOKUTEN->setText(QString::number(gameState.score));
+    window.timeGauge->setValue(window.timeGauge->Max());
     gameState.timeLeft = kTicksPerGame;
-    form.T4->setEnabled(true);
+    window.T4->setEnabled(true);
     gameState.hitRate = 0;
-    form.shotCount = 0;
-    form.hitCount = 0;
-    form.GEKIHA->setText(QStringLiteral("0%"));
-    SetPhase(form, Phase::Playing);
-    form.Picture1->loadPicture(form.programFile(QStringLiteral("\\Haitei1.bmp")));
-    form.stageBonus = 0;
-    form.Label20->setText(QStringLiteral("0"));
+    window.shotCount = 0;
+    window.hitCount = 0;
+    window.GEKIHA->setText(QStringLiteral("0%"));
+    SetPhase(window, Phase::Playing);
+    window.Picture1->loadPicture(window.programFile(QStringLiteral("\\Haitei1.bmp")));
+    window.stageBonus = 0;
+    window.Label20->setText(QStringLiteral("0"));
 }
 
 }  // namespace kelvad

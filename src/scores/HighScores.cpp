@@ -2,8 +2,8 @@
 
 #include "scores/HighScoreFile.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
-#include "ui/Form3.h"
+#include "ui/HighScoreTableWindow.h"
+#include "ui/MainWindow.h"
 
 #include <QLabel>
 
@@ -11,43 +11,43 @@ namespace kelvad {
 
 namespace {
 
-HighScoreFile scoreFile(Form1& form) {
-    return HighScoreFile::inProgramDirectory(form.platform().scoreDirectory);
+HighScoreFile scoreFile(MainWindow& window) {
+    return HighScoreFile::inProgramDirectory(window.platform().scoreDirectory);
 }
 
 }  // namespace
 
-void RefreshHighScoreLabels(Form1& form) {
-    Form3& window = form.form3();
+void RefreshHighScoreLabels(MainWindow& window) {
+    HighScoreTableWindow& tableWindow = window.highScoreTableWindow();
     const kelvad::HighScoreTable& table = gameState.HighScoreTable;
-    for (int rank = 1; rank <= Form3::kRows; ++rank) {
-        window.NA(rank)->setText(table.names[static_cast<std::size_t>(rank - 1)]);
-        window.TO(rank)->setText(QString::number(table.scores[static_cast<std::size_t>(rank - 1)]));
+    for (int rank = 1; rank <= HighScoreTableWindow::kRows; ++rank) {
+        tableWindow.NA(rank)->setText(table.names[static_cast<std::size_t>(rank - 1)]);
+        tableWindow.TO(rank)->setText(QString::number(table.scores[static_cast<std::size_t>(rank - 1)]));
     }
 }
 
-void LoadHighScores(Form1& form) {
+void LoadHighScores(MainWindow& window) {
     // A file that cannot be written leaves the defaults in memory: the game goes on without a message.
     gameState.highScoresUnsaved =
-        scoreFile(form).load(gameState.HighScoreTable) == HighScoreLoad::DefaultsInMemoryOnly;
-    RefreshHighScoreLabels(form);
+        scoreFile(window).load(gameState.HighScoreTable) == HighScoreLoad::DefaultsInMemoryOnly;
+    RefreshHighScoreLabels(window);
 }
 
-void UpdateHighScores(Form1& form, const std::function<void(HighScoreTable&)>& change) {
+void UpdateHighScores(MainWindow& window, const std::function<void(HighScoreTable&)>& change) {
     // After a failed write the table is newer than the file, and stays the base of the change. A failed write
     // keeps the change in memory and leaves the old file as it was.
     gameState.highScoresUnsaved =
-        !scoreFile(form).update(gameState.HighScoreTable, change, !gameState.highScoresUnsaved);
-    RefreshHighScoreLabels(form);
+        !scoreFile(window).update(gameState.HighScoreTable, change, !gameState.highScoresUnsaved);
+    RefreshHighScoreLabels(window);
 }
 
-void ResetHighScores(Form1& form) {
-    gameState.highScoresUnsaved = !scoreFile(form).reset(gameState.HighScoreTable);
-    RefreshHighScoreLabels(form);
+void ResetHighScores(MainWindow& window) {
+    gameState.highScoresUnsaved = !scoreFile(window).reset(gameState.HighScoreTable);
+    RefreshHighScoreLabels(window);
 }
 
-void ReadHighScores(Form1& form) {
-    const HighScoreFile file = scoreFile(form);
+void ReadHighScores(MainWindow& window) {
+    const HighScoreFile file = scoreFile(window);
     // After a failed write the table is newer than the file: reading the file back would lose the entry it
     // could not take, so the table is written first, and kept as it is while that still fails.
     if (gameState.highScoresUnsaved) {
@@ -56,7 +56,7 @@ void ReadHighScores(Form1& form) {
     if (!gameState.highScoresUnsaved) {
         file.reread(gameState.HighScoreTable);
     }
-    RefreshHighScoreLabels(form);
+    RefreshHighScoreLabels(window);
 }
 
 }  // namespace kelvad

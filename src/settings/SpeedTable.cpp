@@ -1,8 +1,8 @@
 #include "settings/SpeedTable.h"
 
 #include "state/GameState.h"
-#include "ui/Form1.h"
-#include "ui/Form4.h"
+#include "ui/MainWindow.h"
+#include "ui/SpeedWindow.h"
 
 #include "ui/Slider.h"
 
@@ -19,8 +19,8 @@ void ApplySpeedTable(int p) {
     gameState.manInterval3 = row->manInterval3;
 }
 
-void ApplySpeed(Form1& form) {
-    ApplySpeedTable(form.form4().Slider1->value());
+void ApplySpeed(MainWindow& window) {
+    ApplySpeedTable(window.speedWindow().Slider1->value());
 }
 
 }  // namespace kelvad

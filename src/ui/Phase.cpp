@@ -1,6 +1,6 @@
 #include "ui/Phase.h"
 
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/PictureBox.h"
 
 #include <QAction>
@@ -54,25 +54,25 @@ void apply(Set set, const Change& change) {
 
 }  // namespace
 
-void SetPhase(Form1& form, Phase phase) {
+void SetPhase(MainWindow& window, Phase phase) {
     const PhaseControls controls = controlsOf(phase);
     apply(controls.titlePanels, [&](bool on) {
-        form.TAITOLU[0]->setVisible(on);
-        form.TAITOLU[1]->setVisible(on);
+        window.TAITOLU[0]->setVisible(on);
+        window.TAITOLU[1]->setVisible(on);
     });
-    apply(controls.command1, [&](bool on) { form.Command1->setEnabled(on); });
+    apply(controls.command1, [&](bool on) { window.Command1->setEnabled(on); });
     apply(controls.startItems, [&](bool on) {
-        form.B1->setEnabled(on);
-        form.B4->setEnabled(on);
-        form.A2->menuAction()->setEnabled(on);
+        window.B1->setEnabled(on);
+        window.B4->setEnabled(on);
+        window.A2->menuAction()->setEnabled(on);
     });
     apply(controls.gameItems, [&](bool on) {
-        form.B19->setEnabled(on);
-        form.B21->setEnabled(on);
+        window.B19->setEnabled(on);
+        window.B21->setEnabled(on);
     });
-    apply(controls.timeBonus, [&](bool on) { form.Picture2->setEnabled(on); });
+    apply(controls.timeBonus, [&](bool on) { window.Picture2->setEnabled(on); });
     if (controls.killCounterCleared) {
-        form.Label20->setText(QStringLiteral("0"));
+        window.Label20->setText(QStringLiteral("0"));
     }
 }
 

@@ -3,9 +3,9 @@
 
 #include "GameTestSupport.h"
 #include "state/GameState.h"
+#include "ui/Gauge.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
-#include "ui/clsProgressBar.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -30,115 +30,115 @@ void ShotsTest::theHitRateRoundsHalvesToEven() {
     QFETCH(int, shots);
     QFETCH(QString, shown);
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
     startGame(game, {.gun = 3});
     for (int shot = 0; shot < shots - hits; ++shot) {
-        game.press(form.Picture1, 1, QPoint(2, 2));
+        game.press(window.Picture1, 1, QPoint(2, 2));
     }
     if (shots > hits) {
-        QCOMPARE(form.GEKIHA->text(), QStringLiteral("0%"));
+        QCOMPARE(window.GEKIHA->text(), QStringLiteral("0%"));
     }
     for (int hit = 0; hit < hits; ++hit) {
         // The yellow man jumps every 750 ms; a hit takes him off until then.
         game.advance(750);
-        QVERIFY(form.I3->isVisible());
-        game.press(form.I3, 1);
+        QVERIFY(window.I3->isVisible());
+        game.press(window.I3, 1);
     }
-    QCOMPARE(form.shotCount, shots);
-    QCOMPARE(form.hitCount, hits);
-    QCOMPARE(form.GEKIHA->text(), shown);
+    QCOMPARE(window.shotCount, shots);
+    QCOMPARE(window.hitCount, hits);
+    QCOMPARE(window.GEKIHA->text(), shown);
 }
 
 void ShotsTest::eightShotsEmptyTheFirstGunRightToLeftAndTheNinthIsRefused() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
     game.clickStart();
     QCOMPARE(gameState.ammoLeft, 8);
     for (int shot = 1; shot <= 8; ++shot) {
-        game.press(form.Picture1, 1, QPoint(3, 3));
+        game.press(window.Picture1, 1, QPoint(3, 3));
         for (int index = 0; index < 8; ++index) {
-            QCOMPARE(form.TA[index]->isVisible(), index < 8 - shot);
+            QCOMPARE(window.TA[index]->isVisible(), index < 8 - shot);
         }
     }
-    const QString gun = QStringLiteral("playWave ") + form.programFile(QStringLiteral("\\Gun1.Wav"));
+    const QString gun = QStringLiteral("playWave ") + window.programFile(QStringLiteral("\\Gun1.Wav"));
     QCOMPARE(game.platform.soundDevice.calls.count(gun), 8);
-    QCOMPARE(form.GEKIHA->text(), QStringLiteral("0%"));
-    form.GEKIHA->setText(QStringLiteral("marker"));
-    game.press(form.Picture1, 1, QPoint(3, 3));
+    QCOMPARE(window.GEKIHA->text(), QStringLiteral("0%"));
+    window.GEKIHA->setText(QStringLiteral("marker"));
+    game.press(window.Picture1, 1, QPoint(3, 3));
     QCOMPARE(game.platform.beeper.beeps, 1);
-    QCOMPARE(form.ME1->text(), QStringLiteral("弾がありません！"));
-    QCOMPARE(form.GEKIHA->text(), QStringLiteral("marker"));
-    QCOMPARE(form.shotCount, 8);
+    QCOMPARE(window.ME1->text(), QStringLiteral("弾がありません！"));
+    QCOMPARE(window.GEKIHA->text(), QStringLiteral("marker"));
+    QCOMPARE(window.shotCount, 8);
     QCOMPARE(game.platform.soundDevice.calls.count(gun), 8);
     game.advance(1499);
-    QCOMPARE(form.ME1->text(), QStringLiteral("弾がありません！"));
+    QCOMPARE(window.ME1->text(), QStringLiteral("弾がありません！"));
     game.advance(1);
-    QVERIFY(form.ME1->text().isEmpty());
-    QVERIFY(!form.T6->enabled());
+    QVERIFY(window.ME1->text().isEmpty());
+    QVERIFY(!window.T6->enabled());
 }
 
 void ShotsTest::rightAndMiddlePresses() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
     startGame(game, {.gun = 2});
     game.advance(750);
-    game.press(form.I3, 2);
-    game.press(form.Picture1, 2, QPoint(5, 5));
-    QCOMPARE(form.shotCount, 0);
+    game.press(window.I3, 2);
+    game.press(window.Picture1, 2, QPoint(5, 5));
+    QCOMPARE(window.shotCount, 0);
     QCOMPARE(gameState.ammoLeft, 15);
-    QVERIFY(form.I3->isVisible());
+    QVERIFY(window.I3->isVisible());
     QCOMPARE(gameState.score, 0);
     // The middle button fires: on the field a miss.
-    game.press(form.Picture1, 4, QPoint(5, 5));
-    QCOMPARE(form.shotCount, 1);
+    game.press(window.Picture1, 4, QPoint(5, 5));
+    QCOMPARE(window.shotCount, 1);
     QCOMPARE(gameState.ammoLeft, 14);
-    QCOMPARE(form.hitCount, 0);
+    QCOMPARE(window.hitCount, 0);
     // A left or middle press with the right button held still fires, on the field and on a man.
-    game.hold(form.Picture1, 2, QPoint(5, 5));
-    game.press(form.Picture1, 1, QPoint(5, 5));
-    game.press(form.Picture1, 4, QPoint(5, 5));
-    game.letGo(form.Picture1, 2, QPoint(5, 5));
-    QCOMPARE(form.shotCount, 3);
-    game.hold(form.I3, 2);
-    game.press(form.I3, 1);
-    game.letGo(form.I3, 2);
-    QCOMPARE(form.shotCount, 4);
-    QCOMPARE(form.hitCount, 1);
+    game.hold(window.Picture1, 2, QPoint(5, 5));
+    game.press(window.Picture1, 1, QPoint(5, 5));
+    game.press(window.Picture1, 4, QPoint(5, 5));
+    game.letGo(window.Picture1, 2, QPoint(5, 5));
+    QCOMPARE(window.shotCount, 3);
+    game.hold(window.I3, 2);
+    game.press(window.I3, 1);
+    game.letGo(window.I3, 2);
+    QCOMPARE(window.shotCount, 4);
+    QCOMPARE(window.hitCount, 1);
     QCOMPARE(gameState.score, 30);
 }
 
 void ShotsTest::thePressedManTakesNoPressWhileTheMarkIsDrawn() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
     startGame(game, {.gun = 3});
     game.advance(1500);
-    QVERIFY(form.I2->isVisible());
-    game.press(form.I2, 2);  // records the blue man as pressed, without firing
+    QVERIFY(window.I2->isVisible());
+    game.press(window.I2, 2);  // records the blue man as pressed, without firing
     bool pressedDuringMark = false;
     bool enabledDuringMark = true;
     game.platform.sleeper.duringWait = [&] {
         if (!pressedDuringMark) {
             pressedDuringMark = true;
-            enabledDuringMark = form.I2->isEnabled();
+            enabledDuringMark = window.I2->isEnabled();
             // A press on the blue man while the mark is on screen falls through to the field.
-            game.press(form.I2, 1);
+            game.press(window.I2, 1);
         }
     };
-    game.press(form.Picture1, 1, QPoint(1, 1));
+    game.press(window.Picture1, 1, QPoint(1, 1));
     game.platform.sleeper.duringWait = nullptr;
     QVERIFY(pressedDuringMark);
     QVERIFY(!enabledDuringMark);
-    QCOMPARE(form.hitCount, 0);
+    QCOMPARE(window.hitCount, 0);
     QCOMPARE(gameState.score, 0);
-    QCOMPARE(form.shotCount, 2);
-    QVERIFY(form.I2->isEnabled());
-    QVERIFY(form.I2->isVisible());
+    QCOMPARE(window.shotCount, 2);
+    QVERIFY(window.I2->isEnabled());
+    QVERIFY(window.I2->isVisible());
 }
 
 void ShotsTest::theMarkIsDrawnAroundThePointerAndWipedFrameByFrame() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
-    chooseGun(form, 3);
+    kelvad::MainWindow& window = game.window();
+    chooseGun(window, 3);
     // The yellow man lands at left 1000, top 2000.
     game.platform.random.script({leftAt(1000), topAt(2000)});
     game.clickStart();
@@ -147,13 +147,13 @@ void ShotsTest::theMarkIsDrawnAroundThePointerAndWipedFrameByFrame() {
     QCOMPARE(gameState.manY3, 2000.0f);
     // Moved onto him 105 twips right of and 195 below his corner (7 and 13 pixels), and pressed there: the
     // frames' corner lies 280 twips up and left of the pointer, at 825, 1915.
-    game.move(form.I3, QPoint(7, 13));
-    QCOMPARE(form.pointerX, 1105.0f);
-    QCOMPARE(form.pointerY, 2195.0f);
+    game.move(window.I3, QPoint(7, 13));
+    QCOMPARE(window.pointerX, 1105.0f);
+    QCOMPARE(window.pointerY, 2195.0f);
     std::vector<QRect> marks;
     game.platform.sleeper.duringWait = [&] {
-        const QImage screen = form.Picture1->screenImage();
-        const QImage lasting = form.Picture1->lastingImage();
+        const QImage screen = window.Picture1->screenImage();
+        const QImage lasting = window.Picture1->lastingImage();
         QRect changed;
         for (int y = 0; y < screen.height(); ++y) {
             for (int x = 0; x < screen.width(); ++x) {
@@ -164,9 +164,9 @@ void ShotsTest::theMarkIsDrawnAroundThePointerAndWipedFrameByFrame() {
         }
         marks.push_back(changed);
     };
-    game.press(form.I3, 1, QPoint(7, 13));
+    game.press(window.I3, 1, QPoint(7, 13));
     game.platform.sleeper.duringWait = nullptr;
-    QCOMPARE(form.hitCount, 1);
+    QCOMPARE(window.hitCount, 1);
     // Four frames of the mark, then the three of the fall, which are painted into the lasting background.
     QCOMPARE(game.platform.sleeper.waits, std::vector<int>({15, 15, 15, 15, 20, 20, 20}));
     const QRect frame(55, 128, 40, 40);
@@ -179,22 +179,22 @@ void ShotsTest::theMarkIsDrawnAroundThePointerAndWipedFrameByFrame() {
                                                       .arg(mark.height())));
     }
     // Wiped after the last frame.
-    QCOMPARE(form.Picture1->screenImage(), form.Picture1->lastingImage());
+    QCOMPARE(window.Picture1->screenImage(), window.Picture1->lastingImage());
 }
 
 void ShotsTest::theSecondGunsGaugeFollowsItsBullets() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
-    chooseGun(form, 2);
-    QVERIFY(form.F2->isVisible());
-    QVERIFY(!form.F1->isVisible());
+    kelvad::MainWindow& window = game.window();
+    chooseGun(window, 2);
+    QVERIFY(window.F2->isVisible());
+    QVERIFY(!window.F1->isVisible());
     game.clickStart();
-    QCOMPARE(form.Label11->text(), QStringLiteral("15"));
-    game.press(form.Picture1, 1, QPoint(4, 4));
-    QCOMPARE(form.Label11->text(), QStringLiteral("14"));
-    QCOMPARE(form.ammoGauge2->Value(), 14);
+    QCOMPARE(window.Label11->text(), QStringLiteral("15"));
+    game.press(window.Picture1, 1, QPoint(4, 4));
+    QCOMPARE(window.Label11->text(), QStringLiteral("14"));
+    QCOMPARE(window.ammoGauge2->Value(), 14);
     // 14 of the 73 pixels' 15 parts are orange, the rest white.
-    const QImage bar = form.Picture4->lastingImage();
+    const QImage bar = window.Picture4->lastingImage();
     const QRgb orange = qRgb(255, 128, 0);
     int orangeColumns = 0;
     for (int x = 0; x < bar.width(); ++x) {
@@ -206,27 +206,27 @@ void ShotsTest::theSecondGunsGaugeFollowsItsBullets() {
 
 void ShotsTest::theThirdGunStartsFull() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
     startGame(game, {.gun = 3});
-    QCOMPARE(form.Label12->text(), QStringLiteral("100"));
-    QCOMPARE(form.ammoGauge3->Value(), 100);
-    const QImage bar = form.Picture5->lastingImage();
+    QCOMPARE(window.Label12->text(), QStringLiteral("100"));
+    QCOMPARE(window.ammoGauge3->Value(), 100);
+    const QImage bar = window.Picture5->lastingImage();
     QCOMPARE(bar.pixel(bar.width() - 2, bar.height() / 2), qRgb(255, 255, 0));
     QCOMPARE(gameState.gunSoundFile, QStringLiteral("\\Gun3.Wav"));
 }
 
 void ShotsTest::changingTheGunBetweenGamesOnlySwapsTheDisplay() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
     startGame(game, {.gun = 2});
-    game.press(form.Picture1, 1, QPoint(4, 4));
+    game.press(window.Picture1, 1, QPoint(4, 4));
     game.platform.messageBoxes.answer(kelvad::platform::MessageAnswer::Yes);
-    form.B21->trigger();
-    chooseGun(form, 1);
-    QVERIFY(form.B11->isChecked() && !form.B12->isChecked() && !form.B13->isChecked());
-    QVERIFY(form.F1->isVisible() && !form.F2->isVisible());
+    window.B21->trigger();
+    chooseGun(window, 1);
+    QVERIFY(window.B11->isChecked() && !window.B12->isChecked() && !window.B13->isChecked());
+    QVERIFY(window.F1->isVisible() && !window.F2->isVisible());
     QCOMPARE(gameState.ammoLeft, 14);
-    chooseGun(form, 2);
-    QCOMPARE(form.Label11->text(), QStringLiteral("14"));
+    chooseGun(window, 2);
+    QCOMPARE(window.Label11->text(), QStringLiteral("14"));
     QCOMPARE(gameState.gunSoundFile, QStringLiteral("\\Gun2.Wav"));
 }

@@ -5,10 +5,10 @@
 #include "game/Lifecycle.h"
 #include "settings/SpeedTable.h"
 #include "state/GameState.h"
-#include "ui/Form4.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
 #include "ui/Slider.h"
+#include "ui/SpeedWindow.h"
 
 #include <QLabel>
 #include <QTest>
@@ -32,26 +32,26 @@ void TargetsTest::theMenFirstShowUpInTheirOrder() {
     QFETCH(int, blue);
     QFETCH(int, yellow);
     GameFixture game;
-    kelvad::Form1& form = game.form();
-    form.form4().Slider1->setValue(speed);
+    kelvad::MainWindow& window = game.window();
+    window.speedWindow().Slider1->setValue(speed);
     // Yellow, then blue, then black, each at the place its two draws give.
     game.platform.random.script({leftAt(3239), topAt(0), leftAt(0), topAt(2879)});
     game.clickStart();
     game.advance(yellow - 1);
-    QVERIFY(!form.I3->isVisible());
+    QVERIFY(!window.I3->isVisible());
     game.advance(1);
-    QVERIFY(form.I3->isVisible() && form.I3->isEnabled());
-    QCOMPARE(form.I3->pos(), QPoint(216, 0));
+    QVERIFY(window.I3->isVisible() && window.I3->isEnabled());
+    QCOMPARE(window.I3->pos(), QPoint(216, 0));
     QCOMPARE(gameState.manX3, 3239.0f);
     game.advance(blue - yellow);
-    QVERIFY(form.I2->isVisible() && !form.I1->isVisible());
-    QCOMPARE(form.I2->pos(), QPoint(0, 192));
+    QVERIFY(window.I2->isVisible() && !window.I1->isVisible());
+    QCOMPARE(window.I2->pos(), QPoint(0, 192));
     game.advance(black - blue);
-    QVERIFY(form.I1->isVisible());
+    QVERIFY(window.I1->isVisible());
     // Every jump reseeds from the clock, then draws left and top; a man always lies wholly inside the field.
     QCOMPARE(game.platform.random.drawn, 2 * game.platform.random.reseeds);
-    QVERIFY(form.Picture1->rect().contains(form.I3->geometry()));
-    QVERIFY(form.Picture1->rect().contains(form.I2->geometry()));
+    QVERIFY(window.Picture1->rect().contains(window.I3->geometry()));
+    QVERIFY(window.Picture1->rect().contains(window.I2->geometry()));
 }
 
 void TargetsTest::aHitScoresTheManPlusTheStageBonus_data() {
@@ -73,31 +73,31 @@ void TargetsTest::aHitScoresTheManPlusTheStageBonus() {
     QFETCH(int, points);
     QFETCH(int, charge);
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
     startGame(game, {.gun = 3, .stageBonus = stageBonus});
     game.advance(2500);
-    kelvad::ImageBox* image[] = {form.I1, form.I2, form.I3};
+    kelvad::ImageBox* image[] = {window.I1, window.I2, window.I3};
     game.press(image[man - 1], 1);
     QCOMPARE(gameState.score, points);
-    QCOMPARE(form.TOKUTEN->text(), QString::number(points));
+    QCOMPARE(window.TOKUTEN->text(), QString::number(points));
     QCOMPARE(gameState.bonusCharge, charge);
     QCOMPARE(gameState.killCount, 1);
-    QCOMPARE(form.Label20->text(), QStringLiteral("1"));
-    QCOMPARE(form.GEKIHA->text(), QStringLiteral("100%"));
+    QCOMPARE(window.Label20->text(), QStringLiteral("1"));
+    QCOMPARE(window.GEKIHA->text(), QStringLiteral("100%"));
     QVERIFY(!image[man - 1]->isVisible());
     QVERIFY(!image[man - 1]->isEnabled());
 }
 
 void TargetsTest::theFallStaysOnTheFieldUntilTheBackgroundChanges() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
-    chooseGun(form, 3);
+    kelvad::MainWindow& window = game.window();
+    chooseGun(window, 3);
     game.platform.random.script({leftAt(1500), topAt(1500)});
     game.clickStart();
     game.advance(750);
-    const QImage before = form.Picture1->lastingImage();
-    game.press(form.I3, 1);
-    const QImage after = form.Picture1->lastingImage();
+    const QImage before = window.Picture1->lastingImage();
+    game.press(window.I3, 1);
+    const QImage after = window.Picture1->lastingImage();
     // The fall is painted where the man stood (100, 100 in pixels), and nowhere else.
     const QRect where(100, 100, 32, 39);
     int changedInside = 0;
@@ -110,40 +110,40 @@ void TargetsTest::theFallStaysOnTheFieldUntilTheBackgroundChanges() {
         }
     }
     QVERIFY(changedInside > 50);
-    QVERIFY(!form.Picture1->autoRedraw());
+    QVERIFY(!window.Picture1->autoRedraw());
     // He jumps on; his fall stays.
     game.advance(750);
-    QVERIFY(form.I3->isVisible());
-    QCOMPARE(form.Picture1->lastingImage(), after);
+    QVERIFY(window.I3->isVisible());
+    QCOMPARE(window.Picture1->lastingImage(), after);
     // The second stage's background replaces it.
     for (int kill = 1; kill <= 20; ++kill) {
-        kelvad::CountKill(form);
+        kelvad::CountKill(window);
     }
-    QCOMPARE(form.Picture1->lastingImage().pixel(116, 130),
-             QImage(form.programFile(QStringLiteral("\\HAITEI2.BMP"))).pixel(116, 130));
+    QCOMPARE(window.Picture1->lastingImage().pixel(116, 130),
+             QImage(window.programFile(QStringLiteral("\\HAITEI2.BMP"))).pixel(116, 130));
 }
 
 void TargetsTest::theLastBulletScoresAndTheNextPressIsRefused() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
     startGame(game, {.bulletsLeft = 1});
     game.advance(750);
-    game.press(form.I3, 1);
+    game.press(window.I3, 1);
     QCOMPARE(gameState.ammoLeft, 0);
     QCOMPARE(gameState.score, 30);
     game.advance(750);
     const int charge = gameState.bonusCharge;
-    game.press(form.I3, 1);
+    game.press(window.I3, 1);
     QCOMPARE(gameState.score, 30);
-    QCOMPARE(form.shotCount, 8);
+    QCOMPARE(window.shotCount, 8);
     QCOMPARE(gameState.bonusCharge, charge);
-    QVERIFY(form.I3->isVisible());
-    QCOMPARE(form.ME1->text(), QStringLiteral("弾がありません！"));
+    QVERIFY(window.I3->isVisible());
+    QCOMPARE(window.ME1->text(), QStringLiteral("弾がありません！"));
 }
 
 void TargetsTest::aManNotHitJumpsAtEveryTick() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
     for (int jump = 0; jump < 5; ++jump) {
         game.platform.random.script({leftAt(10), topAt(10)});
     }
@@ -151,23 +151,23 @@ void TargetsTest::aManNotHitJumpsAtEveryTick() {
     game.advance(2500);
     // The first five jumps of the game, the black man's first among them, land at 10, 10.
     QCOMPARE(gameState.manX1, 10.0f);
-    game.move(form.I1, QPoint(2, 2));
+    game.move(window.I1, QPoint(2, 2));
     game.advance(2500);
     QVERIFY(gameState.manX1 != 10.0f);
-    QVERIFY(form.I1->isVisible());
+    QVERIFY(window.I1->isVisible());
 }
 
 void TargetsTest::fiveHitsOnTheYellowManBringAPlateWithTheNextShot() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
     startGame(game, {.gun = 3});
     for (int hit = 0; hit < 5; ++hit) {
         game.advance(750);
-        game.press(form.I3, 1);
+        game.press(window.I3, 1);
     }
     QCOMPARE(gameState.bonusCharge, 25);
-    QVERIFY(!form.D1->isVisible() && !form.D2->isVisible() && !form.D3->isVisible());
-    game.press(form.Picture1, 1, QPoint(1, 1));
+    QVERIFY(!window.D1->isVisible() && !window.D2->isVisible() && !window.D3->isVisible());
+    game.press(window.Picture1, 1, QPoint(1, 1));
     QCOMPARE(gameState.bonusCharge, 0);
-    QVERIFY(form.D1->isVisible() || form.D2->isVisible() || form.D3->isVisible());
+    QVERIFY(window.D1->isVisible() || window.D2->isVisible() || window.D3->isVisible());
 }

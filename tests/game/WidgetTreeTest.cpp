@@ -7,11 +7,11 @@
 #include "WidgetTreeTest.h"
 
 #include "GameTestSupport.h"
-#include "ui/Form1.h"
-#include "ui/Form2.h"
-#include "ui/Form3.h"
-#include "ui/Form4.h"
+#include "ui/HighScoreTableWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/NameEntryWindow.h"
 #include "ui/Slider.h"
+#include "ui/SpeedWindow.h"
 #include "ui/TextBox.h"
 
 #include <QAbstractButton>
@@ -151,17 +151,17 @@ QString timerLine(const char* name, const kelvad::platform::Timer& timer) {
 }
 
 // The whole main window with the small windows it holds, its menus and its timers.
-QStringList describeGame(kelvad::Form1& form, const QString& phase) {
+QStringList describeGame(kelvad::MainWindow& window, const QString& phase) {
     QStringList lines{QStringLiteral("== ") + phase};
-    describeWidget(form, 0, lines);
+    describeWidget(window, 0, lines);
     lines << QStringLiteral("menus");
-    for (QAction* action : form.menuBar()->actions()) {
+    for (QAction* action : window.menuBar()->actions()) {
         describeAction(*action, 1, lines);
     }
     lines << QStringLiteral("timers");
-    lines << timerLine("T4", *form.T4) << timerLine("T5", *form.T5) << timerLine("T6", *form.T6)
-          << timerLine("T7", *form.T7) << timerLine("T8", *form.T8) << timerLine("T9", *form.T9)
-          << timerLine("T10", *form.T10) << timerLine("T11", *form.T11) << timerLine("T15", *form.T15);
+    lines << timerLine("T4", *window.T4) << timerLine("T5", *window.T5) << timerLine("T6", *window.T6)
+          << timerLine("T7", *window.T7) << timerLine("T8", *window.T8) << timerLine("T9", *window.T9)
+          << timerLine("T10", *window.T10) << timerLine("T11", *window.T11) << timerLine("T15", *window.T15);
     return lines;
 }
 
@@ -178,45 +178,45 @@ const QByteArray kHeader =
 
 void WidgetTreeTest::everyWindowInEveryPhaseIsAsRecorded() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
-    QStringList lines = describeGame(form, QStringLiteral("ready"));
+    kelvad::MainWindow& window = game.window();
+    QStringList lines = describeGame(window, QStringLiteral("ready"));
 
     // The speed dialog, moved to the fastest speed: the game then starts with 250 points, enough for a place
     // in the default table, so that the name entry opens at its end.
-    kelvad::Form4& speed = form.form4();
-    form.B6->trigger();
-    speed.Slider1->setValue(kelvad::Form4::kFastest);
+    kelvad::SpeedWindow& speed = window.speedWindow();
+    window.B6->trigger();
+    speed.Slider1->setValue(kelvad::SpeedWindow::kFastest);
     QTest::mouseMove(speed.windowHandle(), speed.Slider1->mapTo(&speed, QPoint(2, 2)));
-    lines << describeGame(form, QStringLiteral("speed dialog open, fastest chosen"));
+    lines << describeGame(window, QStringLiteral("speed dialog open, fastest chosen"));
     QTest::mouseClick(speed.Command2, Qt::LeftButton);
 
-    form.B4->trigger();
-    lines << describeGame(form, QStringLiteral("high-score table open before a game"));
-    QTest::mouseClick(form.form3().Command1, Qt::LeftButton);
-    lines << describeGame(form, QStringLiteral("ready after the table"));
+    window.B4->trigger();
+    lines << describeGame(window, QStringLiteral("high-score table open before a game"));
+    QTest::mouseClick(window.highScoreTableWindow().Command1, Qt::LeftButton);
+    lines << describeGame(window, QStringLiteral("ready after the table"));
 
-    chooseGun(form, 2);
+    chooseGun(window, 2);
     game.clickStart();
     game.advance(1000);
-    game.press(form.Picture1, 1, kBareField);
-    lines << describeGame(form, QStringLiteral("playing, second gun, one shot"));
+    game.press(window.Picture1, 1, kBareField);
+    lines << describeGame(window, QStringLiteral("playing, second gun, one shot"));
 
     game.platform.messageBoxes.answer(MessageAnswer::Ok,
-                                      [&] { lines << describeGame(form, QStringLiteral("paused")); });
-    form.B19->trigger();
+                                      [&] { lines << describeGame(window, QStringLiteral("paused")); });
+    window.B19->trigger();
 
     game.platform.messageBoxes.answer(MessageAnswer::Ok, [&] {
-        lines << describeGame(form, QStringLiteral("game over at the score message"));
+        lines << describeGame(window, QStringLiteral("game over at the score message"));
     });
     game.advance(61 * 500);
-    lines << describeGame(form, QStringLiteral("name entry open"));
+    lines << describeGame(window, QStringLiteral("name entry open"));
 
-    kelvad::Form2& entry = form.form2();
+    kelvad::NameEntryWindow& entry = window.nameEntryWindow();
     QTest::keyClicks(entry.Text1, QStringLiteral("Ace"));
     QTest::keyClick(entry.Text1, Qt::Key_Return);
-    lines << describeGame(form, QStringLiteral("high-score table after the name entry"));
-    QTest::mouseClick(form.form3().Command1, Qt::LeftButton);
-    lines << describeGame(form, QStringLiteral("ready after a game"));
+    lines << describeGame(window, QStringLiteral("high-score table after the name entry"));
+    QTest::mouseClick(window.highScoreTableWindow().Command1, Qt::LeftButton);
+    lines << describeGame(window, QStringLiteral("ready after a game"));
 
     const QByteArray tree = kHeader + lines.join(QLatin1Char('\n')).toUtf8() + '\n';
     QFile file(recordedFile());

@@ -4,8 +4,8 @@
 #include "scores/HighScoreFile.h"
 #include "scores/HighScoreFormat.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
-#include "ui/Form3.h"
+#include "ui/HighScoreTableWindow.h"
+#include "ui/MainWindow.h"
 #include "ui/PictureBox.h"
 
 #include <QAction>
@@ -53,10 +53,11 @@ QStringList rowsInMemory() {
     return rowsOf(gameState.HighScoreTable);
 }
 
-QStringList rowsOnScreen(Form1& form) {
+QStringList rowsOnScreen(MainWindow& window) {
     QStringList rows;
-    for (int rank = 1; rank <= Form3::kRows; ++rank) {
-        rows << form.form3().TO(rank)->text() + u'\t' + form.form3().NA(rank)->text();
+    for (int rank = 1; rank <= HighScoreTableWindow::kRows; ++rank) {
+        rows << window.highScoreTableWindow().TO(rank)->text() + u'\t' +
+                    window.highScoreTableWindow().NA(rank)->text();
     }
     return rows;
 }
@@ -90,7 +91,7 @@ HighScoreTable defaultNamesBut(const std::array<qint64, HighScoreTable::kEntries
 void playGameScoring(GameFixture& game, int score, int kills) {
     game.clickStart();
     for (int kill = 0; kill < kills; ++kill) {
-        CountKill(game.form());
+        CountKill(game.window());
     }
     gameState.score = score;
     // The clock runs out: 60 ticks of time and the 61st that ends the game.

@@ -25,7 +25,7 @@ QStringList rowsOf(const HighScoreTable& table);
 // The table in the game's memory.
 QStringList rowsInMemory();
 // The table as the high-score window shows it, exactly as its labels read.
-QStringList rowsOnScreen(Form1& form);
+QStringList rowsOnScreen(MainWindow& window);
 // The table the file holds, read as the game reads it; a single row saying why when there is none.
 QStringList rowsInFile(TestPlatform& platform);
 

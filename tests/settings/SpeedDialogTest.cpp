@@ -3,8 +3,8 @@
 
 #include "GameFixture.h"
 #include "state/GameState.h"
-#include "ui/Form4.h"
 #include "ui/Slider.h"
+#include "ui/SpeedWindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -29,11 +29,12 @@ struct GameStart {
 };
 
 GameStart startGame(GameFixture& game) {
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
     game.clickStart();
-    const GameStart start{gameState.score, form.T7->interval(), form.T8->interval(), form.T9->interval()};
+    const GameStart start{gameState.score, window.T7->interval(), window.T8->interval(),
+                          window.T9->interval()};
     game.platform.messageBoxes.answer(kelvad::platform::MessageAnswer::Yes);
-    form.B21->trigger();
+    window.B21->trigger();
     return start;
 }
 
@@ -76,9 +77,9 @@ Q_DECLARE_METATYPE(WayOut)
 
 void SpeedDialogTest::aFirstGameStartsAtZeroAtNormalSpeed() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
-    QCOMPARE(form.form4().Slider1->value(), 5);
-    QVERIFY(!form.form4().isVisible());
+    kelvad::MainWindow& window = game.window();
+    QCOMPARE(window.speedWindow().Slider1->value(), 5);
+    QVERIFY(!window.speedWindow().isVisible());
     const GameStart first = startGame(game);
     QCOMPARE(first.score, 0);
     QCOMPARE(first.black, 2500);
@@ -88,14 +89,14 @@ void SpeedDialogTest::aFirstGameStartsAtZeroAtNormalSpeed() {
 
 void SpeedDialogTest::theStartScoreFollowsTheSlider() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
-    kelvad::Form4& dialog = form.form4();
-    form.B6->trigger();
+    kelvad::MainWindow& window = game.window();
+    kelvad::SpeedWindow& dialog = window.speedWindow();
+    window.B6->trigger();
     QVERIFY(dialog.isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.Label6->text(), QStringLiteral("0"));
     // The dialog itself still takes input while the main window is disabled.
-    QVERIFY(!form.isEnabled());
+    QVERIFY(!window.isEnabled());
     QVERIFY(dialog.isEnabled());
     QVERIFY(dialog.Slider1->isEnabled());
     QVERIFY(dialog.Command1->isEnabled() && dialog.Command2->isEnabled());
@@ -158,9 +159,9 @@ void SpeedDialogTest::eachWayOutOfTheDialogAndTheNextTwoGames() {
     QFETCH(int, reopenedAt);
     QFETCH(QString, reopenedScore);
     GameFixture game;
-    kelvad::Form1& form = game.form();
-    kelvad::Form4& dialog = form.form4();
-    form.B6->trigger();
+    kelvad::MainWindow& window = game.window();
+    kelvad::SpeedWindow& dialog = window.speedWindow();
+    window.B6->trigger();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     dragTo(dialog.Slider1, position);
     QCOMPARE(dialog.Slider1->value(), position);
@@ -181,7 +182,7 @@ void SpeedDialogTest::eachWayOutOfTheDialogAndTheNextTwoGames() {
             break;
     }
     QVERIFY(!dialog.isVisible());
-    QVERIFY(form.isEnabled());
+    QVERIFY(window.isEnabled());
     QCOMPARE(gameState.speedSetting, wayOut == WayOut::Ok ? position : 5);
 
     // Both next games follow the slider's position, however the dialog was left.
@@ -194,11 +195,11 @@ void SpeedDialogTest::eachWayOutOfTheDialogAndTheNextTwoGames() {
     }
 
     // Reopened, the dialog shows the saved position and its start score, which the next game starts with.
-    form.B6->trigger();
+    window.B6->trigger();
     QCOMPARE(dialog.Slider1->value(), reopenedAt);
     QCOMPARE(dialog.Label6->text(), reopenedScore);
-    QVERIFY(!form.isEnabled());
+    QVERIFY(!window.isEnabled());
     QTest::mouseClick(dialog.Command1, Qt::LeftButton);
-    QVERIFY(form.isEnabled());
+    QVERIFY(window.isEnabled());
     QCOMPARE(startGame(game).score, reopenedScore.toInt());
 }

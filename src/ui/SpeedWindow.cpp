@@ -1,4 +1,4 @@
-#include "ui/Form4.h"
+#include "ui/SpeedWindow.h"
 
 #include "ui/Fonts.h"
 #include "ui/Slider.h"
@@ -10,7 +10,7 @@
 
 namespace kelvad {
 
-Form4::Form4(QWidget* owner)
+SpeedWindow::SpeedWindow(QWidget* owner)
     : SmallWindow(owner, QStringLiteral("Form4"), QStringLiteral("ゲームスピード"), 4185, 1935,
                   Placement::OnOwner) {
     Slider1 = new Slider(this);
@@ -42,7 +42,7 @@ Form4::Form4(QWidget* owner)
     Command1 = button("Command1", twipsRect(1680, 1320, 1455, 495), QStringLiteral("ｷｬﾝｾﾙ"));
 }
 
-void Form4::keyPressEvent(QKeyEvent* event) {
+void SpeedWindow::keyPressEvent(QKeyEvent* event) {
     // Escape anywhere in the window is the cancel button.
     if (event->key() == Qt::Key_Escape) {
         Command1->click();

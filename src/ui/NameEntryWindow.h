@@ -10,12 +10,12 @@ namespace kelvad {
 class TextBox;
 
 // The name entry: asks for the player's name when a score enters the high-score table.
-class Form2 final : public SmallWindow {
+class NameEntryWindow final : public SmallWindow {
     Q_OBJECT
-    Q_DISABLE_COPY(Form2)
+    Q_DISABLE_COPY(NameEntryWindow)
 
 public:
-    explicit Form2(QWidget* owner);
+    explicit NameEntryWindow(QWidget* owner);
 
     // The rank word of the new entry.
     QLabel* Label2 = nullptr;

@@ -1,4 +1,4 @@
-#include "ui/Form2.h"
+#include "ui/NameEntryWindow.h"
 
 #include "ui/Fonts.h"
 #include "ui/TextBox.h"
@@ -9,7 +9,7 @@
 
 namespace kelvad {
 
-Form2::Form2(QWidget* owner)
+NameEntryWindow::NameEntryWindow(QWidget* owner)
     : SmallWindow(owner, QStringLiteral("Form2"), QStringLiteral("ハイスコアへ登録"), 4185, 1770,
                   Placement::OnOwner) {
     // The window lives for one name entry at a time, so each one opens over the main window.

@@ -19,28 +19,28 @@ namespace kelvad {
 
 namespace sound {
 class MediaControl;
-class clsSound;
+class SoundPlayer;
 }  // namespace sound
 
-class Form2;
-class Form3;
-class Form4;
+class NameEntryWindow;
+class HighScoreTableWindow;
+class SpeedWindow;
 class ImageBox;
 class PictureBox;
-class clsProgressBar;
+class Gauge;
 
 // The main window: the play field, the title and legend panels, the status panel, the message bar, the Start
 // button and the menus. It builds its controls under the names of the design and knows nothing of the game:
 // what happens to it is told by its controls and the signals below, which the game's wiring connects to the
 // game's operations. The game's state lives in the controls, in `gameState` and in the fields below.
-class Form1 final : public QMainWindow {
+class MainWindow final : public QMainWindow {
     Q_OBJECT
-    Q_DISABLE_COPY(Form1)
+    Q_DISABLE_COPY(MainWindow)
 
 public:
     // Builds the window with every control in its design state; the game's load has not run yet.
-    explicit Form1(platform::Platform& platform);
-    ~Form1() override;
+    explicit MainWindow(platform::Platform& platform);
+    ~MainWindow() override;
 
     platform::Platform& platform() { return m_platform; }
     // The full path of one of the game's files ("\Haitei1.bmp").
@@ -48,9 +48,9 @@ public:
 
     // The name entry, the high-score table and the game speed: each created on first use, then kept.
     // Creating one emits its signal below.
-    Form2& form2();
-    Form3& form3();
-    Form4& form4();
+    NameEntryWindow& nameEntryWindow();
+    HighScoreTableWindow& highScoreTableWindow();
+    SpeedWindow& speedWindow();
 
     // Controls, by their design names.
     PictureBox* Picture6 = nullptr;
@@ -145,11 +145,11 @@ public:
 
     // Fields of the main window.
     // The remaining-time bar and the bullets of the second and third gun.
-    std::unique_ptr<clsProgressBar> timeGauge;
-    std::unique_ptr<clsProgressBar> ammoGauge2;
-    std::unique_ptr<clsProgressBar> ammoGauge3;
+    std::unique_ptr<Gauge> timeGauge;
+    std::unique_ptr<Gauge> ammoGauge2;
+    std::unique_ptr<Gauge> ammoGauge3;
     // Plays every wave sound; made and owned by the game's wiring.
-    sound::clsSound* soundPlayer = nullptr;
+    sound::SoundPlayer* soundPlayer = nullptr;
     // The man whose image was pressed last: 0 black, 1 blue, 2 yellow.
     std::int32_t pressedMan = 0;
     // Last pointer position over the play field, in twips.
@@ -172,9 +172,9 @@ signals:
     // The window is closing: by its frame's close control, the exit item or the desktop.
     void closing();
     // A small window has just been made, on its first use; it is still hidden.
-    void form2Created(kelvad::Form2* window);
-    void form3Created(kelvad::Form3* window);
-    void form4Created(kelvad::Form4* window);
+    void nameEntryWindowCreated(kelvad::NameEntryWindow* created);
+    void highScoreTableWindowCreated(kelvad::HighScoreTableWindow* created);
+    void speedWindowCreated(kelvad::SpeedWindow* created);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -193,9 +193,9 @@ private:
 
     platform::Platform& m_platform;
     // Owned as Qt children of this window.
-    Form2* m_form2 = nullptr;
-    Form3* m_form3 = nullptr;
-    Form4* m_form4 = nullptr;
+    NameEntryWindow* m_nameEntryWindow = nullptr;
+    HighScoreTableWindow* m_highScoreTableWindow = nullptr;
+    SpeedWindow* m_speedWindow = nullptr;
 };
 
 }  // namespace kelvad

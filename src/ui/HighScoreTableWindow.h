@@ -8,12 +8,12 @@ class QPushButton;
 namespace kelvad {
 
 // The high-score table: five rows of rank, name, score and "点", with OK and the reset button.
-class Form3 final : public SmallWindow {
+class HighScoreTableWindow final : public SmallWindow {
     Q_OBJECT
-    Q_DISABLE_COPY(Form3)
+    Q_DISABLE_COPY(HighScoreTableWindow)
 
 public:
-    explicit Form3(QWidget* owner);
+    explicit HighScoreTableWindow(QWidget* owner);
 
     static constexpr int kRows = 5;
 

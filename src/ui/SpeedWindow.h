@@ -10,12 +10,12 @@ namespace kelvad {
 class Slider;
 
 // The game speed: a slider of eleven positions from slow to fast, and the score a game starts with.
-class Form4 final : public SmallWindow {
+class SpeedWindow final : public SmallWindow {
     Q_OBJECT
-    Q_DISABLE_COPY(Form4)
+    Q_DISABLE_COPY(SpeedWindow)
 
 public:
-    explicit Form4(QWidget* owner);
+    explicit SpeedWindow(QWidget* owner);
 
     static constexpr int kSlowest = 0;
     static constexpr int kNormal = 5;

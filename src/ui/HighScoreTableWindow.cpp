@@ -1,4 +1,4 @@
-#include "ui/Form3.h"
+#include "ui/HighScoreTableWindow.h"
 
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
@@ -18,7 +18,7 @@ constexpr int kRowHeight = 255;
 
 }  // namespace
 
-Form3::Form3(QWidget* owner)
+HighScoreTableWindow::HighScoreTableWindow(QWidget* owner)
     : SmallWindow(owner, QStringLiteral("Form3"), QStringLiteral("ハイスコア"), 3930, 3120,
                   Placement::OnScreen) {
     Label1 = label("Label1", twipsRect(120, 120, 4095, 375), QStringLiteral("HIGH SCORE"));
@@ -52,12 +52,12 @@ Form3::Form3(QWidget* owner)
     Command2 = button("Command2", twipsRect(1680, 2520, 1455, 495), QStringLiteral("初期化"));
 }
 
-QLabel* Form3::NA(int rank) const {
+QLabel* HighScoreTableWindow::NA(int rank) const {
     const std::array<QLabel*, kRows> labels{NA1, NA2, NA3, NA4, NA5};
     return rank >= 1 && rank <= kRows ? labels[rank - 1] : nullptr;
 }
 
-QLabel* Form3::TO(int rank) const {
+QLabel* HighScoreTableWindow::TO(int rank) const {
     const std::array<QLabel*, kRows> labels{TO1, TO2, TO3, TO4, TO5};
     return rank >= 1 && rank <= kRows ? labels[rank - 1] : nullptr;
 }

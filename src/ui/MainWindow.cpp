@@ -1,13 +1,13 @@
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 #include "ui/Fonts.h"
-#include "ui/Form2.h"
-#include "ui/Form3.h"
-#include "ui/Form4.h"
+#include "ui/Gauge.h"
+#include "ui/HighScoreTableWindow.h"
 #include "ui/ImageBox.h"
+#include "ui/NameEntryWindow.h"
 #include "ui/PictureBox.h"
+#include "ui/SpeedWindow.h"
 #include "ui/Twips.h"
-#include "ui/clsProgressBar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -95,7 +95,7 @@ QFrame* makeFrame(QWidget* parent, const char* name, const QRect& geometry) {
 
 }  // namespace
 
-Form1::Form1(platform::Platform& platform) : m_platform(platform) {
+MainWindow::MainWindow(platform::Platform& platform) : m_platform(platform) {
     buildWindow();
     buildMessageBar();
     buildPlayField();
@@ -112,41 +112,41 @@ Form1::Form1(platform::Platform& platform) : m_platform(platform) {
     }
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-QString Form1::programFile(const QString& name) const {
+QString MainWindow::programFile(const QString& name) const {
     return platform::programFile(m_platform.programDirectory, name);
 }
 
-Form2& Form1::form2() {
-    if (!m_form2) {
-        m_form2 = new Form2(this);
-        emit form2Created(m_form2);
+NameEntryWindow& MainWindow::nameEntryWindow() {
+    if (!m_nameEntryWindow) {
+        m_nameEntryWindow = new NameEntryWindow(this);
+        emit nameEntryWindowCreated(m_nameEntryWindow);
     }
-    return *m_form2;
+    return *m_nameEntryWindow;
 }
 
-Form3& Form1::form3() {
-    if (!m_form3) {
-        m_form3 = new Form3(this);
-        emit form3Created(m_form3);
+HighScoreTableWindow& MainWindow::highScoreTableWindow() {
+    if (!m_highScoreTableWindow) {
+        m_highScoreTableWindow = new HighScoreTableWindow(this);
+        emit highScoreTableWindowCreated(m_highScoreTableWindow);
     }
-    return *m_form3;
+    return *m_highScoreTableWindow;
 }
 
-Form4& Form1::form4() {
-    if (!m_form4) {
-        m_form4 = new Form4(this);
-        emit form4Created(m_form4);
+SpeedWindow& MainWindow::speedWindow() {
+    if (!m_speedWindow) {
+        m_speedWindow = new SpeedWindow(this);
+        emit speedWindowCreated(m_speedWindow);
     }
-    return *m_form4;
+    return *m_speedWindow;
 }
 
-QImage Form1::designPicture(const QString& name) const {
+QImage MainWindow::designPicture(const QString& name) const {
     return QImage(programFile(QStringLiteral("\\pictures\\") + name));
 }
 
-void Form1::buildWindow() {
+void MainWindow::buildWindow() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ケルバド解消ゲーム"));
     // Fixed single border: no maximize button and no resizing.
@@ -166,7 +166,7 @@ void Form1::buildWindow() {
     setCentralWidget(client);
 }
 
-void Form1::buildMessageBar() {
+void MainWindow::buildMessageBar() {
     QWidget* client = centralWidget();
     Picture6 = makePictureBox(client, QStringLiteral("Picture6"), twipsRect(120, 120, 3855, 375), Qt::black);
     ME1 = makeLabel(Picture6, "ME1", twipsRect(0, 45, 3735, 255), QString(),
@@ -187,7 +187,7 @@ void Form1::buildMessageBar() {
     Command1->setFont(designFont(kGothic, 9.75));
 }
 
-void Form1::buildPlayField() {
+void MainWindow::buildPlayField() {
     QWidget* client = centralWidget();
     const QCursor gunSight(QPixmap::fromImage(designPicture(QStringLiteral("cursor.png"))), 16, 16);
 
@@ -237,7 +237,7 @@ void Form1::buildPlayField() {
         placePlate("D3", 3000, QStringLiteral("plate-150.bmp"), "Label13", QStringLiteral("150"));
 }
 
-void Form1::buildTitlePanel() {
+void MainWindow::buildTitlePanel() {
     TAITOLU[0] = makePictureBox(centralWidget(), QStringLiteral("TAITOLU_0"), twipsRect(120, 600, 3855, 3495),
                                 Qt::black);
     const LabelStyle title{designFont(kMincho, 18, true), Qt::white};
@@ -253,7 +253,7 @@ void Form1::buildTitlePanel() {
                   {credit.font, Qt::white, Qt::AlignRight | Qt::AlignTop});
 }
 
-void Form1::buildLegendPanel() {
+void MainWindow::buildLegendPanel() {
     TAITOLU[1] = makePictureBox(centralWidget(), QStringLiteral("TAITOLU_1"),
                                 twipsRect(4080, 1290, 2280, 2800), Qt::black);
     PictureBox* panel = TAITOLU[1];
@@ -274,7 +274,7 @@ void Form1::buildLegendPanel() {
     Label19 = makeLabel(panel, "Label19", twipsRect(1080, 2160, 975, 255), QStringLiteral("…30点"), value);
 }
 
-void Form1::buildStatusPanel() {
+void MainWindow::buildStatusPanel() {
     Frame1 = makeFrame(centralWidget(), "Frame1", twipsRect(4080, 1200, 2295, 2895));
     const LabelStyle caption{designFont(kPGothic, 9)};
     const QFont valueFont = designFont(kGothic, 9.75, true);
@@ -315,7 +315,7 @@ void Form1::buildStatusPanel() {
     TAITOLU[1]->raise();
 }
 
-void Form1::buildPictureStock() {
+void MainWindow::buildPictureStock() {
     // Kept below the visible area and never shown: only their pictures are used.
     auto stock = [&](const QString& name, const QRect& geometry, const QString& picture) {
         PictureBox* box = makePictureBox(centralWidget(), name, geometry, Qt::black);
@@ -337,7 +337,7 @@ void Form1::buildPictureStock() {
     }
 }
 
-void Form1::buildMenus() {
+void MainWindow::buildMenus() {
     auto item = [this](QMenu* menu, const char* name, const QString& caption,
                        const QKeySequence& shortcut = {}) {
         QAction* action = menu->addAction(caption);
@@ -380,7 +380,7 @@ void Form1::buildMenus() {
     B18 = item(A3, "B18", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
 }
 
-void Form1::buildTimers() {
+void MainWindow::buildTimers() {
     platform::Scheduler& scheduler = m_platform.scheduler;
     T4 = scheduler.createTimer(false, kGameClockMs);
     T5 = scheduler.createTimer(true, kNoInterval);
@@ -393,7 +393,7 @@ void Form1::buildTimers() {
     T15 = scheduler.createTimer(false, kPlatesStayMs);
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     emit closing();
 }
