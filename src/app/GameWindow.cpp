@@ -56,7 +56,7 @@ GameWiring::GameWiring(MainWindow& window)
       m_window(window),
       m_tune(window.platform().soundDevice),
       m_soundPlayer(window.platform().soundDevice) {
-    window.M1 = &m_tune;
+    window.tune = &m_tune;
     window.soundPlayer = &m_soundPlayer;
     connectMainWindow();
     connect(&window, &MainWindow::nameEntryWindowCreated, this,
@@ -68,7 +68,7 @@ GameWiring::GameWiring(MainWindow& window)
 }
 
 void GameWiring::connectMainWindow() {
-    connect(m_window.Command1, &QPushButton::clicked, this, [this] { StartGame(m_window); });
+    connect(m_window.startButton, &QPushButton::clicked, this, [this] { StartGame(m_window); });
     connect(m_window.B1, &QAction::triggered, this, [this] { StartGame(m_window); });
     connect(m_window.B19, &QAction::triggered, this, [this] { PauseGame(m_window); });
     connect(m_window.B21, &QAction::triggered, this, [this] { ReturnToReadyState(m_window); });
@@ -81,11 +81,11 @@ void GameWiring::connectMainWindow() {
     connect(m_window.B13, &QAction::triggered, this, [this] { SelectGun(m_window, 3); });
     connect(m_window.B17, &QAction::triggered, this, [this] { ShowHelp(m_window); });
     connect(m_window.B18, &QAction::triggered, this, [this] { ShowVersion(m_window); });
-    connect(m_window.Picture2, &PictureBox::clicked, this, [this] { TimeBonusClick(m_window); });
+    connect(m_window.timeBonusSquare, &PictureBox::clicked, this, [this] { TimeBonusClick(m_window); });
 
-    connect(m_window.Picture1, &PictureBox::mouseDown, this,
+    connect(m_window.playField, &PictureBox::mouseDown, this,
             [this](int button, int, float, float) { FieldMouseDown(m_window, button); });
-    connect(m_window.Picture1, &PictureBox::mouseMove, this,
+    connect(m_window.playField, &PictureBox::mouseMove, this,
             [this](int, int, float x, float y) { TrackPointer(m_window, x, y); });
     for (int man = 0; man < kMenOnField; ++man) {
         connect(manImage(m_window, man), &ImageBox::mouseDown, this,
@@ -95,9 +95,9 @@ void GameWiring::connectMainWindow() {
             TrackPointer(m_window, x + place.left, y + place.top);
         });
     }
-    connect(m_window.HE1, &ImageBox::mouseDown, this,
+    connect(m_window.civilian, &ImageBox::mouseDown, this,
             [this](int button, int, float, float) { CivilianMouseDown(m_window, button); });
-    connect(m_window.HE1, &ImageBox::mouseMove, this,
+    connect(m_window.civilian, &ImageBox::mouseMove, this,
             [this](int, int, float x, float y) { TrackCivilianPointer(m_window, x, y); });
     // The labels on the plates let their presses through, so a click on "150" is a click on its plate.
     for (int plate = 0; plate < kPlates; ++plate) {
@@ -118,8 +118,8 @@ void GameWiring::connectMainWindow() {
 
 void GameWiring::connectNameEntry(NameEntryWindow& entry) {
     constexpr int kEnter = 13;
-    connect(entry.Command1, &QPushButton::clicked, this, [this] { ConfirmName(m_window); });
-    connect(entry.Text1, &TextBox::keyDown, this, [this](int keyCode, int) {
+    connect(entry.okButton, &QPushButton::clicked, this, [this] { ConfirmName(m_window); });
+    connect(entry.nameBox, &TextBox::keyDown, this, [this](int keyCode, int) {
         if (keyCode == kEnter) {
             ConfirmName(m_window);
         }
@@ -129,17 +129,17 @@ void GameWiring::connectNameEntry(NameEntryWindow& entry) {
 }
 
 void GameWiring::connectHighScores(HighScoreTableWindow& table) {
-    connect(table.Command1, &QPushButton::clicked, this, [this] { CloseHighScoreWindow(m_window); });
-    connect(table.Command2, &QPushButton::clicked, this, [this] { AskResetHighScores(m_window); });
+    connect(table.okButton, &QPushButton::clicked, this, [this] { CloseHighScoreWindow(m_window); });
+    connect(table.resetButton, &QPushButton::clicked, this, [this] { AskResetHighScores(m_window); });
     connect(&table, &SmallWindow::closedByFrame, this, [this] { CloseHighScoreWindowByFrame(m_window); });
 }
 
 void GameWiring::connectSpeedDialog(SpeedWindow& dialog) {
-    connect(dialog.Slider1, &Slider::clicked, this, [this] { FollowSlider(m_window); });
-    connect(dialog.Slider1, &Slider::mouseMove, this,
+    connect(dialog.speedSlider, &Slider::clicked, this, [this] { FollowSlider(m_window); });
+    connect(dialog.speedSlider, &Slider::mouseMove, this,
             [this](int, int, float, float) { FollowSlider(m_window); });
-    connect(dialog.Command2, &QPushButton::clicked, this, [this] { ConfirmSpeed(m_window); });
-    connect(dialog.Command1, &QPushButton::clicked, this, [this] { CancelSpeed(m_window); });
+    connect(dialog.okButton, &QPushButton::clicked, this, [this] { ConfirmSpeed(m_window); });
+    connect(dialog.cancelButton, &QPushButton::clicked, this, [this] { CancelSpeed(m_window); });
     // Closing the dialog with the frame acts as Cancel, so the main window is never left disabled.
     connect(&dialog, &SmallWindow::closedByFrame, this, [this] { CancelSpeed(m_window); });
 }

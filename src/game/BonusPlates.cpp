@@ -34,17 +34,17 @@ void CheckBonus(MainWindow& window) {
 void CollectBonus(MainWindow& window, int plate) {
     window.soundPlayer->PlayWave(window.programFile(gameState.bonusSoundFile));
     gameState.score += kPlatePoints[pieceIndex(plate)];
-    window.TOKUTEN->setText(QString::number(gameState.score));
+    window.scoreLabel->setText(QString::number(gameState.score));
     PictureBox* collected = plateBox(window, plate);
     collected->hide();
     collected->setEnabled(false);
 }
 
 void HideBonusPlates(MainWindow& window) {
-    for (PictureBox* each : {window.D1, window.D2, window.D3}) {
+    for (PictureBox* each : {window.plates[0], window.plates[1], window.plates[2]}) {
         each->hide();
     }
-    for (PictureBox* each : {window.D1, window.D2, window.D3}) {
+    for (PictureBox* each : {window.plates[0], window.plates[1], window.plates[2]}) {
         each->setEnabled(false);
     }
     window.T15->setEnabled(false);

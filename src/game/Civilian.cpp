@@ -18,19 +18,19 @@ namespace kelvad {
 namespace {
 
 void leaveField(MainWindow& window) {
-    window.HE1->setEnabled(false);
-    window.HE1->hide();
+    window.civilian->setEnabled(false);
+    window.civilian->hide();
     window.T11->setEnabled(false);
 }
 
 }  // namespace
 
 void ShowCivilian(MainWindow& window) {
-    window.HE1->show();
-    window.HE1->setEnabled(true);
+    window.civilian->show();
+    window.civilian->setEnabled(true);
     platform::RandomSource& random = window.platform().random;
     random.reseedFromClock();
-    placeAtRandom(random, *window.HE1, civilianPlace());
+    placeAtRandom(random, *window.civilian, civilianPlace());
     window.T11->setEnabled(true);
 }
 
@@ -41,7 +41,7 @@ void HideCivilian(MainWindow& window) {
 void RescueCivilian(MainWindow& window) {
     gameState.civilianSoundFile = QStringLiteral("\\ALI.Wav");
     window.soundPlayer->PlayWave(window.programFile(gameState.civilianSoundFile));
-    window.ME1->setText(QStringLiteral("一般人 ＴＨＡＮＫ　ＹＯＵ!!"));
+    window.messageBar->setText(QStringLiteral("一般人 ＴＨＡＮＫ　ＹＯＵ!!"));
     gameState.timeLeft += kCivilianTicks;
     window.timeGauge->setValue(gameState.timeLeft);
     leaveField(window);
@@ -54,7 +54,7 @@ void ShootCivilian(MainWindow& window) {
     }
     gameState.civilianSoundFile = QStringLiteral("\\UA.Wav");
     window.soundPlayer->PlayWave(window.programFile(gameState.civilianSoundFile));
-    window.ME1->setText(QStringLiteral("一般人　うぁぁぁぁぁぁ!!"));
+    window.messageBar->setText(QStringLiteral("一般人　うぁぁぁぁぁぁ!!"));
     gameState.timeLeft -= kCivilianTicks;
     window.timeGauge->setValue(gameState.timeLeft);
     leaveField(window);

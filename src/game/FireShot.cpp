@@ -22,7 +22,7 @@ bool RefuseEmptyGun(MainWindow& window) {
         return false;
     }
     window.platform().beeper.beep();
-    window.ME1->setText(QStringLiteral("弾がありません！"));
+    window.messageBar->setText(QStringLiteral("弾がありません！"));
     window.T6->setEnabled(true);
     return true;
 }
@@ -46,25 +46,25 @@ void UpdateHitRate(MainWindow& window) {
     // Rounded to the nearest whole percent, halves to the even neighbour (12.5 gives 12, 37.5 gives 38).
     const double rate = static_cast<double>(window.hitCount) / window.shotCount * 100.0;
     gameState.hitRate = static_cast<std::int32_t>(std::nearbyint(rate));
-    window.GEKIHA->setText(QString::number(gameState.hitRate) + QStringLiteral("%"));
+    window.hitRateLabel->setText(QString::number(gameState.hitRate) + QStringLiteral("%"));
 }
 
 void ShotMark(MainWindow& window) {
-    window.Picture1->setAutoRedraw(false);
+    window.playField->setAutoRedraw(false);
     const float left = window.pointerX - kShotMarkOffset;
     const float top = window.pointerY - kShotMarkOffset;
     for (std::size_t k = 0; k < window.V.size(); ++k) {
-        window.Picture1->paintPicture(window.VV[k]->picture(), left, top, PictureBox::RasterOp::SrcAnd);
-        window.Picture1->paintPicture(window.V[k]->picture(), left, top, PictureBox::RasterOp::SrcInvert);
+        window.playField->paintPicture(window.VV[k]->picture(), left, top, PictureBox::RasterOp::SrcAnd);
+        window.playField->paintPicture(window.V[k]->picture(), left, top, PictureBox::RasterOp::SrcInvert);
         window.platform().sleeper.wait(kShotMarkFrameMs);
         // Wipes the frame back to the field's lasting background.
-        window.Picture1->refresh();
+        window.playField->refresh();
     }
     manImage(window, window.pressedMan)->setEnabled(true);
 }
 
 void ClearMessage(MainWindow& window) {
-    window.ME1->setText(QString());
+    window.messageBar->setText(QString());
     window.T6->setEnabled(false);
 }
 

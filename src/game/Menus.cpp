@@ -34,7 +34,7 @@ void EndProgram(MainWindow& window) {
 }
 
 void TimeBonusClick(MainWindow& window) {
-    if (!window.Picture2->isEnabled()) {
+    if (!window.timeBonusSquare->isEnabled()) {
         return;
     }
     window.platform().beeper.beep();

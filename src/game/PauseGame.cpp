@@ -7,7 +7,7 @@
 namespace kelvad {
 
 void PauseGame(MainWindow& window) {
-    window.M1->setCommand(QStringLiteral("Pause"));
+    window.tune->setCommand(QStringLiteral("Pause"));
     {
         // A time-out holds the game: the clock, the men and every other timer wait for the box to close.
         platform::TimerHold hold(window.platform().scheduler);
@@ -16,7 +16,7 @@ void PauseGame(MainWindow& window) {
             QStringLiteral("タイム中です。再会するには、ボタンをクリックしてください。"),
             platform::MessageButtons::Ok, platform::MessageIcon::None);
     }
-    window.M1->setCommand(QStringLiteral("Play"));
+    window.tune->setCommand(QStringLiteral("Play"));
 }
 
 }  // namespace kelvad

@@ -12,14 +12,10 @@ namespace kelvad {
 
 namespace {
 
-constexpr std::array<ImageBox * MainWindow::*, kMenOnField> kManImages{&MainWindow::I1, &MainWindow::I2,
-                                                                       &MainWindow::I3};
 constexpr std::array<float GameState::*, kMenOnField> kManLefts{&GameState::manX1, &GameState::manX2,
                                                                 &GameState::manX3};
 constexpr std::array<float GameState::*, kMenOnField> kManTops{&GameState::manY1, &GameState::manY2,
                                                                &GameState::manY3};
-constexpr std::array<PictureBox * MainWindow::*, kPlates> kPlateBoxes{&MainWindow::D1, &MainWindow::D2,
-                                                                      &MainWindow::D3};
 constexpr std::array<float MainWindow::*, kPlates> kPlateLefts{&MainWindow::plateX1, &MainWindow::plateX2,
                                                                &MainWindow::plateX3};
 constexpr std::array<float MainWindow::*, kPlates> kPlateTops{&MainWindow::plateY1, &MainWindow::plateY2,
@@ -34,7 +30,7 @@ std::size_t pieceIndex(int index) {
 }
 
 ImageBox* manImage(MainWindow& window, int man) {
-    return window.*kManImages[pieceIndex(man)];
+    return window.men[pieceIndex(man)];
 }
 
 FieldPlace manPlace(int man) {
@@ -43,7 +39,7 @@ FieldPlace manPlace(int man) {
 }
 
 PictureBox* plateBox(MainWindow& window, int plate) {
-    return window.*kPlateBoxes[pieceIndex(plate)];
+    return window.plates[pieceIndex(plate)];
 }
 
 FieldPlace platePlace(MainWindow& window, int plate) {

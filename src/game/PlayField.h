@@ -14,9 +14,9 @@ class MainWindow;
 class ImageBox;
 class PictureBox;
 
-// The men and the bonus plates by index, the same index everywhere: man 0 is the black man (I1), 1 the blue
-// (I2), 2 the yellow (I3); plate 0 is D1 (50 points), 1 is D2 (100), 2 is D3 (150). The index also picks a
-// man's rules in kMen and a plate's points in kPlatePoints. An index outside 0..2 picks the first.
+// The men and the bonus plates by index, the same index everywhere: man 0 is the black man, 1 the blue, 2 the
+// yellow; plate 0 is worth 50 points, 1 100, 2 150. The index also picks a man's rules in kMen and a plate's
+// points in kPlatePoints. An index outside 0..2 picks the first.
 inline constexpr int kMenOnField = 3;
 inline constexpr int kPlates = 3;
 std::size_t pieceIndex(int index);

@@ -8,7 +8,7 @@
 namespace kelvad {
 
 void ReturnToReadyState(MainWindow& window) {
-    window.M1->setCommand(QStringLiteral("Pause"));
+    window.tune->setCommand(QStringLiteral("Pause"));
     platform::MessageAnswer answer;
     {
         // The game holds while the question is open, as in a time-out.
@@ -18,7 +18,7 @@ void ReturnToReadyState(MainWindow& window) {
             platform::MessageButtons::YesNo, platform::MessageIcon::Question);
     }
     if (answer != platform::MessageAnswer::Yes) {
-        window.M1->setCommand(QStringLiteral("Play"));
+        window.tune->setCommand(QStringLiteral("Play"));
         return;
     }
     StopPlay(window);

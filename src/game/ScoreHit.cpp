@@ -23,7 +23,7 @@ void HitMan(MainWindow& window, int man) {
 
 void ScoreHit(MainWindow& window, int man) {
     gameState.score += kMen[pieceIndex(man)].points + window.stageBonus;
-    window.TOKUTEN->setText(QString::number(gameState.score));
+    window.scoreLabel->setText(QString::number(gameState.score));
     ImageBox* image = manImage(window, man);
     image->hide();
     image->setEnabled(false);
@@ -33,14 +33,14 @@ void ScoreHit(MainWindow& window, int man) {
 
 void KnockDownAnimation(MainWindow& window, float left, float top) {
     // The fall stays painted on the field until the background is replaced.
-    window.Picture1->setAutoRedraw(true);
+    window.playField->setAutoRedraw(true);
     for (std::size_t j = 0; j < window.P.size(); ++j) {
-        window.Picture1->paintPicture(window.q[j]->picture(), left, top, PictureBox::RasterOp::SrcAnd);
-        window.Picture1->paintPicture(window.P[j]->picture(), left, top, PictureBox::RasterOp::SrcInvert);
+        window.playField->paintPicture(window.q[j]->picture(), left, top, PictureBox::RasterOp::SrcAnd);
+        window.playField->paintPicture(window.P[j]->picture(), left, top, PictureBox::RasterOp::SrcInvert);
         window.platform().sleeper.wait(kKnockDownFrameMs);
-        window.Picture1->refresh();
+        window.playField->refresh();
     }
-    window.Picture1->setAutoRedraw(false);
+    window.playField->setAutoRedraw(false);
 }
 
 }  // namespace kelvad

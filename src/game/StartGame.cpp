@@ -23,34 +23,34 @@ void ResetGameCounters() {
 void StartGame(MainWindow& window) {
     ResetGameCounters();
     gameState.killCount = 0;
-    window.Label20->setText(QString::number(gameState.killCount));
+    window.killCountLabel->setText(QString::number(gameState.killCount));
     // The game begins with the start score computed before it; the speed below sets the next game's.
     gameState.score = gameState.startScore;
-    window.TOKUTEN->setText(QString::number(gameState.score));
+    window.scoreLabel->setText(QString::number(gameState.score));
     window.background2Shown = 0;
     window.background3Shown = 0;
     ApplySpeed(window);
-    window.HE1->hide();
-    window.M1->setFileName(window.programFile(QStringLiteral("\\Battle.Mid")));
-    window.M1->setCommand(QStringLiteral("Open"));
-    window.M1->setCommand(QStringLiteral("Play"));
+    window.civilian->hide();
+    window.tune->setFileName(window.programFile(QStringLiteral("\\Battle.Mid")));
+    window.tune->setCommand(QStringLiteral("Open"));
+    window.tune->setCommand(QStringLiteral("Play"));
     LoadMagazine(window);
     window.T7->setInterval(gameState.manInterval1);
     window.T8->setInterval(gameState.manInterval2);
     window.T9->setInterval(gameState.manInterval3);
     window.T10->setEnabled(true);
-    window.TOKUTEN->setText(QString::number(gameState.score));
+    window.scoreLabel->setText(QString::number(gameState.score));
     window.timeGauge->setValue(window.timeGauge->Max());
     gameState.timeLeft = kTicksPerGame;
     window.T4->setEnabled(true);
     gameState.hitRate = 0;
     window.shotCount = 0;
     window.hitCount = 0;
-    window.GEKIHA->setText(QStringLiteral("0%"));
+    window.hitRateLabel->setText(QStringLiteral("0%"));
     SetPhase(window, Phase::Playing);
-    window.Picture1->loadPicture(window.programFile(QStringLiteral("\\Haitei1.bmp")));
+    window.playField->loadPicture(window.programFile(QStringLiteral("\\Haitei1.bmp")));
     window.stageBonus = 0;
-    window.Label20->setText(QStringLiteral("0"));
+    window.killCountLabel->setText(QStringLiteral("0"));
 }
 
 }  // namespace kelvad

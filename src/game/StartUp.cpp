@@ -16,19 +16,19 @@ namespace kelvad {
 void LoadMainWindow(MainWindow& window) {
     gameState.startScore = 0;
     gameState.killCount = 0;
-    window.Label20->setText(QString::number(gameState.killCount));
+    window.killCountLabel->setText(QString::number(gameState.killCount));
     window.stageBonus = 0;
     SetPhase(window, Phase::Ready);
     gameState.bonusSoundFile = QStringLiteral("\\TO.Wav");
     window.background3Shown = 0;
     gameState.speedSetting = 5;
     window.timeGauge = std::make_unique<Gauge>();
-    window.timeGauge->setTarget(window.Picture3);
+    window.timeGauge->setTarget(window.timeBar);
     window.timeGauge->setMax(kTicksPerGame);
     window.ammoGauge2 = std::make_unique<Gauge>();
-    window.ammoGauge2->setTarget(window.Picture4);
+    window.ammoGauge2->setTarget(window.subMachineGunBar);
     window.ammoGauge3 = std::make_unique<Gauge>();
-    window.ammoGauge3->setTarget(window.Picture5);
+    window.ammoGauge3->setTarget(window.jackGunBar);
     window.B11->setChecked(true);
     LoadHighScores(window);
 }

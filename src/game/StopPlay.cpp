@@ -7,13 +7,13 @@
 namespace kelvad {
 
 void StopPlay(MainWindow& window) {
-    window.M1->setCommand(QStringLiteral("Close"));
-    for (ImageBox* man : {window.I1, window.I2, window.I3}) {
+    window.tune->setCommand(QStringLiteral("Close"));
+    for (ImageBox* man : {window.men[0], window.men[1], window.men[2]}) {
         man->setEnabled(false);
         man->hide();
     }
     window.T4->setEnabled(false);
-    for (PictureBox* plate : {window.D1, window.D2, window.D3}) {
+    for (PictureBox* plate : {window.plates[0], window.plates[1], window.plates[2]}) {
         plate->hide();
         plate->setEnabled(false);
     }

@@ -21,8 +21,9 @@ void RefreshHighScoreLabels(MainWindow& window) {
     HighScoreTableWindow& tableWindow = window.highScoreTableWindow();
     const kelvad::HighScoreTable& table = gameState.HighScoreTable;
     for (int rank = 1; rank <= HighScoreTableWindow::kRows; ++rank) {
-        tableWindow.NA(rank)->setText(table.names[static_cast<std::size_t>(rank - 1)]);
-        tableWindow.TO(rank)->setText(QString::number(table.scores[static_cast<std::size_t>(rank - 1)]));
+        tableWindow.nameLabel(rank)->setText(table.names[static_cast<std::size_t>(rank - 1)]);
+        tableWindow.scoreLabel(rank)->setText(
+            QString::number(table.scores[static_cast<std::size_t>(rank - 1)]));
     }
 }
 

@@ -16,18 +16,18 @@ namespace kelvad {
 void OpenNameEntry(MainWindow& window, int rank) {
     NameEntryWindow& entry = window.nameEntryWindow();
     // Each opening starts from the default name, fully selected so that typing replaces it.
-    entry.Text1->setText(HighScoreTable::defaultName());
-    entry.Text1->setSelection(0, static_cast<int>(entry.Text1->text().size()));
-    entry.Text1->setEnabled(true);
+    entry.nameBox->setText(HighScoreTable::defaultName());
+    entry.nameBox->setSelection(0, static_cast<int>(entry.nameBox->text().size()));
+    entry.nameBox->setEnabled(true);
     entry.show();
-    entry.Text1->setFocus();
-    entry.Label2->setText(rankWord(rank));
+    entry.nameBox->setFocus();
+    entry.rankLabel->setText(rankWord(rank));
     gameState.newRank = rank;
 }
 
 void InsertEntry(MainWindow& window) {
     // The name as the file will hold it: no double quotes or line breaks, "?" for what it cannot store.
-    const QString name = toStoredName(window.nameEntryWindow().Text1->text());
+    const QString name = toStoredName(window.nameEntryWindow().nameBox->text());
     const qint64 score = gameState.score;
     UpdateHighScores(window, [&](HighScoreTable& table) {
         // Ranked again against the table as it is now: another copy of the game may have entered scores since

@@ -15,23 +15,23 @@ void OpenSpeedDialog(MainWindow& window) {
         gameState.startScore = row->startScore;
     }
     SpeedWindow& dialog = window.speedWindow();
-    dialog.Slider1->setValue(gameState.speedSetting);
-    dialog.Label6->setText(QString::number(gameState.startScore));
+    dialog.speedSlider->setValue(gameState.speedSetting);
+    dialog.startScoreLabel->setText(QString::number(gameState.startScore));
     window.setEnabled(false);
     dialog.show();
 }
 
 void FollowSlider(MainWindow& window) {
     SpeedWindow& dialog = window.speedWindow();
-    ApplySpeedTable(dialog.Slider1->value());
-    dialog.Label6->setText(QString::number(gameState.startScore));
+    ApplySpeedTable(dialog.speedSlider->value());
+    dialog.startScoreLabel->setText(QString::number(gameState.startScore));
 }
 
 void ConfirmSpeed(MainWindow& window) {
     window.setEnabled(true);
     SpeedWindow& dialog = window.speedWindow();
     dialog.hide();
-    gameState.speedSetting = dialog.Slider1->value();
+    gameState.speedSetting = dialog.speedSlider->value();
 }
 
 void CancelSpeed(MainWindow& window) {

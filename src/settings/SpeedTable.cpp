@@ -20,7 +20,7 @@ void ApplySpeedTable(int p) {
 }
 
 void ApplySpeed(MainWindow& window) {
-    ApplySpeedTable(window.speedWindow().Slider1->value());
+    ApplySpeedTable(window.speedWindow().speedSlider->value());
 }
 
 }  // namespace kelvad

@@ -2,6 +2,8 @@
 
 #include "ui/SmallWindow.h"
 
+#include <array>
+
 class QLabel;
 class QPushButton;
 
@@ -18,34 +20,15 @@ public:
     static constexpr int kRows = 5;
 
     // The name and the score label of a rank 1 .. 5; nullptr for any other rank.
-    QLabel* NA(int rank) const;
-    QLabel* TO(int rank) const;
+    QLabel* nameLabel(int rank) const;
+    QLabel* scoreLabel(int rank) const;
 
-    QLabel* Label1 = nullptr;
-    // The rank digits.
-    QLabel* Label2 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* Label10 = nullptr;
-    QLabel* NA1 = nullptr;
-    QLabel* NA2 = nullptr;
-    QLabel* NA3 = nullptr;
-    QLabel* NA4 = nullptr;
-    QLabel* NA5 = nullptr;
-    QLabel* TO1 = nullptr;
-    QLabel* TO2 = nullptr;
-    QLabel* TO3 = nullptr;
-    QLabel* TO4 = nullptr;
-    QLabel* TO5 = nullptr;
-    // The unit "点" after each score.
-    QLabel* Label17 = nullptr;
-    QLabel* Label18 = nullptr;
-    QLabel* Label19 = nullptr;
-    QLabel* Label20 = nullptr;
-    QLabel* Label21 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
+    // The names and the scores of ranks 1 to 5, best first.
+    std::array<QLabel*, kRows> nameLabels{};
+    std::array<QLabel*, kRows> scoreLabels{};
+    QPushButton* okButton = nullptr;
+    // Puts the default table back, after a question.
+    QPushButton* resetButton = nullptr;
 };
 
 }  // namespace kelvad

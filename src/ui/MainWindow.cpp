@@ -168,37 +168,41 @@ void MainWindow::buildWindow() {
 
 void MainWindow::buildMessageBar() {
     QWidget* client = centralWidget();
-    Picture6 = makePictureBox(client, QStringLiteral("Picture6"), twipsRect(120, 120, 3855, 375), Qt::black);
-    ME1 = makeLabel(Picture6, "ME1", twipsRect(0, 45, 3735, 255), QString(),
-                    {designFont(kMincho, 12, true), Qt::white});
+    PictureBox* messagePanel =
+        makePictureBox(client, QStringLiteral("Picture6"), twipsRect(120, 120, 3855, 375), Qt::black);
+    messageBar = makeLabel(messagePanel, "ME1", twipsRect(0, 45, 3735, 255), QString(),
+                           {designFont(kMincho, 12, true), Qt::white});
 
-    Picture7 = makePictureBox(client, QStringLiteral("Picture7"), twipsRect(4080, 120, 1935, 375), Qt::black);
-    Label21 = makeLabel(Picture7, "Label21", twipsRect(0, 30, 975, 255), QStringLiteral("撃破数"),
-                        {designFont(kMincho, 11.25, true), Qt::white});
-    Label20 = makeLabel(Picture7, "Label20", twipsRect(1200, 30, 615, 255), QString(),
-                        {designFont(kMincho, 12, true), Qt::white, Qt::AlignRight | Qt::AlignTop});
+    PictureBox* killPanel =
+        makePictureBox(client, QStringLiteral("Picture7"), twipsRect(4080, 120, 1935, 375), Qt::black);
+    makeLabel(killPanel, "Label21", twipsRect(0, 30, 975, 255), QStringLiteral("撃破数"),
+              {designFont(kMincho, 11.25, true), Qt::white});
+    killCountLabel = makeLabel(killPanel, "Label20", twipsRect(1200, 30, 615, 255), QString(),
+                               {designFont(kMincho, 12, true), Qt::white, Qt::AlignRight | Qt::AlignTop});
 
-    Picture2 = makePictureBox(client, QStringLiteral("Picture2"), twipsRect(6120, 120, 255, 375), Qt::black);
-    Picture2->setAccessibleName(QStringLiteral("タイムボーナス"));
+    timeBonusSquare =
+        makePictureBox(client, QStringLiteral("Picture2"), twipsRect(6120, 120, 255, 375), Qt::black);
+    timeBonusSquare->setAccessibleName(QStringLiteral("タイムボーナス"));
 
-    Command1 = new QPushButton(QStringLiteral("始める"), client);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(4080, 600, 2300, 590));
-    Command1->setFont(designFont(kGothic, 9.75));
+    startButton = new QPushButton(QStringLiteral("始める"), client);
+    startButton->setObjectName(QStringLiteral("Command1"));
+    startButton->setGeometry(twipsRect(4080, 600, 2300, 590));
+    startButton->setFont(designFont(kGothic, 9.75));
 }
 
 void MainWindow::buildPlayField() {
     QWidget* client = centralWidget();
     const QCursor gunSight(QPixmap::fromImage(designPicture(QStringLiteral("cursor.png"))), 16, 16);
 
-    Picture1 = makePictureBox(client, QStringLiteral("Picture1"), twipsRect(120, 600, 3855, 3495), Qt::black);
-    Picture1->setAccessibleName(QStringLiteral("射撃場"));
-    Picture1->setCursor(gunSight);
-    Picture1->setMouseTracking(true);
+    playField =
+        makePictureBox(client, QStringLiteral("Picture1"), twipsRect(120, 600, 3855, 3495), Qt::black);
+    playField->setAccessibleName(QStringLiteral("射撃場"));
+    playField->setCursor(gunSight);
+    playField->setMouseTracking(true);
 
     const QRect manSize(0, 0, twipsToPixels(390), twipsToPixels(585));
     auto placeMan = [&](const char* name, int left, const QString& picture, const QString& accessibleName) {
-        ImageBox* man = makeImage(Picture1, QString::fromLatin1(name),
+        ImageBox* man = makeImage(playField, QString::fromLatin1(name),
                                   manSize.translated(twipsRect(left, 2760, 0, 0).topLeft()),
                                   designPicture(picture), accessibleName);
         man->setCursor(gunSight);
@@ -206,18 +210,18 @@ void MainWindow::buildPlayField() {
         man->hide();
         return man;
     };
-    I1 = placeMan("I1", 120, QStringLiteral("man-black.png"), QStringLiteral("黒い男"));
-    I1->setEnabled(false);
-    I2 = placeMan("I2", 600, QStringLiteral("man-blue.png"), QStringLiteral("青い男"));
-    I2->setEnabled(false);
-    I3 = placeMan("I3", 1080, QStringLiteral("man-yellow.png"), QStringLiteral("黄色い男"));
-    I3->setEnabled(false);
-    HE1 = placeMan("HE1", 1560, QStringLiteral("civilian.png"), QStringLiteral("一般人"));
+    men[0] = placeMan("I1", 120, QStringLiteral("man-black.png"), QStringLiteral("黒い男"));
+    men[0]->setEnabled(false);
+    men[1] = placeMan("I2", 600, QStringLiteral("man-blue.png"), QStringLiteral("青い男"));
+    men[1]->setEnabled(false);
+    men[2] = placeMan("I3", 1080, QStringLiteral("man-yellow.png"), QStringLiteral("黄色い男"));
+    men[2]->setEnabled(false);
+    civilian = placeMan("HE1", 1560, QStringLiteral("civilian.png"), QStringLiteral("一般人"));
 
     auto placePlate = [&](const char* name, int top, const QString& picture, const char* labelName,
                           const QString& points) {
         PictureBox* plate =
-            makePictureBox(Picture1, QString::fromLatin1(name), twipsRect(2760, top, 900, 300), Qt::white);
+            makePictureBox(playField, QString::fromLatin1(name), twipsRect(2760, top, 900, 300), Qt::white);
         plate->setPicture(designPicture(picture));
         plate->setAccessibleName(QStringLiteral("ボーナス") + points);
         plate->setCursor(gunSight);
@@ -227,92 +231,94 @@ void MainWindow::buildPlayField() {
             makeLabel(plate, labelName, twipsRect(240, 60, 495, 255), points,
                       {designFont(kPGothic, 9, true), Qt::black, Qt::AlignHCenter | Qt::AlignTop});
         label->setCursor(gunSight);
-        return std::pair{plate, label};
+        return plate;
     };
-    std::tie(D1, Label4) =
-        placePlate("D1", 2280, QStringLiteral("plate-50.bmp"), "Label4", QStringLiteral("50"));
-    std::tie(D2, Label7) =
-        placePlate("D2", 2640, QStringLiteral("plate-100.bmp"), "Label7", QStringLiteral("100"));
-    std::tie(D3, Label13) =
-        placePlate("D3", 3000, QStringLiteral("plate-150.bmp"), "Label13", QStringLiteral("150"));
+    plates[0] = placePlate("D1", 2280, QStringLiteral("plate-50.bmp"), "Label4", QStringLiteral("50"));
+    plates[1] = placePlate("D2", 2640, QStringLiteral("plate-100.bmp"), "Label7", QStringLiteral("100"));
+    plates[2] = placePlate("D3", 3000, QStringLiteral("plate-150.bmp"), "Label13", QStringLiteral("150"));
 }
 
 void MainWindow::buildTitlePanel() {
-    TAITOLU[0] = makePictureBox(centralWidget(), QStringLiteral("TAITOLU_0"), twipsRect(120, 600, 3855, 3495),
+    titlePanel = makePictureBox(centralWidget(), QStringLiteral("TAITOLU_0"), twipsRect(120, 600, 3855, 3495),
                                 Qt::black);
     const LabelStyle title{designFont(kMincho, 18, true), Qt::white};
     const LabelStyle credit{designFont(kMincho, 12, true), Qt::white};
-    Label5 = makeLabel(TAITOLU[0], "Label5", twipsRect(120, 120, 3495, 375),
-                       QStringLiteral("ケルバド解消ゲーム"), title);
-    Label6 =
-        makeLabel(TAITOLU[0], "Label6", twipsRect(1920, 480, 1575, 375), QStringLiteral("Ver.1.51"), title);
-    Label9 = makeLabel(TAITOLU[0], "Label9", twipsRect(240, 2760, 2175, 255),
-                       QStringLiteral("制作：ケルバド工房"), credit);
-    Label10 =
-        makeLabel(TAITOLU[0], "Label10", twipsRect(1560, 3120, 1935, 255), QStringLiteral("１９９８年８月"),
-                  {credit.font, Qt::white, Qt::AlignRight | Qt::AlignTop});
+    makeLabel(titlePanel, "Label5", twipsRect(120, 120, 3495, 375), QStringLiteral("ケルバド解消ゲーム"),
+              title);
+    makeLabel(titlePanel, "Label6", twipsRect(1920, 480, 1575, 375), QStringLiteral("Ver.1.51"), title);
+    makeLabel(titlePanel, "Label9", twipsRect(240, 2760, 2175, 255), QStringLiteral("制作：ケルバド工房"),
+              credit);
+    makeLabel(titlePanel, "Label10", twipsRect(1560, 3120, 1935, 255), QStringLiteral("１９９８年８月"),
+              {credit.font, Qt::white, Qt::AlignRight | Qt::AlignTop});
 }
 
 void MainWindow::buildLegendPanel() {
-    TAITOLU[1] = makePictureBox(centralWidget(), QStringLiteral("TAITOLU_1"),
-                                twipsRect(4080, 1290, 2280, 2800), Qt::black);
-    PictureBox* panel = TAITOLU[1];
+    legendPanel = makePictureBox(centralWidget(), QStringLiteral("TAITOLU_1"),
+                                 twipsRect(4080, 1290, 2280, 2800), Qt::black);
+    PictureBox* panel = legendPanel;
     const LabelStyle name{designFont(kMincho, 11.25), Qt::white};
     const LabelStyle value{designFont(kMincho, 11.25, true), Qt::white, Qt::AlignRight | Qt::AlignTop};
     const QSize man(390, 585);
-    Image4 = makeImage(panel, QStringLiteral("Image4"), twipsRect(120, 360, man.width(), man.height()),
-                       designPicture(QStringLiteral("man-black.png")), QStringLiteral("黒い男"));
-    Label14 = makeLabel(panel, "Label14", twipsRect(600, 360, 975, 255), QStringLiteral("黒い男"), name);
-    Label17 = makeLabel(panel, "Label17", twipsRect(1080, 720, 975, 255), QStringLiteral("…10点"), value);
-    Image2 = makeImage(panel, QStringLiteral("Image2"), twipsRect(120, 1080, man.width(), man.height()),
-                       designPicture(QStringLiteral("man-blue.png")), QStringLiteral("青い男"));
-    Label15 = makeLabel(panel, "Label15", twipsRect(600, 1200, 975, 255), QStringLiteral("青い男"), name);
-    Label18 = makeLabel(panel, "Label18", twipsRect(1080, 1440, 975, 255), QStringLiteral("…20点"), value);
-    Image3 = makeImage(panel, QStringLiteral("Image3"), twipsRect(120, 1800, man.width(), man.height()),
-                       designPicture(QStringLiteral("man-yellow.png")), QStringLiteral("黄色い男"));
-    Label16 = makeLabel(panel, "Label16", twipsRect(600, 1920, 975, 255), QStringLiteral("黄色い男"), name);
-    Label19 = makeLabel(panel, "Label19", twipsRect(1080, 2160, 975, 255), QStringLiteral("…30点"), value);
+    makeImage(panel, QStringLiteral("Image4"), twipsRect(120, 360, man.width(), man.height()),
+              designPicture(QStringLiteral("man-black.png")), QStringLiteral("黒い男"));
+    makeLabel(panel, "Label14", twipsRect(600, 360, 975, 255), QStringLiteral("黒い男"), name);
+    makeLabel(panel, "Label17", twipsRect(1080, 720, 975, 255), QStringLiteral("…10点"), value);
+    makeImage(panel, QStringLiteral("Image2"), twipsRect(120, 1080, man.width(), man.height()),
+              designPicture(QStringLiteral("man-blue.png")), QStringLiteral("青い男"));
+    makeLabel(panel, "Label15", twipsRect(600, 1200, 975, 255), QStringLiteral("青い男"), name);
+    makeLabel(panel, "Label18", twipsRect(1080, 1440, 975, 255), QStringLiteral("…20点"), value);
+    makeImage(panel, QStringLiteral("Image3"), twipsRect(120, 1800, man.width(), man.height()),
+              designPicture(QStringLiteral("man-yellow.png")), QStringLiteral("黄色い男"));
+    makeLabel(panel, "Label16", twipsRect(600, 1920, 975, 255), QStringLiteral("黄色い男"), name);
+    makeLabel(panel, "Label19", twipsRect(1080, 2160, 975, 255), QStringLiteral("…30点"), value);
 }
 
 void MainWindow::buildStatusPanel() {
-    Frame1 = makeFrame(centralWidget(), "Frame1", twipsRect(4080, 1200, 2295, 2895));
+    QFrame* statusPanel = makeFrame(centralWidget(), "Frame1", twipsRect(4080, 1200, 2295, 2895));
     const LabelStyle caption{designFont(kPGothic, 9)};
     const QFont valueFont = designFont(kGothic, 9.75, true);
-    Label1 = makeLabel(Frame1, "Label1", twipsRect(120, 240, 2055, 255), QStringLiteral("残り時間"), caption);
-    Picture3 = makePictureBox(Frame1, QStringLiteral("Picture3"), twipsRect(120, 480, 2055, 255), Qt::white);
-    Picture3->setAccessibleName(QStringLiteral("残り時間のバー"));
-    Label2 = makeLabel(Frame1, "Label2", twipsRect(120, 840, 2055, 255), QStringLiteral("得点"), caption);
-    TOKUTEN = makeValueBox(Frame1, "TOKUTEN", twipsRect(120, 1080, 2055, 255), valueFont, Qt::AlignRight);
-    Label8 = makeLabel(Frame1, "Label8", twipsRect(120, 1440, 2055, 255), QStringLiteral("命中率"), caption);
-    GEKIHA = makeValueBox(Frame1, "GEKIHA", twipsRect(120, 1680, 2055, 255), valueFont, Qt::AlignHCenter);
-    Label3 = makeLabel(Frame1, "Label3", twipsRect(120, 2040, 735, 255), QStringLiteral("タマ数"), caption);
+    makeLabel(statusPanel, "Label1", twipsRect(120, 240, 2055, 255), QStringLiteral("残り時間"), caption);
+    timeBar =
+        makePictureBox(statusPanel, QStringLiteral("Picture3"), twipsRect(120, 480, 2055, 255), Qt::white);
+    timeBar->setAccessibleName(QStringLiteral("残り時間のバー"));
+    makeLabel(statusPanel, "Label2", twipsRect(120, 840, 2055, 255), QStringLiteral("得点"), caption);
+    scoreLabel =
+        makeValueBox(statusPanel, "TOKUTEN", twipsRect(120, 1080, 2055, 255), valueFont, Qt::AlignRight);
+    makeLabel(statusPanel, "Label8", twipsRect(120, 1440, 2055, 255), QStringLiteral("命中率"), caption);
+    hitRateLabel =
+        makeValueBox(statusPanel, "GEKIHA", twipsRect(120, 1680, 2055, 255), valueFont, Qt::AlignHCenter);
+    makeLabel(statusPanel, "Label3", twipsRect(120, 2040, 735, 255), QStringLiteral("タマ数"), caption);
 
-    F1 = makeFrame(Frame1, "F1", twipsRect(120, 2280, 2055, 495));
-    F2 = makeFrame(Frame1, "F2", twipsRect(120, 2280, 2055, 495));
-    F3 = makeFrame(Frame1, "F3", twipsRect(120, 2280, 2055, 495));
-    F2->hide();
-    F3->hide();
+    const std::array<const char*, 3> displayNames{"F1", "F2", "F3"};
+    for (std::size_t gun = 0; gun < ammoDisplays.size(); ++gun) {
+        ammoDisplays[gun] = makeFrame(statusPanel, displayNames[gun], twipsRect(120, 2280, 2055, 495));
+    }
+    ammoDisplays[1]->hide();
+    ammoDisplays[2]->hide();
 
     const QImage bullet = designPicture(QStringLiteral("bullet.png"));
-    for (int index = 0; index < static_cast<int>(TA.size()); ++index) {
-        TA[index] = makeImage(F1, QStringLiteral("TA_%1").arg(index),
-                              twipsRect(120 + 240 * index, 120, 180, 345), bullet, QStringLiteral("弾"));
+    for (int index = 0; index < static_cast<int>(bullets.size()); ++index) {
+        bullets[index] = makeImage(ammoDisplays[0], QStringLiteral("TA_%1").arg(index),
+                                   twipsRect(120 + 240 * index, 120, 180, 345), bullet, QStringLiteral("弾"));
     }
     const LabelStyle count{valueFont, Qt::black, Qt::AlignRight | Qt::AlignTop};
-    Image9 =
-        makeImage(F2, QStringLiteral("Image9"), twipsRect(120, 120, 180, 345), bullet, QStringLiteral("弾"));
-    Label11 = makeLabel(F2, "Label11", twipsRect(360, 240, 375, 255), QString(), count);
-    Picture4 = makePictureBox(F2, QStringLiteral("Picture4"), twipsRect(960, 180, 1095, 255), Qt::white);
-    Picture4->setAccessibleName(QStringLiteral("弾のバー"));
-    Image10 =
-        makeImage(F3, QStringLiteral("Image10"), twipsRect(120, 120, 180, 345), bullet, QStringLiteral("弾"));
-    Label12 = makeLabel(F3, "Label12", twipsRect(360, 240, 375, 255), QString(), count);
-    Picture5 = makePictureBox(F3, QStringLiteral("Picture5"), twipsRect(960, 180, 1095, 255), Qt::white);
-    Picture5->setAccessibleName(QStringLiteral("弾のバー"));
+    makeImage(ammoDisplays[1], QStringLiteral("Image9"), twipsRect(120, 120, 180, 345), bullet,
+              QStringLiteral("弾"));
+    subMachineGunCount =
+        makeLabel(ammoDisplays[1], "Label11", twipsRect(360, 240, 375, 255), QString(), count);
+    subMachineGunBar = makePictureBox(ammoDisplays[1], QStringLiteral("Picture4"),
+                                      twipsRect(960, 180, 1095, 255), Qt::white);
+    subMachineGunBar->setAccessibleName(QStringLiteral("弾のバー"));
+    makeImage(ammoDisplays[2], QStringLiteral("Image10"), twipsRect(120, 120, 180, 345), bullet,
+              QStringLiteral("弾"));
+    jackGunCount = makeLabel(ammoDisplays[2], "Label12", twipsRect(360, 240, 375, 255), QString(), count);
+    jackGunBar = makePictureBox(ammoDisplays[2], QStringLiteral("Picture5"), twipsRect(960, 180, 1095, 255),
+                                Qt::white);
+    jackGunBar->setAccessibleName(QStringLiteral("弾のバー"));
 
     // The panels lie over the play field and the status panel.
-    TAITOLU[0]->raise();
-    TAITOLU[1]->raise();
+    titlePanel->raise();
+    legendPanel->raise();
 }
 
 void MainWindow::buildPictureStock() {

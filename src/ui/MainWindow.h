@@ -30,7 +30,7 @@ class PictureBox;
 class Gauge;
 
 // The main window: the play field, the title and legend panels, the status panel, the message bar, the Start
-// button and the menus. It builds its controls under the names of the design and knows nothing of the game:
+// button and the menus. It builds its controls and knows nothing of the game:
 // what happens to it is told by its controls and the signals below, which the game's wiring connects to the
 // game's operations. The game's state lives in the controls, in `gameState` and in the fields below.
 class MainWindow final : public QMainWindow {
@@ -52,57 +52,39 @@ public:
     HighScoreTableWindow& highScoreTableWindow();
     SpeedWindow& speedWindow();
 
-    // Controls, by their design names.
-    PictureBox* Picture6 = nullptr;
-    QLabel* ME1 = nullptr;
-    PictureBox* Picture7 = nullptr;
-    QLabel* Label21 = nullptr;
-    QLabel* Label20 = nullptr;
-    PictureBox* Picture2 = nullptr;
-    QPushButton* Command1 = nullptr;
-    PictureBox* Picture1 = nullptr;
-    ImageBox* I1 = nullptr;
-    ImageBox* I2 = nullptr;
-    ImageBox* I3 = nullptr;
-    ImageBox* HE1 = nullptr;
-    PictureBox* D1 = nullptr;
-    PictureBox* D2 = nullptr;
-    PictureBox* D3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Label13 = nullptr;
-    std::array<PictureBox*, 2> TAITOLU{};
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label9 = nullptr;
-    QLabel* Label10 = nullptr;
-    ImageBox* Image4 = nullptr;
-    ImageBox* Image2 = nullptr;
-    ImageBox* Image3 = nullptr;
-    QLabel* Label14 = nullptr;
-    QLabel* Label15 = nullptr;
-    QLabel* Label16 = nullptr;
-    QLabel* Label17 = nullptr;
-    QLabel* Label18 = nullptr;
-    QLabel* Label19 = nullptr;
-    QFrame* Frame1 = nullptr;
-    QLabel* Label1 = nullptr;
-    PictureBox* Picture3 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* TOKUTEN = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* GEKIHA = nullptr;
-    QLabel* Label3 = nullptr;
-    QFrame* F1 = nullptr;
-    QFrame* F2 = nullptr;
-    QFrame* F3 = nullptr;
-    std::array<ImageBox*, 8> TA{};
-    ImageBox* Image9 = nullptr;
-    QLabel* Label11 = nullptr;
-    PictureBox* Picture4 = nullptr;
-    ImageBox* Image10 = nullptr;
-    QLabel* Label12 = nullptr;
-    PictureBox* Picture5 = nullptr;
+    // The controls the game changes. Each keeps its design name as its object name (docs/object-names.md);
+    // the captions that never change have no member.
+    // The message bar over the play field; a text put there by the game vanishes when the message timer
+    // ticks.
+    QLabel* messageBar = nullptr;
+    // The men hit in this game, beside the caption "撃破数".
+    QLabel* killCountLabel = nullptr;
+    // The small black square right of the kill counter: a click before a game lengthens the time bar.
+    PictureBox* timeBonusSquare = nullptr;
+    QPushButton* startButton = nullptr;
+    PictureBox* playField = nullptr;
+    // On the play field: the black, the blue and the yellow man, the civilian, and the bonus plates worth 50,
+    // 100 and 150 points.
+    std::array<ImageBox*, 3> men{};
+    ImageBox* civilian = nullptr;
+    std::array<PictureBox*, 3> plates{};
+    // The black panels that lie over the play field (the title) and over the status panel (the legend of the
+    // men) between games.
+    PictureBox* titlePanel = nullptr;
+    PictureBox* legendPanel = nullptr;
+    // The status panel: the time bar, the score, the hit rate, and one ammunition display for each gun, of
+    // which only the chosen gun's shows.
+    PictureBox* timeBar = nullptr;
+    QLabel* scoreLabel = nullptr;
+    QLabel* hitRateLabel = nullptr;
+    std::array<QFrame*, 3> ammoDisplays{};
+    // The first gun's eight bullets.
+    std::array<ImageBox*, 8> bullets{};
+    // The second and the third gun show their bullets left as a count and a bar.
+    QLabel* subMachineGunCount = nullptr;
+    PictureBox* subMachineGunBar = nullptr;
+    QLabel* jackGunCount = nullptr;
+    PictureBox* jackGunBar = nullptr;
 
     // The picture stock below the visible area: the fall of a man and the shot mark, with their masks.
     std::array<PictureBox*, 3> P{};
@@ -141,7 +123,7 @@ public:
     std::unique_ptr<platform::Timer> T15;
 
     // The media control that plays the background tune; made and owned by the game's wiring.
-    sound::MediaControl* M1 = nullptr;
+    sound::MediaControl* tune = nullptr;
 
     // Fields of the main window.
     // The remaining-time bar and the bullets of the second and third gun.

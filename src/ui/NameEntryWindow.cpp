@@ -15,16 +15,16 @@ NameEntryWindow::NameEntryWindow(QWidget* owner)
     // The window lives for one name entry at a time, so each one opens over the main window.
     setCentredOnEveryShow(true);
 
-    Label2 = label("Label2", twipsRect(120, 0, 1935, 255), QString());
-    Label2->setFont(designFont(kPGothic, 9, true));
-    Label1 = label("Label1", twipsRect(120, 360, 3975, 255),
-                   QStringLiteral("ﾊｲｽｺｱに登録します。名前を入力してください。"));
+    rankLabel = label("Label2", twipsRect(120, 0, 1935, 255), QString());
+    rankLabel->setFont(designFont(kPGothic, 9, true));
+    label("Label1", twipsRect(120, 360, 3975, 255),
+          QStringLiteral("ﾊｲｽｺｱに登録します。名前を入力してください。"));
 
     // Created before the button, so the name box comes first in the tab order and takes the focus.
-    Text1 = new TextBox(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twipsRect(120, 600, 3975, 270));
-    Command1 = button("Command1", twipsRect(1200, 1200, 1695, 495), QStringLiteral("OK"));
+    nameBox = new TextBox(this);
+    nameBox->setObjectName(QStringLiteral("Text1"));
+    nameBox->setGeometry(twipsRect(120, 600, 3975, 270));
+    okButton = button("Command1", twipsRect(1200, 1200, 1695, 495), QStringLiteral("OK"));
 }
 
 }  // namespace kelvad

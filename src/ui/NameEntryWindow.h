@@ -18,11 +18,10 @@ public:
     explicit NameEntryWindow(QWidget* owner);
 
     // The rank word of the new entry.
-    QLabel* Label2 = nullptr;
-    QLabel* Label1 = nullptr;
+    QLabel* rankLabel = nullptr;
     // The name; Enter in it is a key-down with code 13.
-    TextBox* Text1 = nullptr;
-    QPushButton* Command1 = nullptr;
+    TextBox* nameBox = nullptr;
+    QPushButton* okButton = nullptr;
 };
 
 }  // namespace kelvad

@@ -17,21 +17,21 @@ enum class Set { On, Off, Kept };
 
 // What a phase makes of the controls, in the order the game lists them.
 struct PhaseControls {
-    // TAITOLU(0) and TAITOLU(1), over the play field and the status panel.
+    // The title and the legend panel, over the play field and the status panel.
     Set titlePanels;
-    Set command1;
+    Set startButton;
     // B1, B4, and A2 with the gun and the speed: they change only between games.
     Set startItems;
     // B19 and B21.
     Set gameItems;
-    // Picture2.
+    // The time-bonus square.
     Set timeBonus;
-    // Label20 reads 0 again, while the kill count itself waits for the next start.
+    // The kill counter reads 0 again, while the kill count itself waits for the next start.
     bool killCounterCleared;
 };
 
 constexpr PhaseControls controlsOf(Phase phase) {
-    // Title panels, Command1, start items, game items, time bonus, kill counter cleared.
+    // Title panels, Start button, start items, game items, time bonus, kill counter cleared.
     switch (phase) {
         case Phase::Ready:
             return {Set::On, Set::On, Set::On, Set::Off, Set::On, true};
@@ -57,10 +57,10 @@ void apply(Set set, const Change& change) {
 void SetPhase(MainWindow& window, Phase phase) {
     const PhaseControls controls = controlsOf(phase);
     apply(controls.titlePanels, [&](bool on) {
-        window.TAITOLU[0]->setVisible(on);
-        window.TAITOLU[1]->setVisible(on);
+        window.titlePanel->setVisible(on);
+        window.legendPanel->setVisible(on);
     });
-    apply(controls.command1, [&](bool on) { window.Command1->setEnabled(on); });
+    apply(controls.startButton, [&](bool on) { window.startButton->setEnabled(on); });
     apply(controls.startItems, [&](bool on) {
         window.B1->setEnabled(on);
         window.B4->setEnabled(on);
@@ -70,9 +70,9 @@ void SetPhase(MainWindow& window, Phase phase) {
         window.B19->setEnabled(on);
         window.B21->setEnabled(on);
     });
-    apply(controls.timeBonus, [&](bool on) { window.Picture2->setEnabled(on); });
+    apply(controls.timeBonus, [&](bool on) { window.timeBonusSquare->setEnabled(on); });
     if (controls.killCounterCleared) {
-        window.Label20->setText(QStringLiteral("0"));
+        window.killCountLabel->setText(QStringLiteral("0"));
     }
 }
 

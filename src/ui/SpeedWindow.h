@@ -22,16 +22,12 @@ public:
     static constexpr int kFastest = 10;
 
     // Reports clicks and mouse moves; its position is the speed.
-    Slider* Slider1 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label2 = nullptr;
+    Slider* speedSlider = nullptr;
     // The start score that goes with the slider's position.
-    QLabel* Label6 = nullptr;
-    QPushButton* Command2 = nullptr;
-    // Cancel; Escape clicks it too.
-    QPushButton* Command1 = nullptr;
+    QLabel* startScoreLabel = nullptr;
+    QPushButton* okButton = nullptr;
+    // Escape clicks it too.
+    QPushButton* cancelButton = nullptr;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

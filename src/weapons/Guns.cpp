@@ -17,7 +17,6 @@ namespace {
 
 constexpr std::array<Gun, 3> kGuns{{
     {.menuItem = &MainWindow::B11,
-     .display = &MainWindow::F1,
      .magazine = 8,
      .refill = 8,
      .reloadMs = 700,
@@ -26,28 +25,26 @@ constexpr std::array<Gun, 3> kGuns{{
      .gauge = nullptr,
      .barColor = 0},
     {.menuItem = &MainWindow::B12,
-     .display = &MainWindow::F2,
      .magazine = 15,
      .refill = 15,
      .reloadMs = 1500,
      .soundFile = u"\\Gun2.Wav",
-     .countLabel = &MainWindow::Label11,
+     .countLabel = &MainWindow::subMachineGunCount,
      .gauge = &MainWindow::ammoGauge2,
      .barColor = qRgb(255, 128, 0)},
     // It cannot be reloaded; the refill is what a reload pending from another gun leaves in it.
     {.menuItem = &MainWindow::B13,
-     .display = &MainWindow::F3,
      .magazine = 100,
      .refill = 30,
      .reloadMs = 0,
      .soundFile = u"\\Gun3.Wav",
-     .countLabel = &MainWindow::Label12,
+     .countLabel = &MainWindow::jackGunCount,
      .gauge = &MainWindow::ammoGauge3,
      .barColor = qRgb(255, 255, 0)},
 }};
 
 void showAllBullets(MainWindow& window) {
-    for (ImageBox* bullet : window.TA) {
+    for (ImageBox* bullet : window.bullets) {
         bullet->show();
     }
 }
@@ -76,7 +73,7 @@ void SelectGun(MainWindow& window, int gun) {
         (window.*kGuns[index].menuItem)->setChecked(index == chosen);
     }
     for (std::size_t index = 0; index < kGuns.size(); ++index) {
-        (window.*kGuns[index].display)->setVisible(index == chosen);
+        window.ammoDisplays[index]->setVisible(index == chosen);
     }
 }
 
@@ -99,9 +96,9 @@ void SpendBullet(MainWindow& window) {
     const Gun& gun = currentGun(window);
     gameState.ammoLeft -= 1;
     if (!gun.gauge) {
-        // The bullets vanish right to left: those left are TA(0) .. TA(ammoLeft - 1).
-        if (gameState.ammoLeft >= 0 && gameState.ammoLeft < static_cast<int>(window.TA.size())) {
-            window.TA[static_cast<std::size_t>(gameState.ammoLeft)]->hide();
+        // The bullets vanish right to left: those left are bullets[0] .. bullets[ammoLeft - 1].
+        if (gameState.ammoLeft >= 0 && gameState.ammoLeft < static_cast<int>(window.bullets.size())) {
+            window.bullets[static_cast<std::size_t>(gameState.ammoLeft)]->hide();
         }
         return;
     }

@@ -6,7 +6,6 @@
 #include <memory>
 
 class QAction;
-class QFrame;
 class QLabel;
 
 namespace kelvad {
@@ -14,12 +13,11 @@ namespace kelvad {
 class MainWindow;
 class Gauge;
 
-// One of the three guns, numbered 1 to 3 in the order of the gun menu.
+// One of the three guns, numbered 1 to 3 in the order of the gun menu; the window shows gun n in its
+// ammunition display n - 1.
 struct Gun {
     // B11, B12, B13: the tick mark on this item is the only record that the gun is the current one.
     QAction* MainWindow::*menuItem;
-    // F1, F2, F3: the gun's display in the status panel.
-    QFrame* MainWindow::*display;
     // Bullets at the start of a game.
     int magazine;
     // Bullets after a completed reload.

@@ -9,19 +9,19 @@
 namespace kelvad {
 
 void RequestReload(MainWindow& window) {
-    window.ME1->setText(QStringLiteral("補給中…"));
+    window.messageBar->setText(QStringLiteral("補給中…"));
     if (const int delay = currentGun(window).reloadMs; delay > 0) {
         window.T5->setInterval(delay);
         return;
     }
-    window.ME1->setText(QStringLiteral("この銃は補給ができません!!"));
+    window.messageBar->setText(QStringLiteral("この銃は補給ができません!!"));
     window.T6->setEnabled(true);
 }
 
 void CompleteReload(MainWindow& window) {
     window.T5->setInterval(0);
     RefillMagazine(window);
-    window.ME1->setText(QStringLiteral("補給中完了!!"));
+    window.messageBar->setText(QStringLiteral("補給中完了!!"));
     window.T6->setEnabled(true);
 }
 

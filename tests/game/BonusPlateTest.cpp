@@ -17,11 +17,11 @@ using kelvad::testing::GameFixture;
 namespace {
 
 std::array<kelvad::PictureBox*, 3> plates(kelvad::MainWindow& window) {
-    return {window.D1, window.D2, window.D3};
+    return {window.plates[0], window.plates[1], window.plates[2]};
 }
 
 bool anyPlateShown(kelvad::MainWindow& window) {
-    return window.D1->isVisible() || window.D2->isVisible() || window.D3->isVisible();
+    return window.plates[0]->isVisible() || window.plates[1]->isVisible() || window.plates[2]->isVisible();
 }
 
 // The draws of the next bonus check: which plate (1..3), then its left and top in twips.
@@ -44,7 +44,7 @@ void advanceTo(GameFixture& game, std::int64_t moment) {
 void showPlate(GameFixture& game, int plate, int left, int top) {
     gameState.bonusCharge = 25;
     scriptPlate(game, plate, left, top);
-    game.press(game.window().Picture1, 1, kBareField);
+    game.press(game.window().playField, 1, kBareField);
 }
 
 }  // namespace
@@ -55,9 +55,9 @@ void BonusPlateTest::aFullMeterWaitsForTheNextFiredShot() {
     placeMenApart(game);
     game.clickStart();
     game.advance(2500);
-    QVERIFY(window.I1->isVisible());
+    QVERIFY(window.men[0]->isVisible());
     gameState.bonusCharge = 24;
-    game.press(window.I1, 1);
+    game.press(window.men[0], 1);
     QCOMPARE(gameState.score, 10);
     // The black man's hit fills the meter after his shot's check: no plate yet.
     QCOMPARE(gameState.bonusCharge, 25);
@@ -65,10 +65,10 @@ void BonusPlateTest::aFullMeterWaitsForTheNextFiredShot() {
     QVERIFY(!window.T15->enabled());
     // The next fired shot brings it up, though it misses.
     scriptPlate(game, 2, 1200, 600);
-    game.press(window.Picture1, 1, kBareField);
+    game.press(window.playField, 1, kBareField);
     QCOMPARE(window.hitCount, 1);
     QCOMPARE(gameState.bonusCharge, 0);
-    QVERIFY(window.D2->isVisible());
+    QVERIFY(window.plates[1]->isVisible());
     QVERIFY(window.T15->enabled());
 }
 
@@ -95,7 +95,7 @@ void BonusPlateTest::aShotAtAFullMeterBringsUpOnePlate() {
     if (plate > 0) {
         scriptPlate(game, plate, left, top);
     }
-    game.press(window.Picture1, 1, kBareField);
+    game.press(window.playField, 1, kBareField);
     QCOMPARE(window.shotCount, 1);
     QCOMPARE(gameState.ammoLeft, 99);
     QCOMPARE(gameState.bonusCharge, plate > 0 ? 0 : charge);
@@ -121,22 +121,22 @@ void BonusPlateTest::aRefusedPressBringsUpNoPlate() {
     placeMenApart(game);
     game.clickStart();
     for (int shot = 0; shot < 8; ++shot) {
-        game.press(window.Picture1, 1, kBareField);
+        game.press(window.playField, 1, kBareField);
     }
     gameState.bonusCharge = 25;
-    game.press(window.Picture1, 1, kBareField);
+    game.press(window.playField, 1, kBareField);
     game.advance(2500);
-    game.press(window.I1, 1);
-    QCOMPARE(window.ME1->text(), QStringLiteral("弾がありません！"));
+    game.press(window.men[0], 1);
+    QCOMPARE(window.messageBar->text(), QStringLiteral("弾がありません！"));
     QCOMPARE(gameState.bonusCharge, 25);
     QVERIFY(!anyPlateShown(window));
     QVERIFY(!window.T15->enabled());
     // Reloaded, the next shot brings it up.
-    game.press(window.Picture1, 2, kBareField);
+    game.press(window.playField, 2, kBareField);
     game.advance(700);
     scriptPlate(game, 1, 600, 600);
-    game.press(window.Picture1, 1, kBareField);
-    QVERIFY(window.D1->isVisible());
+    game.press(window.playField, 1, kBareField);
+    QVERIFY(window.plates[0]->isVisible());
     QCOMPARE(gameState.bonusCharge, 0);
 }
 
@@ -171,14 +171,16 @@ void BonusPlateTest::clickingAPlateOrItsLabelScoresItsPoints() {
     showPlate(game, plate, 1500, 1500);
     if (emptyGun) {
         for (int shot = 0; shot < 7; ++shot) {
-            game.press(window.Picture1, 1, kBareField);
+            game.press(window.playField, 1, kBareField);
         }
     }
     const int ammo = gameState.ammoLeft;
     const int shots = window.shotCount;
     game.platform.soundDevice.calls.clear();
     kelvad::PictureBox* shown = plates(window)[plate - 1];
-    QLabel* label = std::array<QLabel*, 3>{window.Label4, window.Label7, window.Label13}[plate - 1];
+    QLabel* label = std::array<QLabel*, 3>{window.findChild<QLabel*>(QStringLiteral("Label4")),
+                                           window.findChild<QLabel*>(QStringLiteral("Label7")),
+                                           window.findChild<QLabel*>(QStringLiteral("Label13"))}[plate - 1];
     QCOMPARE(label->text(), QString::number(points));
     // The plate's edge, beside its label.
     QWidget* target = onLabel ? static_cast<QWidget*>(label) : shown;
@@ -195,7 +197,7 @@ void BonusPlateTest::clickingAPlateOrItsLabelScoresItsPoints() {
         game.letGo(target, -other, at);
     }
     QCOMPARE(gameState.score, points);
-    QCOMPARE(window.TOKUTEN->text(), QString::number(points));
+    QCOMPARE(window.scoreLabel->text(), QString::number(points));
     QVERIFY(!shown->isVisible());
     QVERIFY(!shown->isEnabled());
     QCOMPARE(game.platform.soundDevice.calls,
@@ -210,28 +212,28 @@ void BonusPlateTest::aPlateStickingOutOfTheFieldShowsAndTakesClicksOnlyInside() 
     GameFixture game;
     kelvad::MainWindow& window = game.window();
     startGame(game, {.gun = 3});
-    const QPoint hidden = window.Picture1->mapTo(&window, QPoint(window.Picture1->width() + 3, 210));
+    const QPoint hidden = window.playField->mapTo(&window, QPoint(window.playField->width() + 3, 210));
     const QImage before = window.grab().toImage();
     showPlate(game, 3, 3239, 3000);
     // Left 3239 twips is pixel 216 of the field's 257: the plate's last 19 pixels lie outside it.
-    QCOMPARE(window.D3->geometry(), QRect(216, 200, 60, 20));
+    QCOMPARE(window.plates[2]->geometry(), QRect(216, 200, 60, 20));
     const QImage after = window.grab().toImage();
     int changedInside = 0;
     for (int y = 0; y < 20; ++y) {
         for (int x = 0; x < 41; ++x) {
-            const QPoint at = window.D3->mapTo(&window, QPoint(x, y));
+            const QPoint at = window.plates[2]->mapTo(&window, QPoint(x, y));
             changedInside += after.pixel(at) != before.pixel(at) ? 1 : 0;
         }
     }
     QVERIFY2(changedInside > 41 * 20 / 2, qPrintable(QString::number(changedInside)));
     QCOMPARE(after.pixel(hidden), before.pixel(hidden));
     // A click on the part outside the field reaches whatever lies there, not the plate.
-    game.click(window.D3, QPoint(50, 10));
+    game.click(window.plates[2], QPoint(50, 10));
     QCOMPARE(gameState.score, 0);
-    QVERIFY(window.D3->isVisible());
-    game.click(window.D3, QPoint(10, 10));
+    QVERIFY(window.plates[2]->isVisible());
+    game.click(window.plates[2], QPoint(10, 10));
     QCOMPARE(gameState.score, 150);
-    QVERIFY(!window.D3->isVisible());
+    QVERIFY(!window.plates[2]->isVisible());
 }
 
 void BonusPlateTest::everyPlateGoesThreeSecondsAfterTheLastShowedUp() {
@@ -242,25 +244,26 @@ void BonusPlateTest::everyPlateGoesThreeSecondsAfterTheLastShowedUp() {
     std::int64_t shownAt = game.platform.scheduler.now();
     showPlate(game, 1, 2000, 300);
     advanceTo(game, shownAt + 2999);
-    QVERIFY(window.D1->isVisible());
+    QVERIFY(window.plates[0]->isVisible());
     advanceTo(game, shownAt + 3000);
-    QVERIFY(!window.D1->isVisible());
-    QVERIFY(!window.D1->isEnabled());
+    QVERIFY(!window.plates[0]->isVisible());
+    QVERIFY(!window.plates[0]->isEnabled());
     QVERIFY(!window.T15->enabled());
 
     showPlate(game, 1, 2000, 300);
     game.advance(1000);
     shownAt = game.platform.scheduler.now();
     showPlate(game, 2, 2000, 1200);
-    QVERIFY(window.D1->isVisible() && window.D2->isVisible());
+    QVERIFY(window.plates[0]->isVisible() && window.plates[1]->isVisible());
     // One timer for every plate: its tick takes them all together, three seconds after the second at the
     // latest.
     while (game.platform.scheduler.now() < shownAt + 3000) {
-        QCOMPARE(window.D1->isVisible(), window.D2->isVisible());
+        QCOMPARE(window.plates[0]->isVisible(), window.plates[1]->isVisible());
         game.advance(50);
     }
     QVERIFY(!anyPlateShown(window));
-    QVERIFY(!window.D1->isEnabled() && !window.D2->isEnabled() && !window.D3->isEnabled());
+    QVERIFY(!window.plates[0]->isEnabled() && !window.plates[1]->isEnabled() &&
+            !window.plates[2]->isEnabled());
     QVERIFY(!window.T15->enabled());
 }
 
@@ -269,11 +272,11 @@ void BonusPlateTest::aMoveOverAPlateLeavesThePointerWhereItWas() {
     kelvad::MainWindow& window = game.window();
     startGame(game, {.gun = 3});
     showPlate(game, 2, 1500, 1500);
-    game.move(window.Picture1, QPoint(90, 90));
+    game.move(window.playField, QPoint(90, 90));
     QCOMPARE(window.pointerX, 1350.0f);
     QCOMPARE(window.pointerY, 1350.0f);
-    game.move(window.D2, QPoint(3, 3));
-    game.move(window.Label7, QPoint(3, 3));
+    game.move(window.plates[1], QPoint(3, 3));
+    game.move(window.findChild<QLabel*>(QStringLiteral("Label7")), QPoint(3, 3));
     QCOMPARE(window.pointerX, 1350.0f);
     QCOMPARE(window.pointerY, 1350.0f);
 }

@@ -39,34 +39,34 @@ void CivilianTest::theCivilianTurnsUpEveryTenSecondsForOneAndAHalf() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
     // At speed 3 no man jumps at 10 s, so the two draws then are the civilian's.
-    window.speedWindow().Slider1->setValue(3);
+    window.speedWindow().speedSlider->setValue(3);
     game.clickStart();
     game.advance(9999);
-    QVERIFY(!window.HE1->isVisible());
+    QVERIFY(!window.civilian->isVisible());
     game.platform.random.script({leftAt(1500), topAt(750)});
     const int reseeds = game.platform.random.reseeds;
     game.advance(1);
-    QVERIFY(window.HE1->isVisible());
-    QVERIFY(window.HE1->isEnabled());
+    QVERIFY(window.civilian->isVisible());
+    QVERIFY(window.civilian->isEnabled());
     QCOMPARE(game.platform.random.reseeds, reseeds + 1);
     QCOMPARE(gameState.civilianX, 1500.0f);
     QCOMPARE(gameState.civilianY, 750.0f);
-    QCOMPARE(window.HE1->pos(), QPoint(100, 50));
+    QCOMPARE(window.civilian->pos(), QPoint(100, 50));
     // A move over him is tracked in the field's twips: 105 and 195 twips into him.
-    game.move(window.HE1, QPoint(7, 13));
+    game.move(window.civilian, QPoint(7, 13));
     QCOMPARE(window.pointerX, 1605.0f);
     QCOMPARE(window.pointerY, 945.0f);
     game.advance(1499);
-    QVERIFY(window.HE1->isVisible());
+    QVERIFY(window.civilian->isVisible());
     game.advance(1);
-    QVERIFY(!window.HE1->isVisible());
-    QVERIFY(!window.HE1->isEnabled());
+    QVERIFY(!window.civilian->isVisible());
+    QVERIFY(!window.civilian->isEnabled());
     QVERIFY(!window.T11->enabled());
     // And again every ten seconds.
     game.advance(8499);
-    QVERIFY(!window.HE1->isVisible());
+    QVERIFY(!window.civilian->isVisible());
     game.advance(1);
-    QVERIFY(window.HE1->isVisible());
+    QVERIFY(window.civilian->isVisible());
     // Nothing of him touches the time while he only comes and goes.
     QCOMPARE(gameState.timeLeft, 20);
 }
@@ -110,35 +110,35 @@ void CivilianTest::aPressOnTheCivilian() {
     game.advance(5000);
     if (emptyGun) {
         for (int shot = 0; shot < 8; ++shot) {
-            game.press(window.Picture1, 1, QPoint(250, 225));
+            game.press(window.playField, 1, QPoint(250, 225));
         }
     } else {
-        game.press(window.Picture1, 1, QPoint(250, 225));
+        game.press(window.playField, 1, QPoint(250, 225));
     }
     const int ammo = gameState.ammoLeft;
     const int shots = window.shotCount;
-    const QString hitRate = window.GEKIHA->text();
+    const QString hitRate = window.hitRateLabel->text();
     bringCivilian(game, 1500, 1500);
     if (held != 0) {
-        game.hold(window.HE1, held);
+        game.hold(window.civilian, held);
     }
     const int beeps = game.platform.beeper.beeps;
     game.platform.soundDevice.calls.clear();
-    game.press(window.HE1, button);
+    game.press(window.civilian, button);
     if (held != 0) {
-        game.letGo(window.HE1, held);
+        game.letGo(window.civilian, held);
     }
 
-    QCOMPARE(window.ME1->text(), message);
+    QCOMPARE(window.messageBar->text(), message);
     QCOMPARE(gameState.timeLeft, 50 + timeChange);
     QCOMPARE(window.timeGauge->Value(), gameState.timeLeft);
-    QCOMPARE(window.HE1->isVisible(), !gone);
-    QCOMPARE(window.HE1->isEnabled(), !gone);
+    QCOMPARE(window.civilian->isVisible(), !gone);
+    QCOMPARE(window.civilian->isEnabled(), !gone);
     QCOMPARE(window.T11->enabled(), !gone);
     // No bullet, no shot, no hit rate, no gun sound: only the civilian's own sound, if any.
     QCOMPARE(gameState.ammoLeft, ammo);
     QCOMPARE(window.shotCount, shots);
-    QCOMPARE(window.GEKIHA->text(), hitRate);
+    QCOMPARE(window.hitRateLabel->text(), hitRate);
     if (sound.isEmpty()) {
         QVERIFY(game.platform.soundDevice.calls.isEmpty());
         QCOMPARE(game.platform.beeper.beeps, beeps + 1);
@@ -148,12 +148,12 @@ void CivilianTest::aPressOnTheCivilian() {
         QCOMPARE(game.platform.beeper.beeps, beeps);
     }
     game.advance(1499);
-    QCOMPARE(window.ME1->text(), message);
+    QCOMPARE(window.messageBar->text(), message);
     // A civilian left standing goes at his own time.
-    QCOMPARE(window.HE1->isVisible(), !gone);
+    QCOMPARE(window.civilian->isVisible(), !gone);
     game.advance(1);
-    QVERIFY(window.ME1->text().isEmpty());
-    QVERIFY(!window.HE1->isVisible());
+    QVERIFY(window.messageBar->text().isEmpty());
+    QVERIFY(!window.civilian->isVisible());
 }
 
 void CivilianTest::aRescueAtAFullBarLengthensTheGame() {
@@ -163,7 +163,7 @@ void CivilianTest::aRescueAtAFullBarLengthensTheGame() {
     game.platform.messageBoxes.answer(MessageAnswer::Ok, [&] { barAtMessage = window.timeGauge->Value(); });
     game.clickStart();
     bringCivilian(game, 300, 300);
-    game.press(window.HE1, 2);
+    game.press(window.civilian, 2);
     QCOMPARE(gameState.timeLeft, 65);
     QCOMPARE(window.timeGauge->Value(), 60);
     QCOMPARE(window.timeGauge->Max(), 60);
@@ -181,12 +181,12 @@ void CivilianTest::shootingCiviliansEndsTheGameEarly() {
     kelvad::MainWindow& window = game.window();
     game.clickStart();
     game.advance(10000);
-    QVERIFY(window.HE1->isVisible());
-    game.press(window.HE1, 1);
+    QVERIFY(window.civilian->isVisible());
+    game.press(window.civilian, 1);
     QCOMPARE(gameState.timeLeft, 35);
     game.advance(10000);
-    QVERIFY(window.HE1->isVisible());
-    game.press(window.HE1, 1);
+    QVERIFY(window.civilian->isVisible());
+    game.press(window.civilian, 1);
     QCOMPARE(gameState.timeLeft, 10);
     QCOMPARE(window.timeGauge->Value(), 10);
     // Ten ticks left: the clock runs out at 25 s and the tick after ends the game.
@@ -199,5 +199,5 @@ void CivilianTest::shootingCiviliansEndsTheGameEarly() {
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
     QVERIFY(!window.T4->enabled());
     QVERIFY(!window.T10->enabled());
-    QVERIFY(window.TAITOLU[0]->isVisible());
+    QVERIFY(window.titlePanel->isVisible());
 }

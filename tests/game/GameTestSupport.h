@@ -41,7 +41,7 @@ inline void startGame(kelvad::testing::GameFixture& game, const Situation& situa
     for (int shot = 0;
          shot < 100 && situation.bulletsLeft >= 0 && kelvad::gameState.ammoLeft > situation.bulletsLeft;
          ++shot) {
-        game.press(window.Picture1, 1, kBareField);
+        game.press(window.playField, 1, kBareField);
     }
     window.stageBonus = situation.stageBonus;
     kelvad::gameState.bonusCharge = situation.bonusCharge;

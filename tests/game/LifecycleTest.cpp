@@ -27,7 +27,7 @@ using kelvad::testing::GameFixture;
 namespace {
 
 bool isBackground(kelvad::MainWindow& window, const QString& file) {
-    return window.Picture1->picture() ==
+    return window.playField->picture() ==
            QImage(window.programFile(file)).convertToFormat(QImage::Format_RGB32);
 }
 
@@ -46,7 +46,8 @@ QStringList stillInPlay(kelvad::MainWindow& window) {
     expect(!window.T10->enabled(), QStringLiteral("T10 on"));
     expect(!window.T11->enabled(), QStringLiteral("T11 on"));
     for (QWidget* shown :
-         std::initializer_list<QWidget*>{window.I1, window.I2, window.I3, window.D1, window.D2, window.D3}) {
+         std::initializer_list<QWidget*>{window.men[0], window.men[1], window.men[2], window.plates[0],
+                                         window.plates[1], window.plates[2]}) {
         expect(shown->isHidden() && !shown->isEnabled(),
                shown->objectName() + QStringLiteral(" shown or enabled"));
     }
@@ -57,10 +58,10 @@ QStringList stillInPlay(kelvad::MainWindow& window) {
 void chooseSpeed(kelvad::MainWindow& window, int position) {
     kelvad::SpeedWindow& dialog = window.speedWindow();
     window.B6->trigger();
-    dialog.Slider1->setValue(position);
+    dialog.speedSlider->setValue(position);
     // The dialog follows the slider at the next move of the mouse over it.
-    QTest::mouseMove(dialog.windowHandle(), dialog.Slider1->mapTo(&dialog, QPoint(2, 2)));
-    QTest::mouseClick(dialog.Command2, Qt::LeftButton);
+    QTest::mouseMove(dialog.windowHandle(), dialog.speedSlider->mapTo(&dialog, QPoint(2, 2)));
+    QTest::mouseClick(dialog.okButton, Qt::LeftButton);
 }
 
 }  // namespace
@@ -95,15 +96,15 @@ void LifecycleTest::aGameLasts61TicksAndEndsWithTheScoreMessage() {
     });
     game.clickStart();
     QCOMPARE(window.timeGauge->Value(), 60);
-    QCOMPARE(window.TOKUTEN->text(), score);
+    QCOMPARE(window.scoreLabel->text(), score);
     // A plate and the civilian are on the field when the time runs out.
     game.advance(59 * 500);
     gameState.bonusCharge = kelvad::kBonusThreshold;
-    game.press(window.Picture1, 1, QPoint(250, 5));
-    QVERIFY(window.D1->isVisible() || window.D2->isVisible() || window.D3->isVisible());
+    game.press(window.playField, 1, QPoint(250, 5));
+    QVERIFY(window.plates[0]->isVisible() || window.plates[1]->isVisible() || window.plates[2]->isVisible());
     game.advance(500);
     QCOMPARE(gameState.timeLeft, 0);
-    QVERIFY(window.HE1->isVisible());
+    QVERIFY(window.civilian->isVisible());
     QVERIFY(window.T11->enabled());
     QVERIFY(game.platform.messageBoxes.shown.empty());
     game.advance(500);
@@ -129,8 +130,8 @@ void LifecycleTest::aGameLasts61TicksAndEndsWithTheScoreMessage() {
     QVERIFY(game.platform.soundDevice.calls.contains(QStringLiteral("closeMidi ") +
                                                      window.programFile(QStringLiteral("\\Battle.Mid"))));
     // The finished game's score stays on show.
-    QTest::mouseClick(window.highScoreTableWindow().Command1, Qt::LeftButton);
-    QCOMPARE(window.TOKUTEN->text(), score);
+    QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
+    QCOMPARE(window.scoreLabel->text(), score);
 }
 
 void LifecycleTest::startingAGameSwitchesEveryControlToPlaying() {
@@ -143,8 +144,8 @@ void LifecycleTest::startingAGameSwitchesEveryControlToPlaying() {
     QCOMPARE(window.T7->interval(), 2500);
     QCOMPARE(window.T8->interval(), 1500);
     QCOMPARE(window.T9->interval(), 750);
-    QCOMPARE(window.TOKUTEN->text(), QStringLiteral("0"));
-    QCOMPARE(window.GEKIHA->text(), QStringLiteral("0%"));
+    QCOMPARE(window.scoreLabel->text(), QStringLiteral("0"));
+    QCOMPARE(window.hitRateLabel->text(), QStringLiteral("0%"));
     QCOMPARE(gameState.timeLeft, 60);
     QVERIFY(isBackground(window, QStringLiteral("\\Haitei1.bmp")));
     const QString tune = window.programFile(QStringLiteral("\\Battle.Mid"));
@@ -196,18 +197,18 @@ void LifecycleTest::answeringYesReturnsToTheReadyStateAndTheNextStartIsFresh() {
     game.clickStart();
     // The civilian and a plate are on the field when the player goes back.
     game.advance(10000);
-    QVERIFY(window.HE1->isVisible());
+    QVERIFY(window.civilian->isVisible());
     gameState.bonusCharge = kelvad::kBonusThreshold;
-    game.press(window.Picture1, 1, QPoint(250, 5));
-    QVERIFY(window.D1->isVisible() || window.D2->isVisible() || window.D3->isVisible());
+    game.press(window.playField, 1, QPoint(250, 5));
+    QVERIFY(window.plates[0]->isVisible() || window.plates[1]->isVisible() || window.plates[2]->isVisible());
     kelvad::CountKill(window);
-    const QString score = window.TOKUTEN->text();
+    const QString score = window.scoreLabel->text();
     game.platform.messageBoxes.answer(MessageAnswer::Yes);
     window.B21->trigger();
     QCOMPARE(stillInPlay(window), QStringList());
     // The kill counter reads 0 again, while the count itself waits for the next start.
     QCOMPARE(kelvad::testing::controlStates(window), kelvad::testing::readyControls());
-    QCOMPARE(window.TOKUTEN->text(), score);
+    QCOMPARE(window.scoreLabel->text(), score);
     QCOMPARE(gameState.killCount, 1);
     // Only the plates' own timer finishes its wait; then nothing ticks in the ready state, and no score
     // message comes.
@@ -254,14 +255,14 @@ void LifecycleTest::killsChangeTheBackgroundAndTheStageBonus() {
         // The hit that reaches a new stage is still scored with the old bonus, the next with the new one.
         game.advance(750);
         int score = gameState.score;
-        game.press(window.I3, 1);
+        game.press(window.men[2], 1);
         QCOMPARE(gameState.score, score + 30 + bonusOfTheLastKill);
-        QCOMPARE(window.Label20->text(), QString::number(kills));
+        QCOMPARE(window.killCountLabel->text(), QString::number(kills));
         QCOMPARE(window.stageBonus, stageBonus);
         QVERIFY(isBackground(window, background));
         game.advance(750);
         score = gameState.score;
-        game.press(window.I3, 1);
+        game.press(window.men[2], 1);
         QCOMPARE(gameState.score, score + 30 + stageBonus);
         game.platform.messageBoxes.answer(MessageAnswer::Yes);
         window.B21->trigger();
@@ -274,7 +275,7 @@ void LifecycleTest::aTimeOutHoldsTheClockAndTheMen() {
     game.clickStart();
     game.advance(2000);
     QCOMPARE(gameState.timeLeft, 56);
-    const QPoint yellowMan = window.I3->pos();
+    const QPoint yellowMan = window.men[2]->pos();
     game.platform.soundDevice.calls.clear();
     game.platform.messageBoxes.answer(MessageAnswer::Ok, [&] { game.advance(20000); });
     window.B19->trigger();
@@ -282,7 +283,7 @@ void LifecycleTest::aTimeOutHoldsTheClockAndTheMen() {
              QStringLiteral("タイム中です。再会するには、ボタンをクリックしてください。"));
     QCOMPARE(game.platform.messageBoxes.shown.back().owner, &window);
     QCOMPARE(gameState.timeLeft, 56);
-    QCOMPARE(window.I3->pos(), yellowMan);
+    QCOMPARE(window.men[2]->pos(), yellowMan);
     const QString tune = window.programFile(QStringLiteral("\\Battle.Mid"));
     QCOMPARE(game.platform.soundDevice.calls,
              QStringList({QStringLiteral("pauseMidi ") + tune, QStringLiteral("playMidi ") + tune}));
@@ -295,7 +296,7 @@ void LifecycleTest::theTimeBonusLengthensTheBarButNotTheGame() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
     int barAtMessage = -1;
-    game.click(window.Picture2);
+    game.click(window.timeBonusSquare);
     QCOMPARE(game.platform.beeper.beeps, 1);
     QCOMPARE(window.timeGauge->Max(), 75);
     game.platform.messageBoxes.answer(MessageAnswer::Ok, [&] { barAtMessage = window.timeGauge->Value(); });
@@ -309,7 +310,7 @@ void LifecycleTest::theTimeBonusDoesNothingDuringAGame() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
     game.clickStart();
-    game.click(window.Picture2);
+    game.click(window.timeBonusSquare);
     QCOMPARE(game.platform.beeper.beeps, 0);
     QCOMPARE(window.timeGauge->Max(), 60);
 }

@@ -21,14 +21,14 @@ const QString kReloading = QStringLiteral("補給中…");
 const QString kReloaded = QStringLiteral("補給中完了!!");
 void shoot(GameFixture& game, int shots) {
     for (int shot = 0; shot < shots; ++shot) {
-        game.press(game.window().Picture1, 1, kBareField);
+        game.press(game.window().playField, 1, kBareField);
     }
 }
 
 // The bullet images shown in the first gun's display, whether or not that display is on screen.
 int shownBullets(kelvad::MainWindow& window) {
     int shown = 0;
-    for (kelvad::ImageBox* bullet : window.TA) {
+    for (kelvad::ImageBox* bullet : window.bullets) {
         shown += bullet->isHidden() ? 0 : 1;
     }
     return shown;
@@ -74,9 +74,9 @@ void ReloadTest::theRightButtonReloadsTheGun() {
     startGame(game, {.gun = gun, .bulletsLeft = bulletsLeft});
     if (onMan) {
         game.advance(750);
-        QVERIFY(window.I3->isVisible());
+        QVERIFY(window.men[2]->isVisible());
     }
-    QWidget* target = onMan ? static_cast<QWidget*>(window.I3) : window.Picture1;
+    QWidget* target = onMan ? static_cast<QWidget*>(window.men[2]) : window.playField;
     const QPoint at = onMan ? QPoint(-1, -1) : kBareField;
     if (held != 0) {
         // The held button's own press comes first: a shot, or a refusal at an empty gun.
@@ -88,33 +88,33 @@ void ReloadTest::theRightButtonReloadsTheGun() {
     if (held != 0) {
         game.letGo(target, held, at);
     }
-    QCOMPARE(window.ME1->text(), kReloading);
+    QCOMPARE(window.messageBar->text(), kReloading);
     QCOMPARE(window.T5->interval(), delay);
     QCOMPARE(window.shotCount, fired);
     QCOMPARE(gameState.ammoLeft, left);
     if (onMan) {
-        QVERIFY(window.I3->isVisible());
+        QVERIFY(window.men[2]->isVisible());
         QCOMPARE(gameState.score, 0);
     }
     game.advance(delay - 1);
     QCOMPARE(gameState.ammoLeft, left);
-    QCOMPARE(window.ME1->text(), kReloading);
+    QCOMPARE(window.messageBar->text(), kReloading);
     game.advance(1);
     QCOMPARE(gameState.ammoLeft, full);
-    QCOMPARE(window.ME1->text(), kReloaded);
+    QCOMPARE(window.messageBar->text(), kReloaded);
     QCOMPARE(window.T5->interval(), 0);
     if (gun == 1) {
         QCOMPARE(shownBullets(window), 8);
     } else {
-        QCOMPARE(window.Label11->text(), QStringLiteral("15"));
+        QCOMPARE(window.subMachineGunCount->text(), QStringLiteral("15"));
         QCOMPARE(window.ammoGauge2->Value(), 15);
         QCOMPARE(window.ammoGauge2->Max(), 15);
-        QCOMPARE(barEnd(window.Picture4), qRgb(255, 128, 0));
+        QCOMPARE(barEnd(window.subMachineGunBar), qRgb(255, 128, 0));
     }
     game.advance(1499);
-    QCOMPARE(window.ME1->text(), kReloaded);
+    QCOMPARE(window.messageBar->text(), kReloaded);
     game.advance(1);
-    QVERIFY(window.ME1->text().isEmpty());
+    QVERIFY(window.messageBar->text().isEmpty());
     QVERIFY(!window.T6->enabled());
 }
 
@@ -122,18 +122,18 @@ void ReloadTest::theThirdGunCannotBeReloaded() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
     startGame(game, {.gun = 3, .bulletsLeft = 98});
-    const QImage gauge = window.Picture5->lastingImage();
-    game.press(window.Picture1, 2, kBareField);
-    QCOMPARE(window.ME1->text(), QStringLiteral("この銃は補給ができません!!"));
+    const QImage gauge = window.jackGunBar->lastingImage();
+    game.press(window.playField, 2, kBareField);
+    QCOMPARE(window.messageBar->text(), QStringLiteral("この銃は補給ができません!!"));
     QCOMPARE(window.T5->interval(), 0);
     game.advance(1499);
-    QCOMPARE(window.ME1->text(), QStringLiteral("この銃は補給ができません!!"));
+    QCOMPARE(window.messageBar->text(), QStringLiteral("この銃は補給ができません!!"));
     game.advance(1);
-    QVERIFY(window.ME1->text().isEmpty());
+    QVERIFY(window.messageBar->text().isEmpty());
     game.advance(5000);
     QCOMPARE(gameState.ammoLeft, 98);
-    QCOMPARE(window.Label12->text(), QStringLiteral("98"));
-    QCOMPARE(window.Picture5->lastingImage(), gauge);
+    QCOMPARE(window.jackGunCount->text(), QStringLiteral("98"));
+    QCOMPARE(window.jackGunBar->lastingImage(), gauge);
 }
 
 void ReloadTest::aGunChangedWhileAReloadIsPendingGetsThirtyBullets() {
@@ -144,16 +144,16 @@ void ReloadTest::aGunChangedWhileAReloadIsPendingGetsThirtyBullets() {
     game.platform.messageBoxes.answer(kelvad::platform::MessageAnswer::Yes);
     window.B21->trigger();
     startGame(game, {.gun = 1, .bulletsLeft = 3});
-    game.press(window.Picture1, 2, kBareField);
+    game.press(window.playField, 2, kBareField);
     kelvad::SelectGun(window, 3);
-    QVERIFY(window.F3->isVisible());
+    QVERIFY(window.ammoDisplays[2]->isVisible());
     game.advance(700);
     QCOMPARE(gameState.ammoLeft, 30);
-    QCOMPARE(window.Label12->text(), QStringLiteral("30"));
+    QCOMPARE(window.jackGunCount->text(), QStringLiteral("30"));
     // The bar is drawn full, though the magazine holds 30 of its 100.
     QCOMPARE(window.ammoGauge3->Value(), 100);
-    QCOMPARE(barEnd(window.Picture5), qRgb(255, 255, 0));
-    QCOMPARE(window.ME1->text(), kReloaded);
+    QCOMPARE(barEnd(window.jackGunBar), qRgb(255, 255, 0));
+    QCOMPARE(window.messageBar->text(), kReloaded);
     // The first gun's display was left as it was.
     QCOMPARE(shownBullets(window), 3);
 }
@@ -162,53 +162,53 @@ void ReloadTest::shotsDuringAPendingReloadCountDown() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
     startGame(game, {.gun = 2, .bulletsLeft = 3});
-    game.press(window.Picture1, 2, kBareField);
-    QCOMPARE(window.Label11->text(), QStringLiteral("3"));
+    game.press(window.playField, 2, kBareField);
+    QCOMPARE(window.subMachineGunCount->text(), QStringLiteral("3"));
     game.advance(500);
     shoot(game, 1);
-    QCOMPARE(window.Label11->text(), QStringLiteral("2"));
+    QCOMPARE(window.subMachineGunCount->text(), QStringLiteral("2"));
     QCOMPARE(window.ammoGauge2->Value(), 2);
     game.advance(500);
     shoot(game, 1);
-    QCOMPARE(window.Label11->text(), QStringLiteral("1"));
-    QCOMPARE(window.ME1->text(), kReloading);
+    QCOMPARE(window.subMachineGunCount->text(), QStringLiteral("1"));
+    QCOMPARE(window.messageBar->text(), kReloading);
     // The shot marks let 120 ms pass; the reload is due 1500 ms after the request.
     game.advance(379);
     QCOMPARE(gameState.ammoLeft, 1);
     game.advance(1);
     QCOMPARE(gameState.ammoLeft, 15);
-    QCOMPARE(window.Label11->text(), QStringLiteral("15"));
+    QCOMPARE(window.subMachineGunCount->text(), QStringLiteral("15"));
     QCOMPARE(window.ammoGauge2->Value(), 15);
-    QCOMPARE(barEnd(window.Picture4), qRgb(255, 128, 0));
+    QCOMPARE(barEnd(window.subMachineGunBar), qRgb(255, 128, 0));
 }
 
 void ReloadTest::anEmptyGunDuringAPendingReloadIsRefusedAndTheReloadGoesOn() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
     startGame(game, {.bulletsLeft = 0});
-    game.press(window.Picture1, 2, kBareField);
+    game.press(window.playField, 2, kBareField);
     game.advance(300);
     shoot(game, 1);
     QCOMPARE(game.platform.beeper.beeps, 1);
-    QCOMPARE(window.ME1->text(), QStringLiteral("弾がありません！"));
+    QCOMPARE(window.messageBar->text(), QStringLiteral("弾がありません！"));
     QCOMPARE(window.shotCount, 8);
     game.advance(399);
     QCOMPARE(gameState.ammoLeft, 0);
     game.advance(1);
     QCOMPARE(gameState.ammoLeft, 8);
     QCOMPARE(shownBullets(window), 8);
-    QCOMPARE(window.ME1->text(), kReloaded);
+    QCOMPARE(window.messageBar->text(), kReloaded);
 }
 
 void ReloadTest::repeatedRequestsCompleteOnce() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
     startGame(game, {.bulletsLeft = 5});
-    game.press(window.Picture1, 2, kBareField);
+    game.press(window.playField, 2, kBareField);
     game.advance(500);
-    game.press(window.Picture1, 2, kBareField);
-    game.press(window.Picture1, 2, kBareField);
-    QCOMPARE(window.ME1->text(), kReloading);
+    game.press(window.playField, 2, kBareField);
+    game.press(window.playField, 2, kBareField);
+    QCOMPARE(window.messageBar->text(), kReloading);
     // However the repeated requests treat the wait, one refill comes by 700 ms after the last of them.
     game.advance(700);
     QCOMPARE(gameState.ammoLeft, 8);
@@ -228,18 +228,18 @@ void ReloadTest::aRightPressOnAManNeitherHitsNorMovesHim() {
         {leftAt(100), topAt(100), leftAt(1500), topAt(1500), leftAt(100), topAt(100)});
     game.clickStart();
     game.advance(1500);
-    QVERIFY(window.I2->isVisible());
+    QVERIFY(window.men[1]->isVisible());
     shoot(game, 4);
-    const QPoint place = window.I2->pos();
-    game.press(window.I2, 2);
+    const QPoint place = window.men[1]->pos();
+    game.press(window.men[1], 2);
     QCOMPARE(window.pressedMan, 1);
-    QCOMPARE(window.ME1->text(), kReloading);
+    QCOMPARE(window.messageBar->text(), kReloading);
     QCOMPARE(window.T5->interval(), 1500);
-    QVERIFY(window.I2->isVisible());
-    QCOMPARE(window.I2->pos(), place);
+    QVERIFY(window.men[1]->isVisible());
+    QCOMPARE(window.men[1]->pos(), place);
     QCOMPARE(gameState.score, 0);
     QCOMPARE(window.hitCount, 0);
     QCOMPARE(window.shotCount, 4);
     QCOMPARE(gameState.ammoLeft, 11);
-    QCOMPARE(window.Label11->text(), QStringLiteral("11"));
+    QCOMPARE(window.subMachineGunCount->text(), QStringLiteral("11"));
 }

@@ -33,20 +33,20 @@ void ShotsTest::theHitRateRoundsHalvesToEven() {
     kelvad::MainWindow& window = game.window();
     startGame(game, {.gun = 3});
     for (int shot = 0; shot < shots - hits; ++shot) {
-        game.press(window.Picture1, 1, QPoint(2, 2));
+        game.press(window.playField, 1, QPoint(2, 2));
     }
     if (shots > hits) {
-        QCOMPARE(window.GEKIHA->text(), QStringLiteral("0%"));
+        QCOMPARE(window.hitRateLabel->text(), QStringLiteral("0%"));
     }
     for (int hit = 0; hit < hits; ++hit) {
         // The yellow man jumps every 750 ms; a hit takes him off until then.
         game.advance(750);
-        QVERIFY(window.I3->isVisible());
-        game.press(window.I3, 1);
+        QVERIFY(window.men[2]->isVisible());
+        game.press(window.men[2], 1);
     }
     QCOMPARE(window.shotCount, shots);
     QCOMPARE(window.hitCount, hits);
-    QCOMPARE(window.GEKIHA->text(), shown);
+    QCOMPARE(window.hitRateLabel->text(), shown);
 }
 
 void ShotsTest::eightShotsEmptyTheFirstGunRightToLeftAndTheNinthIsRefused() {
@@ -55,25 +55,25 @@ void ShotsTest::eightShotsEmptyTheFirstGunRightToLeftAndTheNinthIsRefused() {
     game.clickStart();
     QCOMPARE(gameState.ammoLeft, 8);
     for (int shot = 1; shot <= 8; ++shot) {
-        game.press(window.Picture1, 1, QPoint(3, 3));
+        game.press(window.playField, 1, QPoint(3, 3));
         for (int index = 0; index < 8; ++index) {
-            QCOMPARE(window.TA[index]->isVisible(), index < 8 - shot);
+            QCOMPARE(window.bullets[index]->isVisible(), index < 8 - shot);
         }
     }
     const QString gun = QStringLiteral("playWave ") + window.programFile(QStringLiteral("\\Gun1.Wav"));
     QCOMPARE(game.platform.soundDevice.calls.count(gun), 8);
-    QCOMPARE(window.GEKIHA->text(), QStringLiteral("0%"));
-    window.GEKIHA->setText(QStringLiteral("marker"));
-    game.press(window.Picture1, 1, QPoint(3, 3));
+    QCOMPARE(window.hitRateLabel->text(), QStringLiteral("0%"));
+    window.hitRateLabel->setText(QStringLiteral("marker"));
+    game.press(window.playField, 1, QPoint(3, 3));
     QCOMPARE(game.platform.beeper.beeps, 1);
-    QCOMPARE(window.ME1->text(), QStringLiteral("弾がありません！"));
-    QCOMPARE(window.GEKIHA->text(), QStringLiteral("marker"));
+    QCOMPARE(window.messageBar->text(), QStringLiteral("弾がありません！"));
+    QCOMPARE(window.hitRateLabel->text(), QStringLiteral("marker"));
     QCOMPARE(window.shotCount, 8);
     QCOMPARE(game.platform.soundDevice.calls.count(gun), 8);
     game.advance(1499);
-    QCOMPARE(window.ME1->text(), QStringLiteral("弾がありません！"));
+    QCOMPARE(window.messageBar->text(), QStringLiteral("弾がありません！"));
     game.advance(1);
-    QVERIFY(window.ME1->text().isEmpty());
+    QVERIFY(window.messageBar->text().isEmpty());
     QVERIFY(!window.T6->enabled());
 }
 
@@ -82,26 +82,26 @@ void ShotsTest::rightAndMiddlePresses() {
     kelvad::MainWindow& window = game.window();
     startGame(game, {.gun = 2});
     game.advance(750);
-    game.press(window.I3, 2);
-    game.press(window.Picture1, 2, QPoint(5, 5));
+    game.press(window.men[2], 2);
+    game.press(window.playField, 2, QPoint(5, 5));
     QCOMPARE(window.shotCount, 0);
     QCOMPARE(gameState.ammoLeft, 15);
-    QVERIFY(window.I3->isVisible());
+    QVERIFY(window.men[2]->isVisible());
     QCOMPARE(gameState.score, 0);
     // The middle button fires: on the field a miss.
-    game.press(window.Picture1, 4, QPoint(5, 5));
+    game.press(window.playField, 4, QPoint(5, 5));
     QCOMPARE(window.shotCount, 1);
     QCOMPARE(gameState.ammoLeft, 14);
     QCOMPARE(window.hitCount, 0);
     // A left or middle press with the right button held still fires, on the field and on a man.
-    game.hold(window.Picture1, 2, QPoint(5, 5));
-    game.press(window.Picture1, 1, QPoint(5, 5));
-    game.press(window.Picture1, 4, QPoint(5, 5));
-    game.letGo(window.Picture1, 2, QPoint(5, 5));
+    game.hold(window.playField, 2, QPoint(5, 5));
+    game.press(window.playField, 1, QPoint(5, 5));
+    game.press(window.playField, 4, QPoint(5, 5));
+    game.letGo(window.playField, 2, QPoint(5, 5));
     QCOMPARE(window.shotCount, 3);
-    game.hold(window.I3, 2);
-    game.press(window.I3, 1);
-    game.letGo(window.I3, 2);
+    game.hold(window.men[2], 2);
+    game.press(window.men[2], 1);
+    game.letGo(window.men[2], 2);
     QCOMPARE(window.shotCount, 4);
     QCOMPARE(window.hitCount, 1);
     QCOMPARE(gameState.score, 30);
@@ -112,27 +112,27 @@ void ShotsTest::thePressedManTakesNoPressWhileTheMarkIsDrawn() {
     kelvad::MainWindow& window = game.window();
     startGame(game, {.gun = 3});
     game.advance(1500);
-    QVERIFY(window.I2->isVisible());
-    game.press(window.I2, 2);  // records the blue man as pressed, without firing
+    QVERIFY(window.men[1]->isVisible());
+    game.press(window.men[1], 2);  // records the blue man as pressed, without firing
     bool pressedDuringMark = false;
     bool enabledDuringMark = true;
     game.platform.sleeper.duringWait = [&] {
         if (!pressedDuringMark) {
             pressedDuringMark = true;
-            enabledDuringMark = window.I2->isEnabled();
+            enabledDuringMark = window.men[1]->isEnabled();
             // A press on the blue man while the mark is on screen falls through to the field.
-            game.press(window.I2, 1);
+            game.press(window.men[1], 1);
         }
     };
-    game.press(window.Picture1, 1, QPoint(1, 1));
+    game.press(window.playField, 1, QPoint(1, 1));
     game.platform.sleeper.duringWait = nullptr;
     QVERIFY(pressedDuringMark);
     QVERIFY(!enabledDuringMark);
     QCOMPARE(window.hitCount, 0);
     QCOMPARE(gameState.score, 0);
     QCOMPARE(window.shotCount, 2);
-    QVERIFY(window.I2->isEnabled());
-    QVERIFY(window.I2->isVisible());
+    QVERIFY(window.men[1]->isEnabled());
+    QVERIFY(window.men[1]->isVisible());
 }
 
 void ShotsTest::theMarkIsDrawnAroundThePointerAndWipedFrameByFrame() {
@@ -147,13 +147,13 @@ void ShotsTest::theMarkIsDrawnAroundThePointerAndWipedFrameByFrame() {
     QCOMPARE(gameState.manY3, 2000.0f);
     // Moved onto him 105 twips right of and 195 below his corner (7 and 13 pixels), and pressed there: the
     // frames' corner lies 280 twips up and left of the pointer, at 825, 1915.
-    game.move(window.I3, QPoint(7, 13));
+    game.move(window.men[2], QPoint(7, 13));
     QCOMPARE(window.pointerX, 1105.0f);
     QCOMPARE(window.pointerY, 2195.0f);
     std::vector<QRect> marks;
     game.platform.sleeper.duringWait = [&] {
-        const QImage screen = window.Picture1->screenImage();
-        const QImage lasting = window.Picture1->lastingImage();
+        const QImage screen = window.playField->screenImage();
+        const QImage lasting = window.playField->lastingImage();
         QRect changed;
         for (int y = 0; y < screen.height(); ++y) {
             for (int x = 0; x < screen.width(); ++x) {
@@ -164,7 +164,7 @@ void ShotsTest::theMarkIsDrawnAroundThePointerAndWipedFrameByFrame() {
         }
         marks.push_back(changed);
     };
-    game.press(window.I3, 1, QPoint(7, 13));
+    game.press(window.men[2], 1, QPoint(7, 13));
     game.platform.sleeper.duringWait = nullptr;
     QCOMPARE(window.hitCount, 1);
     // Four frames of the mark, then the three of the fall, which are painted into the lasting background.
@@ -179,22 +179,22 @@ void ShotsTest::theMarkIsDrawnAroundThePointerAndWipedFrameByFrame() {
                                                       .arg(mark.height())));
     }
     // Wiped after the last frame.
-    QCOMPARE(window.Picture1->screenImage(), window.Picture1->lastingImage());
+    QCOMPARE(window.playField->screenImage(), window.playField->lastingImage());
 }
 
 void ShotsTest::theSecondGunsGaugeFollowsItsBullets() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
     chooseGun(window, 2);
-    QVERIFY(window.F2->isVisible());
-    QVERIFY(!window.F1->isVisible());
+    QVERIFY(window.ammoDisplays[1]->isVisible());
+    QVERIFY(!window.ammoDisplays[0]->isVisible());
     game.clickStart();
-    QCOMPARE(window.Label11->text(), QStringLiteral("15"));
-    game.press(window.Picture1, 1, QPoint(4, 4));
-    QCOMPARE(window.Label11->text(), QStringLiteral("14"));
+    QCOMPARE(window.subMachineGunCount->text(), QStringLiteral("15"));
+    game.press(window.playField, 1, QPoint(4, 4));
+    QCOMPARE(window.subMachineGunCount->text(), QStringLiteral("14"));
     QCOMPARE(window.ammoGauge2->Value(), 14);
     // 14 of the 73 pixels' 15 parts are orange, the rest white.
-    const QImage bar = window.Picture4->lastingImage();
+    const QImage bar = window.subMachineGunBar->lastingImage();
     const QRgb orange = qRgb(255, 128, 0);
     int orangeColumns = 0;
     for (int x = 0; x < bar.width(); ++x) {
@@ -208,9 +208,9 @@ void ShotsTest::theThirdGunStartsFull() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
     startGame(game, {.gun = 3});
-    QCOMPARE(window.Label12->text(), QStringLiteral("100"));
+    QCOMPARE(window.jackGunCount->text(), QStringLiteral("100"));
     QCOMPARE(window.ammoGauge3->Value(), 100);
-    const QImage bar = window.Picture5->lastingImage();
+    const QImage bar = window.jackGunBar->lastingImage();
     QCOMPARE(bar.pixel(bar.width() - 2, bar.height() / 2), qRgb(255, 255, 0));
     QCOMPARE(gameState.gunSoundFile, QStringLiteral("\\Gun3.Wav"));
 }
@@ -219,14 +219,14 @@ void ShotsTest::changingTheGunBetweenGamesOnlySwapsTheDisplay() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
     startGame(game, {.gun = 2});
-    game.press(window.Picture1, 1, QPoint(4, 4));
+    game.press(window.playField, 1, QPoint(4, 4));
     game.platform.messageBoxes.answer(kelvad::platform::MessageAnswer::Yes);
     window.B21->trigger();
     chooseGun(window, 1);
     QVERIFY(window.B11->isChecked() && !window.B12->isChecked() && !window.B13->isChecked());
-    QVERIFY(window.F1->isVisible() && !window.F2->isVisible());
+    QVERIFY(window.ammoDisplays[0]->isVisible() && !window.ammoDisplays[1]->isVisible());
     QCOMPARE(gameState.ammoLeft, 14);
     chooseGun(window, 2);
-    QCOMPARE(window.Label11->text(), QStringLiteral("14"));
+    QCOMPARE(window.subMachineGunCount->text(), QStringLiteral("14"));
     QCOMPARE(gameState.gunSoundFile, QStringLiteral("\\Gun2.Wav"));
 }

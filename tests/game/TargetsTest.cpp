@@ -33,25 +33,25 @@ void TargetsTest::theMenFirstShowUpInTheirOrder() {
     QFETCH(int, yellow);
     GameFixture game;
     kelvad::MainWindow& window = game.window();
-    window.speedWindow().Slider1->setValue(speed);
+    window.speedWindow().speedSlider->setValue(speed);
     // Yellow, then blue, then black, each at the place its two draws give.
     game.platform.random.script({leftAt(3239), topAt(0), leftAt(0), topAt(2879)});
     game.clickStart();
     game.advance(yellow - 1);
-    QVERIFY(!window.I3->isVisible());
+    QVERIFY(!window.men[2]->isVisible());
     game.advance(1);
-    QVERIFY(window.I3->isVisible() && window.I3->isEnabled());
-    QCOMPARE(window.I3->pos(), QPoint(216, 0));
+    QVERIFY(window.men[2]->isVisible() && window.men[2]->isEnabled());
+    QCOMPARE(window.men[2]->pos(), QPoint(216, 0));
     QCOMPARE(gameState.manX3, 3239.0f);
     game.advance(blue - yellow);
-    QVERIFY(window.I2->isVisible() && !window.I1->isVisible());
-    QCOMPARE(window.I2->pos(), QPoint(0, 192));
+    QVERIFY(window.men[1]->isVisible() && !window.men[0]->isVisible());
+    QCOMPARE(window.men[1]->pos(), QPoint(0, 192));
     game.advance(black - blue);
-    QVERIFY(window.I1->isVisible());
+    QVERIFY(window.men[0]->isVisible());
     // Every jump reseeds from the clock, then draws left and top; a man always lies wholly inside the field.
     QCOMPARE(game.platform.random.drawn, 2 * game.platform.random.reseeds);
-    QVERIFY(window.Picture1->rect().contains(window.I3->geometry()));
-    QVERIFY(window.Picture1->rect().contains(window.I2->geometry()));
+    QVERIFY(window.playField->rect().contains(window.men[2]->geometry()));
+    QVERIFY(window.playField->rect().contains(window.men[1]->geometry()));
 }
 
 void TargetsTest::aHitScoresTheManPlusTheStageBonus_data() {
@@ -76,14 +76,14 @@ void TargetsTest::aHitScoresTheManPlusTheStageBonus() {
     kelvad::MainWindow& window = game.window();
     startGame(game, {.gun = 3, .stageBonus = stageBonus});
     game.advance(2500);
-    kelvad::ImageBox* image[] = {window.I1, window.I2, window.I3};
+    kelvad::ImageBox* image[] = {window.men[0], window.men[1], window.men[2]};
     game.press(image[man - 1], 1);
     QCOMPARE(gameState.score, points);
-    QCOMPARE(window.TOKUTEN->text(), QString::number(points));
+    QCOMPARE(window.scoreLabel->text(), QString::number(points));
     QCOMPARE(gameState.bonusCharge, charge);
     QCOMPARE(gameState.killCount, 1);
-    QCOMPARE(window.Label20->text(), QStringLiteral("1"));
-    QCOMPARE(window.GEKIHA->text(), QStringLiteral("100%"));
+    QCOMPARE(window.killCountLabel->text(), QStringLiteral("1"));
+    QCOMPARE(window.hitRateLabel->text(), QStringLiteral("100%"));
     QVERIFY(!image[man - 1]->isVisible());
     QVERIFY(!image[man - 1]->isEnabled());
 }
@@ -95,9 +95,9 @@ void TargetsTest::theFallStaysOnTheFieldUntilTheBackgroundChanges() {
     game.platform.random.script({leftAt(1500), topAt(1500)});
     game.clickStart();
     game.advance(750);
-    const QImage before = window.Picture1->lastingImage();
-    game.press(window.I3, 1);
-    const QImage after = window.Picture1->lastingImage();
+    const QImage before = window.playField->lastingImage();
+    game.press(window.men[2], 1);
+    const QImage after = window.playField->lastingImage();
     // The fall is painted where the man stood (100, 100 in pixels), and nowhere else.
     const QRect where(100, 100, 32, 39);
     int changedInside = 0;
@@ -110,16 +110,16 @@ void TargetsTest::theFallStaysOnTheFieldUntilTheBackgroundChanges() {
         }
     }
     QVERIFY(changedInside > 50);
-    QVERIFY(!window.Picture1->autoRedraw());
+    QVERIFY(!window.playField->autoRedraw());
     // He jumps on; his fall stays.
     game.advance(750);
-    QVERIFY(window.I3->isVisible());
-    QCOMPARE(window.Picture1->lastingImage(), after);
+    QVERIFY(window.men[2]->isVisible());
+    QCOMPARE(window.playField->lastingImage(), after);
     // The second stage's background replaces it.
     for (int kill = 1; kill <= 20; ++kill) {
         kelvad::CountKill(window);
     }
-    QCOMPARE(window.Picture1->lastingImage().pixel(116, 130),
+    QCOMPARE(window.playField->lastingImage().pixel(116, 130),
              QImage(window.programFile(QStringLiteral("\\HAITEI2.BMP"))).pixel(116, 130));
 }
 
@@ -128,17 +128,17 @@ void TargetsTest::theLastBulletScoresAndTheNextPressIsRefused() {
     kelvad::MainWindow& window = game.window();
     startGame(game, {.bulletsLeft = 1});
     game.advance(750);
-    game.press(window.I3, 1);
+    game.press(window.men[2], 1);
     QCOMPARE(gameState.ammoLeft, 0);
     QCOMPARE(gameState.score, 30);
     game.advance(750);
     const int charge = gameState.bonusCharge;
-    game.press(window.I3, 1);
+    game.press(window.men[2], 1);
     QCOMPARE(gameState.score, 30);
     QCOMPARE(window.shotCount, 8);
     QCOMPARE(gameState.bonusCharge, charge);
-    QVERIFY(window.I3->isVisible());
-    QCOMPARE(window.ME1->text(), QStringLiteral("弾がありません！"));
+    QVERIFY(window.men[2]->isVisible());
+    QCOMPARE(window.messageBar->text(), QStringLiteral("弾がありません！"));
 }
 
 void TargetsTest::aManNotHitJumpsAtEveryTick() {
@@ -151,10 +151,10 @@ void TargetsTest::aManNotHitJumpsAtEveryTick() {
     game.advance(2500);
     // The first five jumps of the game, the black man's first among them, land at 10, 10.
     QCOMPARE(gameState.manX1, 10.0f);
-    game.move(window.I1, QPoint(2, 2));
+    game.move(window.men[0], QPoint(2, 2));
     game.advance(2500);
     QVERIFY(gameState.manX1 != 10.0f);
-    QVERIFY(window.I1->isVisible());
+    QVERIFY(window.men[0]->isVisible());
 }
 
 void TargetsTest::fiveHitsOnTheYellowManBringAPlateWithTheNextShot() {
@@ -163,11 +163,12 @@ void TargetsTest::fiveHitsOnTheYellowManBringAPlateWithTheNextShot() {
     startGame(game, {.gun = 3});
     for (int hit = 0; hit < 5; ++hit) {
         game.advance(750);
-        game.press(window.I3, 1);
+        game.press(window.men[2], 1);
     }
     QCOMPARE(gameState.bonusCharge, 25);
-    QVERIFY(!window.D1->isVisible() && !window.D2->isVisible() && !window.D3->isVisible());
-    game.press(window.Picture1, 1, QPoint(1, 1));
+    QVERIFY(!window.plates[0]->isVisible() && !window.plates[1]->isVisible() &&
+            !window.plates[2]->isVisible());
+    game.press(window.playField, 1, QPoint(1, 1));
     QCOMPARE(gameState.bonusCharge, 0);
-    QVERIFY(window.D1->isVisible() || window.D2->isVisible() || window.D3->isVisible());
+    QVERIFY(window.plates[0]->isVisible() || window.plates[1]->isVisible() || window.plates[2]->isVisible());
 }

@@ -185,20 +185,20 @@ void WidgetTreeTest::everyWindowInEveryPhaseIsAsRecorded() {
     // in the default table, so that the name entry opens at its end.
     kelvad::SpeedWindow& speed = window.speedWindow();
     window.B6->trigger();
-    speed.Slider1->setValue(kelvad::SpeedWindow::kFastest);
-    QTest::mouseMove(speed.windowHandle(), speed.Slider1->mapTo(&speed, QPoint(2, 2)));
+    speed.speedSlider->setValue(kelvad::SpeedWindow::kFastest);
+    QTest::mouseMove(speed.windowHandle(), speed.speedSlider->mapTo(&speed, QPoint(2, 2)));
     lines << describeGame(window, QStringLiteral("speed dialog open, fastest chosen"));
-    QTest::mouseClick(speed.Command2, Qt::LeftButton);
+    QTest::mouseClick(speed.okButton, Qt::LeftButton);
 
     window.B4->trigger();
     lines << describeGame(window, QStringLiteral("high-score table open before a game"));
-    QTest::mouseClick(window.highScoreTableWindow().Command1, Qt::LeftButton);
+    QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
     lines << describeGame(window, QStringLiteral("ready after the table"));
 
     chooseGun(window, 2);
     game.clickStart();
     game.advance(1000);
-    game.press(window.Picture1, 1, kBareField);
+    game.press(window.playField, 1, kBareField);
     lines << describeGame(window, QStringLiteral("playing, second gun, one shot"));
 
     game.platform.messageBoxes.answer(MessageAnswer::Ok,
@@ -212,10 +212,10 @@ void WidgetTreeTest::everyWindowInEveryPhaseIsAsRecorded() {
     lines << describeGame(window, QStringLiteral("name entry open"));
 
     kelvad::NameEntryWindow& entry = window.nameEntryWindow();
-    QTest::keyClicks(entry.Text1, QStringLiteral("Ace"));
-    QTest::keyClick(entry.Text1, Qt::Key_Return);
+    QTest::keyClicks(entry.nameBox, QStringLiteral("Ace"));
+    QTest::keyClick(entry.nameBox, Qt::Key_Return);
     lines << describeGame(window, QStringLiteral("high-score table after the name entry"));
-    QTest::mouseClick(window.highScoreTableWindow().Command1, Qt::LeftButton);
+    QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
     lines << describeGame(window, QStringLiteral("ready after a game"));
 
     const QByteArray tree = kHeader + lines.join(QLatin1Char('\n')).toUtf8() + '\n';

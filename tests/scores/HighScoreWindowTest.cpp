@@ -41,7 +41,7 @@ void open(GameFixture& game, Opened how) {
             break;
         case Opened::AfterNameEntry:
             testing::playGameScoring(game, 1, 2);
-            QTest::mouseClick(window.nameEntryWindow().Command1, Qt::LeftButton);
+            QTest::mouseClick(window.nameEntryWindow().okButton, Qt::LeftButton);
             break;
         case Opened::FromMenu:
             window.B4->trigger();
@@ -72,7 +72,7 @@ void HighScoreWindowTest::okGivesBackTheReadyState() {
     QVERIFY(!window.isEnabled());
     QVERIFY(table.isEnabled());
 
-    QTest::mouseClick(table.Command1, Qt::LeftButton);
+    QTest::mouseClick(table.okButton, Qt::LeftButton);
     QVERIFY(!table.isVisible());
     QVERIFY(window.isVisible());
     QCOMPARE(testing::controlStates(window), testing::readyControls());
@@ -109,7 +109,7 @@ void HighScoreWindowTest::theCloseControlGivesBackOnlyTheStartItems() {
     window.B4->trigger();
     QVERIFY(window.highScoreTableWindow().isVisible());
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(HighScoreTable{}));
-    QTest::mouseClick(window.highScoreTableWindow().Command1, Qt::LeftButton);
+    QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
     window.B1->trigger();
     QVERIFY(window.T4->enabled());
     QCOMPARE(gameState.timeLeft, kTicksPerGame);
@@ -133,7 +133,7 @@ void HighScoreWindowTest::theResetAsksFirst() {
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(kPlayedTable));
 
     game.platform.messageBoxes.answer(answer);
-    QTest::mouseClick(window.highScoreTableWindow().Command2, Qt::LeftButton);
+    QTest::mouseClick(window.highScoreTableWindow().resetButton, Qt::LeftButton);
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
     const testing::ShownBox& box = game.platform.messageBoxes.shown.back();
     QCOMPARE(box.title, u"ｹﾙﾊﾞﾄﾞ解消ｹﾞｰﾑ"_s);
@@ -155,13 +155,13 @@ void HighScoreWindowTest::afterAResetAScoreOf1RanksFifth() {
     MainWindow& window = game.window();
     testing::playGameScoring(game, 1);
     QVERIFY(window.highScoreTableWindow().isVisible());
-    QTest::mouseClick(window.highScoreTableWindow().Command2, Qt::LeftButton);
-    QTest::mouseClick(window.highScoreTableWindow().Command1, Qt::LeftButton);
+    QTest::mouseClick(window.highScoreTableWindow().resetButton, Qt::LeftButton);
+    QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
 
     testing::playGameScoring(game, 1);
     QVERIFY(window.nameEntryWindow().isVisible());
-    QCOMPARE(window.nameEntryWindow().Label2->text(), u"五位"_s);
-    QTest::keyClick(window.nameEntryWindow().Text1, Qt::Key_Return);
+    QCOMPARE(window.nameEntryWindow().rankLabel->text(), u"五位"_s);
+    QTest::keyClick(window.nameEntryWindow().nameBox, Qt::Key_Return);
     const HighScoreTable after = testing::defaultNamesBut({2000, 1500, 1000, 500, 1}, 0, QString());
     QCOMPARE(testing::rowsInMemory(), testing::rowsOf(after));
     QCOMPARE(testing::rowsInFile(game.platform), testing::rowsOf(after));
@@ -176,7 +176,7 @@ void HighScoreWindowTest::theMenuReadsTheFileAgain() {
     window.B4->trigger();
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(kPlayedTable));
     QCOMPARE(testing::rowsInMemory(), testing::rowsOf(kPlayedTable));
-    QTest::mouseClick(window.highScoreTableWindow().Command1, Qt::LeftButton);
+    QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
 
     // The next game ranks against what the table showed: 500 would have been fifth in the defaults.
     testing::playGameScoring(game, 500);
@@ -188,8 +188,8 @@ void HighScoreWindowTest::theTableAtTheEndOfAGameIsTheCurrentOne() {
     GameFixture game;
     MainWindow& window = game.window();
     testing::playGameScoring(game, 3000);
-    QTest::keyClicks(window.nameEntryWindow().Text1, u"Ace"_s);
-    QTest::keyClick(window.nameEntryWindow().Text1, Qt::Key_Return);
+    QTest::keyClicks(window.nameEntryWindow().nameBox, u"Ace"_s);
+    QTest::keyClick(window.nameEntryWindow().nameBox, Qt::Key_Return);
     // Left by the close control this time, so the next game starts from the menu.
     window.highScoreTableWindow().close();
     window.B1->trigger();

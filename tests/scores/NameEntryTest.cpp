@@ -76,17 +76,17 @@ void NameEntryTest::everyEntryStartsFromTheSelectedDefaultName() {
         testing::playGameScoring(game, score);
         NameEntryWindow& entry = window.nameEntryWindow();
         QVERIFY(entry.isVisible());
-        QCOMPARE(entry.Label2->text(), word);
-        QCOMPARE(entry.Text1->text(), u"名前なし"_s);
-        QCOMPARE(entry.Text1->selectedText(), u"名前なし"_s);
+        QCOMPARE(entry.rankLabel->text(), word);
+        QCOMPARE(entry.nameBox->text(), u"名前なし"_s);
+        QCOMPARE(entry.nameBox->selectedText(), u"名前なし"_s);
         // The main window is disabled, but the name entry takes input, with the name box first.
-        QVERIFY(entry.isEnabled() && entry.Text1->isEnabled());
-        QCOMPARE(entry.focusWidget(), entry.Text1);
+        QVERIFY(entry.isEnabled() && entry.nameBox->isEnabled());
+        QCOMPARE(entry.focusWidget(), entry.nameBox);
         // Typing without a click first replaces the whole default name.
-        QTest::keyClicks(entry.Text1, u"Kel"_s);
-        QCOMPARE(entry.Text1->text(), u"Kel"_s);
-        QTest::mouseClick(entry.Command1, Qt::LeftButton);
-        QTest::mouseClick(window.highScoreTableWindow().Command1, Qt::LeftButton);
+        QTest::keyClicks(entry.nameBox, u"Kel"_s);
+        QCOMPARE(entry.nameBox->text(), u"Kel"_s);
+        QTest::mouseClick(entry.okButton, Qt::LeftButton);
+        QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
         QVERIFY(window.isEnabled());
     }
     QCOMPARE(testing::rowsInMemory(),
@@ -109,16 +109,16 @@ void NameEntryTest::eachWayOfConfirmingStoresTheEntryOnce() {
     MainWindow& window = game.window();
     testing::playGameScoring(game, 1500);
     NameEntryWindow& entry = window.nameEntryWindow();
-    QTest::keyClicks(entry.Text1, u"Ace"_s);
+    QTest::keyClicks(entry.nameBox, u"Ace"_s);
     switch (way) {
         case Confirm::Ok:
-            QTest::mouseClick(entry.Command1, Qt::LeftButton);
+            QTest::mouseClick(entry.okButton, Qt::LeftButton);
             break;
         case Confirm::Enter:
-            QTest::keyClick(entry.Text1, Qt::Key_Return);
+            QTest::keyClick(entry.nameBox, Qt::Key_Return);
             break;
         case Confirm::KeypadEnter:
-            QTest::keyClick(entry.Text1, Qt::Key_Enter, Qt::KeypadModifier);
+            QTest::keyClick(entry.nameBox, Qt::Key_Enter, Qt::KeypadModifier);
             break;
         case Confirm::CloseControl:
             entry.close();
@@ -133,7 +133,7 @@ void NameEntryTest::eachWayOfConfirmingStoresTheEntryOnce() {
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(after));
     QCOMPARE(testing::rowsInFile(game.platform), testing::rowsOf(after));
 
-    QTest::mouseClick(window.highScoreTableWindow().Command1, Qt::LeftButton);
+    QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
     QCOMPARE(testing::controlStates(window), testing::readyControls());
     QCOMPARE(testing::rowsInMemory(), testing::rowsOf(after));
 }
@@ -172,8 +172,8 @@ void NameEntryTest::theNameIsStoredAsTheFileReadsItBack() {
     MainWindow& window = game.window();
     testing::playGameScoring(game, 1);
     NameEntryWindow& entry = window.nameEntryWindow();
-    enter(entry.Text1, input, typed);
-    QTest::mouseClick(entry.Command1, Qt::LeftButton);
+    enter(entry.nameBox, input, typed);
+    QTest::mouseClick(entry.okButton, Qt::LeftButton);
 
     const HighScoreTable after = testing::defaultNamesBut({2000, 1500, 1000, 500, 1}, 5, stored);
     QCOMPARE(testing::rowsInMemory(), testing::rowsOf(after));

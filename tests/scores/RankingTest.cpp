@@ -88,11 +88,11 @@ void RankingTest::aScoreEntersAtItsRank() {
     QVERIFY(entry.isVisible());
     QVERIFY(!window.highScoreTableWindow().isVisible());
     QVERIFY(!window.isEnabled());
-    QCOMPARE(entry.Label2->text(), rankWord);
+    QCOMPARE(entry.rankLabel->text(), rankWord);
     QCOMPARE(gameState.newRank, rank);
 
-    QTest::keyClicks(entry.Text1, u"Ace"_s);
-    QTest::keyClick(entry.Text1, Qt::Key_Return);
+    QTest::keyClicks(entry.nameBox, u"Ace"_s);
+    QTest::keyClick(entry.nameBox, Qt::Key_Return);
     QVERIFY(!entry.isVisible());
     QVERIFY(window.highScoreTableWindow().isVisible());
     QCOMPARE(testing::rowsInMemory(), testing::rowsOf(after));

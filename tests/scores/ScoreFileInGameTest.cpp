@@ -82,8 +82,8 @@ void enterAce(GameFixture& game) {
     testing::playGameScoring(game, 3500);
     MainWindow& window = game.window();
     QVERIFY(window.nameEntryWindow().isVisible());
-    QTest::keyClicks(window.nameEntryWindow().Text1, u"Ace"_s);
-    QTest::mouseClick(window.nameEntryWindow().Command1, Qt::LeftButton);
+    QTest::keyClicks(window.nameEntryWindow().nameBox, u"Ace"_s);
+    QTest::mouseClick(window.nameEntryWindow().okButton, Qt::LeftButton);
     QVERIFY(window.highScoreTableWindow().isVisible());
 }
 
@@ -137,7 +137,7 @@ void ScoreFileInGameTest::anUnwritableFileAtStartUp() {
     enterAce(game);
     QCOMPARE(testing::rowsInMemory(), testing::rowsOf(withAce));
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(withAce));
-    QTest::mouseClick(window.highScoreTableWindow().Command1, Qt::LeftButton);
+    QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
     QCOMPARE(testing::controlStates(window), testing::readyControls());
     window.B4->trigger();
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(withAce));
@@ -170,7 +170,7 @@ void ScoreFileInGameTest::anUnwritableFileAtASave() {
     enterAce(game);
     QCOMPARE(testing::rowsInMemory(), testing::rowsOf(kPlayedWithAce));
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(kPlayedWithAce));
-    QTest::mouseClick(window.highScoreTableWindow().Command1, Qt::LeftButton);
+    QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
     QCOMPARE(testing::controlStates(window), testing::readyControls());
 
     // Opening the table from the menu does not lose the entry the file could not take.
@@ -182,7 +182,7 @@ void ScoreFileInGameTest::anUnwritableFileAtASave() {
     } else {
         QCOMPARE(testing::readScoreFile(game.platform), kPlayedFile);
     }
-    QTest::mouseClick(window.highScoreTableWindow().Command1, Qt::LeftButton);
+    QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
 
     // Once the file can be written again, the next opening of the table puts the entry into it.
     blocked.lift();
@@ -221,7 +221,7 @@ void ScoreFileInGameTest::anEntryAnotherCopyMadeMeanwhileIsKept() {
     MainWindow& window = game.window();
     testing::playGameScoring(game, 0);
     QVERIFY(window.nameEntryWindow().isVisible());
-    QTest::keyClicks(window.nameEntryWindow().Text1, u"P2"_s);
+    QTest::keyClicks(window.nameEntryWindow().nameBox, u"P2"_s);
     QVERIFY(testing::writeScoreFile(game.platform, otherCopysFile));
     const QString lockPath = testing::scoreFilePath(game.platform) + u".lock"_s;
     if (staleLock) {
@@ -231,7 +231,7 @@ void ScoreFileInGameTest::anEntryAnotherCopyMadeMeanwhileIsKept() {
         lock.write(QByteArray::number(std::numeric_limits<qint32>::max()) + "\nkelvad\n" +
                    QSysInfo::machineHostName().toUtf8() + '\n');
     }
-    QTest::mouseClick(window.nameEntryWindow().Command1, Qt::LeftButton);
+    QTest::mouseClick(window.nameEntryWindow().okButton, Qt::LeftButton);
     QCOMPARE(testing::readScoreFile(game.platform), after);
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsInFile(game.platform));
     QCOMPARE(testing::rowsInMemory(), testing::rowsInFile(game.platform));
@@ -296,7 +296,7 @@ void ScoreFileInGameTest::closingTheMainWindowEndsTheProgramInEveryState() {
         case State::NameEntry:
             testing::playGameScoring(game, 3500);
             QVERIFY(window.nameEntryWindow().isVisible());
-            QTest::keyClicks(window.nameEntryWindow().Text1, u"Ace"_s);
+            QTest::keyClicks(window.nameEntryWindow().nameBox, u"Ace"_s);
             break;
         case State::HighScores:
             window.B4->trigger();
@@ -319,7 +319,7 @@ void ScoreFileInGameTest::closingTheMainWindowEndsTheProgramInEveryState() {
             }
             openThroughTheWait = openThroughTheWait && window.isVisible();
         };
-        game.press(window.I3, 1);
+        game.press(window.men[2], 1);
     });
     game.platform.sleeper.duringWait = nullptr;
     QCOMPARE(code, 0);

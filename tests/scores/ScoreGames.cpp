@@ -56,8 +56,8 @@ QStringList rowsInMemory() {
 QStringList rowsOnScreen(MainWindow& window) {
     QStringList rows;
     for (int rank = 1; rank <= HighScoreTableWindow::kRows; ++rank) {
-        rows << window.highScoreTableWindow().TO(rank)->text() + u'\t' +
-                    window.highScoreTableWindow().NA(rank)->text();
+        rows << window.highScoreTableWindow().scoreLabel(rank)->text() + u'\t' +
+                    window.highScoreTableWindow().nameLabel(rank)->text();
     }
     return rows;
 }

@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
         {leftAt(1500), topAt(1200), leftAt(400), topAt(2000), leftAt(2600), topAt(600)});
     game.clickStart();
     game.advance(1600);
-    game.press(window.I2, 1);
+    game.press(window.men[1], 1);
     game.advance(700);
     // The mark is on screen only while its frame waits: take the second frame.
     int frame = 0;
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
             ok = save(window, folder, QStringLiteral("shot-mark")) && ok;
         }
     };
-    game.press(window.Picture1, 1, QPoint(150, 60));
+    game.press(window.playField, 1, QPoint(150, 60));
     game.platform.sleeper.duringWait = nullptr;
     ok = save(window, folder, QStringLiteral("fallen-man")) && ok;
 
@@ -85,9 +85,9 @@ int main(int argc, char** argv) {
     kelvad::gameState.score = 1800;
     game.advance(30000);
     ok = save(window.nameEntryWindow(), folder, QStringLiteral("name-entry")) && ok;
-    window.nameEntryWindow().Command1->click();
+    window.nameEntryWindow().okButton->click();
     ok = save(window.highScoreTableWindow(), folder, QStringLiteral("high-scores")) && ok;
-    window.highScoreTableWindow().Command1->click();
+    window.highScoreTableWindow().okButton->click();
     window.B6->trigger();
     ok = save(window.speedWindow(), folder, QStringLiteral("game-speed")) && ok;
     return ok ? 0 : 1;

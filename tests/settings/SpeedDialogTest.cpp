@@ -78,7 +78,7 @@ Q_DECLARE_METATYPE(WayOut)
 void SpeedDialogTest::aFirstGameStartsAtZeroAtNormalSpeed() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
-    QCOMPARE(window.speedWindow().Slider1->value(), 5);
+    QCOMPARE(window.speedWindow().speedSlider->value(), 5);
     QVERIFY(!window.speedWindow().isVisible());
     const GameStart first = startGame(game);
     QCOMPARE(first.score, 0);
@@ -94,40 +94,40 @@ void SpeedDialogTest::theStartScoreFollowsTheSlider() {
     window.B6->trigger();
     QVERIFY(dialog.isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QCOMPARE(dialog.Label6->text(), QStringLiteral("0"));
+    QCOMPARE(dialog.startScoreLabel->text(), QStringLiteral("0"));
     // The dialog itself still takes input while the main window is disabled.
     QVERIFY(!window.isEnabled());
     QVERIFY(dialog.isEnabled());
-    QVERIFY(dialog.Slider1->isEnabled());
-    QVERIFY(dialog.Command1->isEnabled() && dialog.Command2->isEnabled());
+    QVERIFY(dialog.speedSlider->isEnabled());
+    QVERIFY(dialog.cancelButton->isEnabled() && dialog.okButton->isEnabled());
 
     // Dragged to the left end: the start score follows while the button is still down.
-    kelvad::Slider* slider = dialog.Slider1;
+    kelvad::Slider* slider = dialog.speedSlider;
     const int y = slider->height() / 2;
     pressOn(slider, QPoint(handleAt(slider, 5), y));
     moveOver(slider, QPoint(0, y));
     QCOMPARE(slider->value(), 0);
-    QCOMPARE(dialog.Label6->text(), QStringLiteral("-250"));
+    QCOMPARE(dialog.startScoreLabel->text(), QStringLiteral("-250"));
     releaseOn(slider, QPoint(0, y));
     QCOMPARE(gameState.startScore, -250);
     QCOMPARE(gameState.manInterval1, 3000);
 
     // A position reached without the mouse shows at the next move over the slider.
     slider->setValue(3);
-    QCOMPARE(dialog.Label6->text(), QStringLiteral("-250"));
+    QCOMPARE(dialog.startScoreLabel->text(), QStringLiteral("-250"));
     moveOver(slider, QPoint(slider->width() / 2, 2));
-    QCOMPARE(dialog.Label6->text(), QStringLiteral("-100"));
+    QCOMPARE(dialog.startScoreLabel->text(), QStringLiteral("-100"));
     QCOMPARE(gameState.startScore, -100);
 
     // So does a click on the handle where the pointer already is.
     const QPoint onHandle(handleAt(slider, 8), y);
     moveOver(slider, onHandle);
     slider->setValue(8);
-    QCOMPARE(dialog.Label6->text(), QStringLiteral("-100"));
+    QCOMPARE(dialog.startScoreLabel->text(), QStringLiteral("-100"));
     pressOn(slider, onHandle);
     releaseOn(slider, onHandle);
     QCOMPARE(slider->value(), 8);
-    QCOMPARE(dialog.Label6->text(), QStringLiteral("150"));
+    QCOMPARE(dialog.startScoreLabel->text(), QStringLiteral("150"));
 }
 
 void SpeedDialogTest::eachWayOutOfTheDialogAndTheNextTwoGames_data() {
@@ -163,19 +163,19 @@ void SpeedDialogTest::eachWayOutOfTheDialogAndTheNextTwoGames() {
     kelvad::SpeedWindow& dialog = window.speedWindow();
     window.B6->trigger();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    dragTo(dialog.Slider1, position);
-    QCOMPARE(dialog.Slider1->value(), position);
-    QCOMPARE(dialog.Label6->text(), QString::number(score));
+    dragTo(dialog.speedSlider, position);
+    QCOMPARE(dialog.speedSlider->value(), position);
+    QCOMPARE(dialog.startScoreLabel->text(), QString::number(score));
 
     switch (wayOut) {
         case WayOut::Ok:
-            QTest::mouseClick(dialog.Command2, Qt::LeftButton);
+            QTest::mouseClick(dialog.okButton, Qt::LeftButton);
             break;
         case WayOut::Cancel:
-            QTest::mouseClick(dialog.Command1, Qt::LeftButton);
+            QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
             break;
         case WayOut::Escape:
-            QTest::keyClick(dialog.Slider1, Qt::Key_Escape);
+            QTest::keyClick(dialog.speedSlider, Qt::Key_Escape);
             break;
         case WayOut::Frame:
             dialog.close();
@@ -196,10 +196,10 @@ void SpeedDialogTest::eachWayOutOfTheDialogAndTheNextTwoGames() {
 
     // Reopened, the dialog shows the saved position and its start score, which the next game starts with.
     window.B6->trigger();
-    QCOMPARE(dialog.Slider1->value(), reopenedAt);
-    QCOMPARE(dialog.Label6->text(), reopenedScore);
+    QCOMPARE(dialog.speedSlider->value(), reopenedAt);
+    QCOMPARE(dialog.startScoreLabel->text(), reopenedScore);
     QVERIFY(!window.isEnabled());
-    QTest::mouseClick(dialog.Command1, Qt::LeftButton);
+    QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
     QVERIFY(window.isEnabled());
     QCOMPARE(startGame(game).score, reopenedScore.toInt());
 }

@@ -46,7 +46,7 @@ GameFixture::GameFixture(const std::function<void(TestPlatform&)>& beforeLoad) {
 GameFixture::~GameFixture() = default;
 
 void GameFixture::clickStart() {
-    QTest::mouseClick(m_window->Command1, Qt::LeftButton);
+    QTest::mouseClick(m_window->startButton, Qt::LeftButton);
 }
 
 void GameFixture::press(QWidget* widget, int button, QPoint at) {

@@ -18,16 +18,16 @@ QStringList controlStates(MainWindow& window) {
         return name + (widget->isVisible() ? u" shown"_s : u" hidden"_s);
     };
     return {enabled(u"Form1"_s, window.isEnabled()),
-            shown(u"TAITOLU(0)"_s, window.TAITOLU[0]),
-            shown(u"TAITOLU(1)"_s, window.TAITOLU[1]),
-            enabled(u"Command1"_s, window.Command1->isEnabled()),
+            shown(u"TAITOLU(0)"_s, window.titlePanel),
+            shown(u"TAITOLU(1)"_s, window.legendPanel),
+            enabled(u"Command1"_s, window.startButton->isEnabled()),
             enabled(u"B1"_s, window.B1->isEnabled()),
             enabled(u"B4"_s, window.B4->isEnabled()),
             enabled(u"A2"_s, window.A2->menuAction()->isEnabled()),
             enabled(u"B19"_s, window.B19->isEnabled()),
             enabled(u"B21"_s, window.B21->isEnabled()),
-            enabled(u"Picture2"_s, window.Picture2->isEnabled()),
-            u"Label20 "_s + window.Label20->text()};
+            enabled(u"Picture2"_s, window.timeBonusSquare->isEnabled()),
+            u"Label20 "_s + window.killCountLabel->text()};
 }
 
 QStringList readyControls() {

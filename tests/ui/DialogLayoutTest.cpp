@@ -203,25 +203,34 @@ void DialogLayoutTest::controls() {
 void DialogLayoutTest::scoreRowsLineUp() {
     QWidget owner;
     HighScoreTableWindow table(&owner);
-    const QList<QLabel*> ranks{table.Label2, table.Label4, table.Label6, table.Label8, table.Label10};
-    const QList<QLabel*> units{table.Label17, table.Label18, table.Label19, table.Label20, table.Label21};
+    const QList<QLabel*> ranks{table.findChild<QLabel*>(QStringLiteral("Label2")),
+                               table.findChild<QLabel*>(QStringLiteral("Label4")),
+                               table.findChild<QLabel*>(QStringLiteral("Label6")),
+                               table.findChild<QLabel*>(QStringLiteral("Label8")),
+                               table.findChild<QLabel*>(QStringLiteral("Label10"))};
+    const QList<QLabel*> units{table.findChild<QLabel*>(QStringLiteral("Label17")),
+                               table.findChild<QLabel*>(QStringLiteral("Label18")),
+                               table.findChild<QLabel*>(QStringLiteral("Label19")),
+                               table.findChild<QLabel*>(QStringLiteral("Label20")),
+                               table.findChild<QLabel*>(QStringLiteral("Label21"))};
     for (int rank = 1; rank <= HighScoreTableWindow::kRows; ++rank) {
         // The same glyph in the name and the score as in the rank digit: its ink must start on the same row.
-        table.NA(rank)->setText(QString::number(rank));
-        table.TO(rank)->setText(QString::number(rank));
+        table.nameLabel(rank)->setText(QString::number(rank));
+        table.scoreLabel(rank)->setText(QString::number(rank));
     }
     const QImage image = picture(table);
     int previousTop = -1;
     for (int row = 0; row < HighScoreTableWindow::kRows; ++row) {
-        const QList<QWidget*> pieces{ranks[row], table.NA(row + 1), table.TO(row + 1), units[row]};
+        const QList<QWidget*> pieces{ranks[row], table.nameLabel(row + 1), table.scoreLabel(row + 1),
+                                     units[row]};
         for (QWidget* piece : pieces) {
             QCOMPARE(piece->geometry().top(), ranks[row]->geometry().top());
             QCOMPARE(piece->geometry().height(), ranks[row]->geometry().height());
         }
         const int digitTop = inkTop(image, ranks[row]->geometry());
         QVERIFY(digitTop >= 0);
-        QCOMPARE(inkTop(image, table.NA(row + 1)->geometry()), digitTop);
-        QCOMPARE(inkTop(image, table.TO(row + 1)->geometry()), digitTop);
+        QCOMPARE(inkTop(image, table.nameLabel(row + 1)->geometry()), digitTop);
+        QCOMPARE(inkTop(image, table.scoreLabel(row + 1)->geometry()), digitTop);
         // "点" is another glyph; its ink must still lie within the line of its row.
         const int unitTop = inkTop(image, units[row]->geometry());
         QVERIFY(unitTop >= ranks[row]->geometry().top() && unitTop < digitTop + 4);
@@ -236,14 +245,14 @@ void DialogLayoutTest::scoresAlignRight() {
     const QStringList scores{QStringLiteral("2000"), QStringLiteral("1500"), QStringLiteral("1000"),
                              QStringLiteral("500"), QStringLiteral("0")};
     for (int rank = 1; rank <= HighScoreTableWindow::kRows; ++rank) {
-        table.TO(rank)->setText(scores[rank - 1]);
+        table.scoreLabel(rank)->setText(scores[rank - 1]);
     }
     const QImage image = picture(table);
     // Every score ends in "0": right-aligned, the last digits stand in one column.
-    const int right = inkRight(image, table.TO1->geometry());
-    QVERIFY(right > table.TO1->geometry().center().x());
+    const int right = inkRight(image, table.scoreLabels[0]->geometry());
+    QVERIFY(right > table.scoreLabels[0]->geometry().center().x());
     for (int rank = 2; rank <= HighScoreTableWindow::kRows; ++rank) {
-        QCOMPARE(inkRight(image, table.TO(rank)->geometry()), right);
+        QCOMPARE(inkRight(image, table.scoreLabel(rank)->geometry()), right);
     }
 }
 
@@ -251,33 +260,33 @@ void DialogLayoutTest::namesAreShownAsTyped() {
     // A player may type anything; markup in a name is shown as the characters typed.
     QWidget owner;
     HighScoreTableWindow table(&owner);
-    table.NA1->setText(QStringLiteral("<br>"));
+    table.nameLabels[0]->setText(QStringLiteral("<br>"));
     const QImage image = picture(table);
-    QVERIFY(inkTop(image, table.NA1->geometry()) >= 0);
+    QVERIFY(inkTop(image, table.nameLabels[0]->geometry()) >= 0);
 }
 
 void DialogLayoutTest::rowAccessors() {
     QWidget owner;
     HighScoreTableWindow table(&owner);
-    QCOMPARE(table.NA(1), table.NA1);
-    QCOMPARE(table.NA(5), table.NA5);
-    QCOMPARE(table.TO(3), table.TO3);
-    QCOMPARE(table.NA(0), nullptr);
-    QCOMPARE(table.TO(6), nullptr);
+    QCOMPARE(table.nameLabel(1), table.nameLabels[0]);
+    QCOMPARE(table.nameLabel(5), table.nameLabels[4]);
+    QCOMPARE(table.scoreLabel(3), table.scoreLabels[2]);
+    QCOMPARE(table.nameLabel(0), nullptr);
+    QCOMPARE(table.scoreLabel(6), nullptr);
 }
 
 void DialogLayoutTest::speedSlider() {
     QWidget owner;
     SpeedWindow dialog(&owner);
-    QCOMPARE(dialog.Slider1->orientation(), Qt::Horizontal);
-    QCOMPARE(dialog.Slider1->minimum(), 0);
-    QCOMPARE(dialog.Slider1->maximum(), 10);
-    QCOMPARE(dialog.Slider1->value(), 5);
-    QCOMPARE(dialog.Slider1->tickPosition(), QSlider::TicksBelow);
-    QCOMPARE(dialog.Label6->alignment(), Qt::AlignCenter);
-    QCOMPARE(dialog.Label6->palette().color(QPalette::Window), QColor(Qt::white));
-    QVERIFY(dialog.Label6->autoFillBackground());
-    QCOMPARE(dialog.Label6->frameShape(), QFrame::Box);
+    QCOMPARE(dialog.speedSlider->orientation(), Qt::Horizontal);
+    QCOMPARE(dialog.speedSlider->minimum(), 0);
+    QCOMPARE(dialog.speedSlider->maximum(), 10);
+    QCOMPARE(dialog.speedSlider->value(), 5);
+    QCOMPARE(dialog.speedSlider->tickPosition(), QSlider::TicksBelow);
+    QCOMPARE(dialog.startScoreLabel->alignment(), Qt::AlignCenter);
+    QCOMPARE(dialog.startScoreLabel->palette().color(QPalette::Window), QColor(Qt::white));
+    QVERIFY(dialog.startScoreLabel->autoFillBackground());
+    QCOMPARE(dialog.startScoreLabel->frameShape(), QFrame::Box);
 }
 
 void DialogLayoutTest::captionsRenderInJapaneseFonts() {
@@ -285,13 +294,13 @@ void DialogLayoutTest::captionsRenderInJapaneseFonts() {
     NameEntryWindow name(&owner);
     HighScoreTableWindow table(&owner);
     SpeedWindow speed(&owner);
-    name.Label2->setText(QStringLiteral("一位"));
-    name.Text1->setText(QStringLiteral("名前なし"));
+    name.rankLabel->setText(QStringLiteral("一位"));
+    name.nameBox->setText(QStringLiteral("名前なし"));
     for (int rank = 1; rank <= HighScoreTableWindow::kRows; ++rank) {
-        table.NA(rank)->setText(QStringLiteral("名前なし"));
-        table.TO(rank)->setText(QString::number(2500 - 500 * rank));
+        table.nameLabel(rank)->setText(QStringLiteral("名前なし"));
+        table.scoreLabel(rank)->setText(QString::number(2500 - 500 * rank));
     }
-    speed.Label6->setText(QStringLiteral("-250"));
+    speed.startScoreLabel->setText(QStringLiteral("-250"));
 
     // Every character must come from the window's own Japanese font, not from a fallback without it.
     const QList<QWidget*> windows{&name, &table, &speed};

@@ -34,24 +34,25 @@ void MainWindowLayoutTest::theReadyStateAfterLoad() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
     QCOMPARE(kelvad::testing::controlStates(window), kelvad::testing::readyControls());
-    for (QWidget* hidden :
-         std::initializer_list<QWidget*>{window.I1, window.I2, window.I3, window.HE1, window.D1, window.D2,
-                                         window.D3, window.F2, window.F3}) {
+    for (QWidget* hidden : std::initializer_list<QWidget*>{
+             window.men[0], window.men[1], window.men[2], window.civilian, window.plates[0], window.plates[1],
+             window.plates[2], window.ammoDisplays[1], window.ammoDisplays[2]}) {
         QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
     }
     for (QWidget* disabled :
-         std::initializer_list<QWidget*>{window.I1, window.I2, window.I3, window.D1, window.D2, window.D3}) {
+         std::initializer_list<QWidget*>{window.men[0], window.men[1], window.men[2], window.plates[0],
+                                         window.plates[1], window.plates[2]}) {
         QVERIFY2(!disabled->isEnabled(), qPrintable(disabled->objectName()));
     }
-    QVERIFY(window.F1->isVisible());
+    QVERIFY(window.ammoDisplays[0]->isVisible());
     QVERIFY(window.B11->isChecked());
     QVERIFY(!window.B12->isChecked());
     QVERIFY(!window.B13->isChecked());
-    QVERIFY(window.ME1->text().isEmpty());
+    QVERIFY(window.messageBar->text().isEmpty());
     // The panels lie over the play field and the status panel.
-    QCOMPARE(window.centralWidget()->childAt(window.Picture1->geometry().center()), window.TAITOLU[0]);
-    QVERIFY(window.TAITOLU[1]->isAncestorOf(window.centralWidget()->childAt(QPoint(300, 150))) ||
-            window.centralWidget()->childAt(QPoint(300, 150)) == window.TAITOLU[1]);
+    QCOMPARE(window.centralWidget()->childAt(window.playField->geometry().center()), window.titlePanel);
+    QVERIFY(window.legendPanel->isAncestorOf(window.centralWidget()->childAt(QPoint(300, 150))) ||
+            window.centralWidget()->childAt(QPoint(300, 150)) == window.legendPanel);
     for (auto* timer : {window.T4.get(), window.T5.get(), window.T6.get(), window.T7.get(), window.T8.get(),
                         window.T9.get(), window.T10.get(), window.T11.get(), window.T15.get()}) {
         QVERIFY(!timer->enabled() || timer->interval() == 0);
@@ -122,42 +123,44 @@ void MainWindowLayoutTest::nothingBelowTheVisibleAreaIsShown() {
 void MainWindowLayoutTest::controlsAreFoundByTheirDesignNames() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("TOKUTEN")), window.TOKUTEN);
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("GEKIHA")), window.GEKIHA);
-    QCOMPARE(window.findChild<kelvad::PictureBox*>(QStringLiteral("Picture1")), window.Picture1);
-    QCOMPARE(window.findChild<kelvad::ImageBox*>(QStringLiteral("TA_7")), window.TA[7]);
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("TOKUTEN")), window.scoreLabel);
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("GEKIHA")), window.hitRateLabel);
+    QCOMPARE(window.findChild<kelvad::PictureBox*>(QStringLiteral("Picture1")), window.playField);
+    QCOMPARE(window.findChild<kelvad::ImageBox*>(QStringLiteral("TA_7")), window.bullets[7]);
     // Geometry in twips / 15.
-    QCOMPARE(window.Picture1->geometry(), QRect(8, 40, 257, 233));
-    QCOMPARE(window.Frame1->geometry(), QRect(272, 80, 153, 193));
-    QCOMPARE(window.TA[7]->geometry(), QRect(120, 8, 12, 23));
-    QCOMPARE(window.D3->geometry(), QRect(184, 200, 60, 20));
-    QCOMPARE(window.Label13->geometry(), QRect(16, 4, 33, 17));
-    QCOMPARE(window.Label13->text(), QStringLiteral("150"));
-    QCOMPARE(window.Command1->text(), QStringLiteral("始める"));
-    QCOMPARE(window.Label17->text(), QStringLiteral("…10点"));
+    QCOMPARE(window.playField->geometry(), QRect(8, 40, 257, 233));
+    QCOMPARE(window.findChild<QFrame*>(QStringLiteral("Frame1"))->geometry(), QRect(272, 80, 153, 193));
+    QCOMPARE(window.bullets[7]->geometry(), QRect(120, 8, 12, 23));
+    QCOMPARE(window.plates[2]->geometry(), QRect(184, 200, 60, 20));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label13"))->geometry(), QRect(16, 4, 33, 17));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label13"))->text(), QStringLiteral("150"));
+    QCOMPARE(window.startButton->text(), QStringLiteral("始める"));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label17"))->text(), QStringLiteral("…10点"));
 }
 
 void MainWindowLayoutTest::theDesignFontsResolveToTheIpaFonts() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
-    QCOMPARE(QFontInfo(window.ME1->font()).family(), QStringLiteral("IPAMincho"));
-    QVERIFY(window.ME1->font().bold());
-    QCOMPARE(QFontInfo(window.Command1->font()).family(), QStringLiteral("IPAGothic"));
-    QCOMPARE(QFontInfo(window.Label1->font()).family(), QStringLiteral("IPAPGothic"));
-    QCOMPARE(QFontInfo(window.TOKUTEN->font()).family(), QStringLiteral("IPAGothic"));
+    QCOMPARE(QFontInfo(window.messageBar->font()).family(), QStringLiteral("IPAMincho"));
+    QVERIFY(window.messageBar->font().bold());
+    QCOMPARE(QFontInfo(window.startButton->font()).family(), QStringLiteral("IPAGothic"));
+    QCOMPARE(QFontInfo(window.findChild<QLabel*>(QStringLiteral("Label1"))->font()).family(),
+             QStringLiteral("IPAPGothic"));
+    QCOMPARE(QFontInfo(window.scoreLabel->font()).family(), QStringLiteral("IPAGothic"));
 }
 
 void MainWindowLayoutTest::pictureOnlyControlsHaveAccessibleNames() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
-    for (QWidget* picture :
-         std::initializer_list<QWidget*>{window.I1, window.I2, window.I3, window.HE1, window.D1, window.D2,
-                                         window.D3, window.TA[0], window.Image9, window.Picture1}) {
+    for (QWidget* picture : std::initializer_list<QWidget*>{
+             window.men[0], window.men[1], window.men[2], window.civilian, window.plates[0], window.plates[1],
+             window.plates[2], window.bullets[0],
+             window.findChild<kelvad::ImageBox*>(QStringLiteral("Image9")), window.playField}) {
         QVERIFY2(!picture->accessibleName().isEmpty(), qPrintable(picture->objectName()));
     }
     // A label that shows a value keeps no accessible name, so that its live text is what is read.
-    QVERIFY(window.TOKUTEN->accessibleName().isEmpty());
-    QVERIFY(window.GEKIHA->accessibleName().isEmpty());
+    QVERIFY(window.scoreLabel->accessibleName().isEmpty());
+    QVERIFY(window.hitRateLabel->accessibleName().isEmpty());
 }
 
 void MainWindowLayoutTest::closingTheWindowLeavesTheScoreFileUntouched() {

@@ -91,8 +91,8 @@ void SmallWindowTest::escapeIsCancel() {
     QFETCH(QString, focus);
     QWidget owner;
     SpeedWindow dialog(&owner);
-    QSignalSpy cancel(dialog.Command1, &QPushButton::clicked);
-    QSignalSpy ok(dialog.Command2, &QPushButton::clicked);
+    QSignalSpy cancel(dialog.cancelButton, &QPushButton::clicked);
+    QSignalSpy ok(dialog.okButton, &QPushButton::clicked);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
@@ -100,7 +100,7 @@ void SmallWindowTest::escapeIsCancel() {
     QCOMPARE(cancel.count(), 1);
     QCOMPARE(ok.count(), 0);
     // The slider keeps its place: Escape is no slider key.
-    QCOMPARE(dialog.Slider1->value(), SpeedWindow::kNormal);
+    QCOMPARE(dialog.speedSlider->value(), SpeedWindow::kNormal);
 }
 
 void SmallWindowTest::nameBoxReportsKeysBeforeActing_data() {
@@ -127,21 +127,21 @@ void SmallWindowTest::nameBoxReportsKeysBeforeActing() {
 
     QWidget owner;
     NameEntryWindow entry(&owner);
-    entry.Text1->setText(QStringLiteral("名前"));
+    entry.nameBox->setText(QStringLiteral("名前"));
     QList<int> codes;
     QStringList textsSeen;
-    connect(entry.Text1, &TextBox::keyDown, this, [&](int keyCode, int shift) {
+    connect(entry.nameBox, &TextBox::keyDown, this, [&](int keyCode, int shift) {
         codes << keyCode;
         QCOMPARE(shift, 0);
-        textsSeen << entry.Text1->text();
+        textsSeen << entry.nameBox->text();
     });
 
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, typed);
-    QApplication::sendEvent(entry.Text1, &press);
+    QApplication::sendEvent(entry.nameBox, &press);
 
     QCOMPARE(codes, QList<int>{code});
     QCOMPARE(textsSeen, QStringList{QStringLiteral("名前")});
-    QCOMPARE(entry.Text1->text(), textAfter);
+    QCOMPARE(entry.nameBox->text(), textAfter);
 }
 
 void SmallWindowTest::nameBoxComesFirst() {
@@ -151,7 +151,7 @@ void SmallWindowTest::nameBoxComesFirst() {
     while (first != &entry && first->focusPolicy() == Qt::NoFocus) {
         first = first->nextInFocusChain();
     }
-    QCOMPARE(first, entry.Text1);
+    QCOMPARE(first, entry.nameBox);
 }
 
 void SmallWindowTest::sliderReportsClickAfterMoving() {
@@ -160,17 +160,18 @@ void SmallWindowTest::sliderReportsClickAfterMoving() {
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QList<int> positionsSeen;
-    connect(dialog.Slider1, &Slider::clicked, this, [&] { positionsSeen << dialog.Slider1->value(); });
+    connect(dialog.speedSlider, &Slider::clicked, this,
+            [&] { positionsSeen << dialog.speedSlider->value(); });
 
-    const QPoint rightEnd = onGroove(dialog.Slider1, dialog.Slider1->width() - 3);
-    QTest::mouseClick(dialog.Slider1, Qt::LeftButton, Qt::NoModifier, rightEnd);
+    const QPoint rightEnd = onGroove(dialog.speedSlider, dialog.speedSlider->width() - 3);
+    QTest::mouseClick(dialog.speedSlider, Qt::LeftButton, Qt::NoModifier, rightEnd);
 
     QCOMPARE(positionsSeen.size(), 1);
     QVERIFY(positionsSeen.first() > SpeedWindow::kNormal);
-    QCOMPARE(positionsSeen.first(), dialog.Slider1->value());
+    QCOMPARE(positionsSeen.first(), dialog.speedSlider->value());
 
     // The right button is no click.
-    QTest::mouseClick(dialog.Slider1, Qt::RightButton, Qt::NoModifier, rightEnd);
+    QTest::mouseClick(dialog.speedSlider, Qt::RightButton, Qt::NoModifier, rightEnd);
     QCOMPARE(positionsSeen.size(), 1);
 }
 
@@ -185,10 +186,10 @@ void SmallWindowTest::sliderReportsMovesAfterFollowing() {
         int position;
     };
     QList<Move> moves;
-    connect(dialog.Slider1, &Slider::mouseMove, this, [&](int button, int, float x, float) {
-        moves << Move{button, x, dialog.Slider1->value()};
+    connect(dialog.speedSlider, &Slider::mouseMove, this, [&](int button, int, float x, float) {
+        moves << Move{button, x, dialog.speedSlider->value()};
     });
-    Slider* slider = dialog.Slider1;
+    Slider* slider = dialog.speedSlider;
     const QPoint middle(slider->width() / 2, slider->height() / 2);
     const QPoint leftEnd(1, slider->height() / 2);
 
@@ -215,15 +216,15 @@ void SmallWindowTest::staysUsableWhileOwnerIsDisabled() {
     HighScoreTableWindow table(&owner);
     owner.setEnabled(false);
     QVERIFY(speed.isEnabled());
-    QVERIFY(speed.Command2->isEnabled());
-    QVERIFY(speed.Slider1->isEnabled());
-    QVERIFY(table.Command1->isEnabled());
+    QVERIFY(speed.okButton->isEnabled());
+    QVERIFY(speed.speedSlider->isEnabled());
+    QVERIFY(table.okButton->isEnabled());
 
     // A window made while the owner is disabled is usable too, and enabling the owner changes nothing.
     NameEntryWindow name(&owner);
-    QVERIFY(name.Text1->isEnabled());
+    QVERIFY(name.nameBox->isEnabled());
     owner.setEnabled(true);
-    QVERIFY(name.Command1->isEnabled());
+    QVERIFY(name.okButton->isEnabled());
 
     // A window that its handlers disable stays disabled.
     speed.setEnabled(false);
@@ -284,19 +285,19 @@ void SmallWindowTest::mainWindowCreatesEachOnce() {
     QCOMPARE(window.highScoreTableWindow().parentWidget(), &window);
 
     // Closed with the frame and asked for again: the same window, its slider where the player left it.
-    speed.Slider1->setValue(SpeedWindow::kFastest);
+    speed.speedSlider->setValue(SpeedWindow::kFastest);
     speed.show();
     speed.close();
     QCoreApplication::processEvents();
     QCOMPARE(&window.speedWindow(), &speed);
-    QCOMPARE(window.speedWindow().Slider1->value(), SpeedWindow::kFastest);
+    QCOMPARE(window.speedWindow().speedSlider->value(), SpeedWindow::kFastest);
     QCOMPARE(madeSpeed, 1);
 
     // The game disables its main window while a small window is open.
     window.setEnabled(false);
-    QVERIFY(window.speedWindow().Command2->isEnabled());
-    QVERIFY(window.highScoreTableWindow().Command1->isEnabled());
-    QVERIFY(window.nameEntryWindow().Text1->isEnabled());
+    QVERIFY(window.speedWindow().okButton->isEnabled());
+    QVERIFY(window.highScoreTableWindow().okButton->isEnabled());
+    QVERIFY(window.nameEntryWindow().nameBox->isEnabled());
 }
 
 }  // namespace kelvad
