@@ -105,15 +105,16 @@ void GameWiring::connectMainWindow() {
                 [this, plate] { CollectBonus(m_window, plate); });
     }
 
-    m_window.T4->setTickHandler([this] { ClockTick(m_window); });
-    m_window.T5->setTickHandler([this] { CompleteReload(m_window); });
-    m_window.T6->setTickHandler([this] { ClearMessage(m_window); });
-    m_window.T7->setTickHandler([this] { MoveMan(m_window, 0); });
-    m_window.T8->setTickHandler([this] { MoveMan(m_window, 1); });
-    m_window.T9->setTickHandler([this] { MoveMan(m_window, 2); });
-    m_window.T10->setTickHandler([this] { ShowCivilian(m_window); });
-    m_window.T11->setTickHandler([this] { HideCivilian(m_window); });
-    m_window.T15->setTickHandler([this] { HideBonusPlates(m_window); });
+    m_window.gameClock->setTickHandler([this] { ClockTick(m_window); });
+    m_window.reloadTimer->setTickHandler([this] { CompleteReload(m_window); });
+    m_window.messageTimer->setTickHandler([this] { ClearMessage(m_window); });
+    for (int man = 0; man < kMenOnField; ++man) {
+        m_window.manJumpTimers[static_cast<std::size_t>(man)]->setTickHandler(
+            [this, man] { MoveMan(m_window, man); });
+    }
+    m_window.civilianArrivalTimer->setTickHandler([this] { ShowCivilian(m_window); });
+    m_window.civilianDepartureTimer->setTickHandler([this] { HideCivilian(m_window); });
+    m_window.plateTimer->setTickHandler([this] { HideBonusPlates(m_window); });
 }
 
 void GameWiring::connectNameEntry(NameEntryWindow& entry) {

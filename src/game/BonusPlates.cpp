@@ -20,7 +20,7 @@ void CheckBonus(MainWindow& window) {
     }
     // What lay above the threshold is lost.
     gameState.bonusCharge = 0;
-    window.T15->setEnabled(true);
+    window.plateTimer->setEnabled(true);
     platform::RandomSource& random = window.platform().random;
     random.reseedFromClock();
     const int plate = static_cast<int>(std::floor(random.next() * kPlates));
@@ -47,7 +47,7 @@ void HideBonusPlates(MainWindow& window) {
     for (PictureBox* each : {window.plates[0], window.plates[1], window.plates[2]}) {
         each->setEnabled(false);
     }
-    window.T15->setEnabled(false);
+    window.plateTimer->setEnabled(false);
 }
 
 }  // namespace kelvad

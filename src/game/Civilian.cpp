@@ -20,7 +20,7 @@ namespace {
 void leaveField(MainWindow& window) {
     window.civilian->setEnabled(false);
     window.civilian->hide();
-    window.T11->setEnabled(false);
+    window.civilianDepartureTimer->setEnabled(false);
 }
 
 }  // namespace
@@ -31,7 +31,7 @@ void ShowCivilian(MainWindow& window) {
     platform::RandomSource& random = window.platform().random;
     random.reseedFromClock();
     placeAtRandom(random, *window.civilian, civilianPlace());
-    window.T11->setEnabled(true);
+    window.civilianDepartureTimer->setEnabled(true);
 }
 
 void HideCivilian(MainWindow& window) {
@@ -45,7 +45,7 @@ void RescueCivilian(MainWindow& window) {
     gameState.timeLeft += kCivilianTicks;
     window.timeGauge->setValue(gameState.timeLeft);
     leaveField(window);
-    window.T6->setEnabled(true);
+    window.messageTimer->setEnabled(true);
 }
 
 void ShootCivilian(MainWindow& window) {
@@ -58,7 +58,7 @@ void ShootCivilian(MainWindow& window) {
     gameState.timeLeft -= kCivilianTicks;
     window.timeGauge->setValue(gameState.timeLeft);
     leaveField(window);
-    window.T6->setEnabled(true);
+    window.messageTimer->setEnabled(true);
 }
 
 void CivilianMouseDown(MainWindow& window, int button) {

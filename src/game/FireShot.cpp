@@ -23,7 +23,7 @@ bool RefuseEmptyGun(MainWindow& window) {
     }
     window.platform().beeper.beep();
     window.messageBar->setText(QStringLiteral("弾がありません！"));
-    window.T6->setEnabled(true);
+    window.messageTimer->setEnabled(true);
     return true;
 }
 
@@ -65,7 +65,7 @@ void ShotMark(MainWindow& window) {
 
 void ClearMessage(MainWindow& window) {
     window.messageBar->setText(QString());
-    window.T6->setEnabled(false);
+    window.messageTimer->setEnabled(false);
 }
 
 }  // namespace kelvad

@@ -12,17 +12,17 @@ void StopPlay(MainWindow& window) {
         man->setEnabled(false);
         man->hide();
     }
-    window.T4->setEnabled(false);
+    window.gameClock->setEnabled(false);
     for (PictureBox* plate : {window.plates[0], window.plates[1], window.plates[2]}) {
         plate->hide();
         plate->setEnabled(false);
     }
-    window.T7->setInterval(0);
-    window.T8->setInterval(0);
-    window.T9->setInterval(0);
+    window.manJumpTimers[0]->setInterval(0);
+    window.manJumpTimers[1]->setInterval(0);
+    window.manJumpTimers[2]->setInterval(0);
     // The reload, the message bar and the plates each finish their pending tick on their own.
-    window.T10->setEnabled(false);
-    window.T11->setEnabled(false);
+    window.civilianArrivalTimer->setEnabled(false);
+    window.civilianDepartureTimer->setEnabled(false);
 }
 
 }  // namespace kelvad

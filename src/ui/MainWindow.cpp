@@ -388,15 +388,15 @@ void MainWindow::buildMenus() {
 
 void MainWindow::buildTimers() {
     platform::Scheduler& scheduler = m_platform.scheduler;
-    T4 = scheduler.createTimer(false, kGameClockMs);
-    T5 = scheduler.createTimer(true, kNoInterval);
-    T6 = scheduler.createTimer(false, kMessageShownMs);
-    T7 = scheduler.createTimer(true, kNoInterval);
-    T8 = scheduler.createTimer(true, kNoInterval);
-    T9 = scheduler.createTimer(true, kNoInterval);
-    T10 = scheduler.createTimer(false, kCivilianEveryMs);
-    T11 = scheduler.createTimer(false, kCivilianStaysMs);
-    T15 = scheduler.createTimer(false, kPlatesStayMs);
+    gameClock = scheduler.createTimer(false, kGameClockMs);
+    reloadTimer = scheduler.createTimer(true, kNoInterval);
+    messageTimer = scheduler.createTimer(false, kMessageShownMs);
+    for (std::unique_ptr<platform::Timer>& jumps : manJumpTimers) {
+        jumps = scheduler.createTimer(true, kNoInterval);
+    }
+    civilianArrivalTimer = scheduler.createTimer(false, kCivilianEveryMs);
+    civilianDepartureTimer = scheduler.createTimer(false, kCivilianStaysMs);
+    plateTimer = scheduler.createTimer(false, kPlatesStayMs);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

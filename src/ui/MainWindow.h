@@ -111,16 +111,20 @@ public:
     QAction* C3 = nullptr;
     QAction* B18 = nullptr;
 
-    // Timers, in their design states.
-    std::unique_ptr<platform::Timer> T4;
-    std::unique_ptr<platform::Timer> T5;
-    std::unique_ptr<platform::Timer> T6;
-    std::unique_ptr<platform::Timer> T7;
-    std::unique_ptr<platform::Timer> T8;
-    std::unique_ptr<platform::Timer> T9;
-    std::unique_ptr<platform::Timer> T10;
-    std::unique_ptr<platform::Timer> T11;
-    std::unique_ptr<platform::Timer> T15;
+    // Timers, in their design states: every moving thing of the game follows one.
+    // The game clock: a tick every 500 ms while a game runs.
+    std::unique_ptr<platform::Timer> gameClock;
+    // Ends a reload; its interval is the gun's reload time.
+    std::unique_ptr<platform::Timer> reloadTimer;
+    // Empties the message bar 1.5 s after a text was put there.
+    std::unique_ptr<platform::Timer> messageTimer;
+    // Move the black, the blue and the yellow man, each at the rhythm the game speed gives him.
+    std::array<std::unique_ptr<platform::Timer>, 3> manJumpTimers;
+    // Bring the civilian every 10 s, and take him away 1.5 s later.
+    std::unique_ptr<platform::Timer> civilianArrivalTimer;
+    std::unique_ptr<platform::Timer> civilianDepartureTimer;
+    // Takes the bonus plates away 3 s after one showed up.
+    std::unique_ptr<platform::Timer> plateTimer;
 
     // The media control that plays the background tune; made and owned by the game's wiring.
     sound::MediaControl* tune = nullptr;

@@ -62,14 +62,14 @@ void BonusPlateTest::aFullMeterWaitsForTheNextFiredShot() {
     // The black man's hit fills the meter after his shot's check: no plate yet.
     QCOMPARE(gameState.bonusCharge, 25);
     QVERIFY(!anyPlateShown(window));
-    QVERIFY(!window.T15->enabled());
+    QVERIFY(!window.plateTimer->enabled());
     // The next fired shot brings it up, though it misses.
     scriptPlate(game, 2, 1200, 600);
     game.press(window.playField, 1, kBareField);
     QCOMPARE(window.hitCount, 1);
     QCOMPARE(gameState.bonusCharge, 0);
     QVERIFY(window.plates[1]->isVisible());
-    QVERIFY(window.T15->enabled());
+    QVERIFY(window.plateTimer->enabled());
 }
 
 void BonusPlateTest::aShotAtAFullMeterBringsUpOnePlate_data() {
@@ -99,7 +99,7 @@ void BonusPlateTest::aShotAtAFullMeterBringsUpOnePlate() {
     QCOMPARE(window.shotCount, 1);
     QCOMPARE(gameState.ammoLeft, 99);
     QCOMPARE(gameState.bonusCharge, plate > 0 ? 0 : charge);
-    QCOMPARE(window.T15->enabled(), plate > 0);
+    QCOMPARE(window.plateTimer->enabled(), plate > 0);
     QCOMPARE(game.platform.random.reseeds, reseeds + (plate > 0 ? 1 : 0));
     const std::array<float, 3> lefts{window.plateX1, window.plateX2, window.plateX3};
     const std::array<float, 3> tops{window.plateY1, window.plateY2, window.plateY3};
@@ -130,7 +130,7 @@ void BonusPlateTest::aRefusedPressBringsUpNoPlate() {
     QCOMPARE(window.messageBar->text(), QStringLiteral("弾がありません！"));
     QCOMPARE(gameState.bonusCharge, 25);
     QVERIFY(!anyPlateShown(window));
-    QVERIFY(!window.T15->enabled());
+    QVERIFY(!window.plateTimer->enabled());
     // Reloaded, the next shot brings it up.
     game.press(window.playField, 2, kBareField);
     game.advance(700);
@@ -248,7 +248,7 @@ void BonusPlateTest::everyPlateGoesThreeSecondsAfterTheLastShowedUp() {
     advanceTo(game, shownAt + 3000);
     QVERIFY(!window.plates[0]->isVisible());
     QVERIFY(!window.plates[0]->isEnabled());
-    QVERIFY(!window.T15->enabled());
+    QVERIFY(!window.plateTimer->enabled());
 
     showPlate(game, 1, 2000, 300);
     game.advance(1000);
@@ -264,7 +264,7 @@ void BonusPlateTest::everyPlateGoesThreeSecondsAfterTheLastShowedUp() {
     QVERIFY(!anyPlateShown(window));
     QVERIFY(!window.plates[0]->isEnabled() && !window.plates[1]->isEnabled() &&
             !window.plates[2]->isEnabled());
-    QVERIFY(!window.T15->enabled());
+    QVERIFY(!window.plateTimer->enabled());
 }
 
 void BonusPlateTest::aMoveOverAPlateLeavesThePointerWhereItWas() {

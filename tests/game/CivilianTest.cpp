@@ -61,7 +61,7 @@ void CivilianTest::theCivilianTurnsUpEveryTenSecondsForOneAndAHalf() {
     game.advance(1);
     QVERIFY(!window.civilian->isVisible());
     QVERIFY(!window.civilian->isEnabled());
-    QVERIFY(!window.T11->enabled());
+    QVERIFY(!window.civilianDepartureTimer->enabled());
     // And again every ten seconds.
     game.advance(8499);
     QVERIFY(!window.civilian->isVisible());
@@ -134,7 +134,7 @@ void CivilianTest::aPressOnTheCivilian() {
     QCOMPARE(window.timeGauge->Value(), gameState.timeLeft);
     QCOMPARE(window.civilian->isVisible(), !gone);
     QCOMPARE(window.civilian->isEnabled(), !gone);
-    QCOMPARE(window.T11->enabled(), !gone);
+    QCOMPARE(window.civilianDepartureTimer->enabled(), !gone);
     // No bullet, no shot, no hit rate, no gun sound: only the civilian's own sound, if any.
     QCOMPARE(gameState.ammoLeft, ammo);
     QCOMPARE(window.shotCount, shots);
@@ -197,7 +197,7 @@ void CivilianTest::shootingCiviliansEndsTheGameEarly() {
     QVERIFY(game.platform.messageBoxes.shown.empty());
     game.advance(500);
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
-    QVERIFY(!window.T4->enabled());
-    QVERIFY(!window.T10->enabled());
+    QVERIFY(!window.gameClock->enabled());
+    QVERIFY(!window.civilianArrivalTimer->enabled());
     QVERIFY(window.titlePanel->isVisible());
 }

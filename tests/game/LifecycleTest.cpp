@@ -39,12 +39,12 @@ QStringList stillInPlay(kelvad::MainWindow& window) {
             left << what;
         }
     };
-    expect(!window.T4->enabled(), QStringLiteral("T4 on"));
-    expect(window.T7->interval() == 0, QStringLiteral("T7 ticking"));
-    expect(window.T8->interval() == 0, QStringLiteral("T8 ticking"));
-    expect(window.T9->interval() == 0, QStringLiteral("T9 ticking"));
-    expect(!window.T10->enabled(), QStringLiteral("T10 on"));
-    expect(!window.T11->enabled(), QStringLiteral("T11 on"));
+    expect(!window.gameClock->enabled(), QStringLiteral("T4 on"));
+    expect(window.manJumpTimers[0]->interval() == 0, QStringLiteral("T7 ticking"));
+    expect(window.manJumpTimers[1]->interval() == 0, QStringLiteral("T8 ticking"));
+    expect(window.manJumpTimers[2]->interval() == 0, QStringLiteral("T9 ticking"));
+    expect(!window.civilianArrivalTimer->enabled(), QStringLiteral("T10 on"));
+    expect(!window.civilianDepartureTimer->enabled(), QStringLiteral("T11 on"));
     for (QWidget* shown :
          std::initializer_list<QWidget*>{window.men[0], window.men[1], window.men[2], window.plates[0],
                                          window.plates[1], window.plates[2]}) {
@@ -105,7 +105,7 @@ void LifecycleTest::aGameLasts61TicksAndEndsWithTheScoreMessage() {
     game.advance(500);
     QCOMPARE(gameState.timeLeft, 0);
     QVERIFY(window.civilian->isVisible());
-    QVERIFY(window.T11->enabled());
+    QVERIFY(window.civilianDepartureTimer->enabled());
     QVERIFY(game.platform.messageBoxes.shown.empty());
     game.advance(500);
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
@@ -139,11 +139,11 @@ void LifecycleTest::startingAGameSwitchesEveryControlToPlaying() {
     kelvad::MainWindow& window = game.window();
     game.clickStart();
     QCOMPARE(kelvad::testing::controlStates(window), kelvad::testing::playingControls());
-    QVERIFY(window.T4->enabled());
-    QVERIFY(window.T10->enabled());
-    QCOMPARE(window.T7->interval(), 2500);
-    QCOMPARE(window.T8->interval(), 1500);
-    QCOMPARE(window.T9->interval(), 750);
+    QVERIFY(window.gameClock->enabled());
+    QVERIFY(window.civilianArrivalTimer->enabled());
+    QCOMPARE(window.manJumpTimers[0]->interval(), 2500);
+    QCOMPARE(window.manJumpTimers[1]->interval(), 1500);
+    QCOMPARE(window.manJumpTimers[2]->interval(), 750);
     QCOMPARE(window.scoreLabel->text(), QStringLiteral("0"));
     QCOMPARE(window.hitRateLabel->text(), QStringLiteral("0%"));
     QCOMPARE(gameState.timeLeft, 60);
@@ -158,7 +158,7 @@ void LifecycleTest::theMenuStartsAGameOnlyInTheReadyState() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
     window.B1->trigger();
-    QVERIFY(window.T4->enabled());
+    QVERIFY(window.gameClock->enabled());
     game.advance(2000);
     QCOMPARE(gameState.timeLeft, 56);
     // Disabled during a game: a second start would restart the clock.
@@ -182,7 +182,7 @@ void LifecycleTest::answeringNoToTheReturnQuestionChangesNothing() {
     QCOMPARE(box.icon, kelvad::platform::MessageIcon::Question);
     QCOMPARE(box.owner, &window);
     QCOMPARE(gameState.timeLeft, timeLeft);
-    QVERIFY(window.T4->enabled());
+    QVERIFY(window.gameClock->enabled());
     QCOMPARE(kelvad::testing::controlStates(window), kelvad::testing::playingControls());
     const QString tune = window.programFile(QStringLiteral("\\Battle.Mid"));
     QCOMPARE(game.platform.soundDevice.calls,

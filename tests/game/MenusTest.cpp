@@ -70,7 +70,7 @@ void MenusTest::shortcutsFollowTheStateOfTheGame() {
 
     switch (effect) {
         case Effect::Start:
-            QVERIFY(window.T4->enabled());
+            QVERIFY(window.gameClock->enabled());
             QCOMPARE(kelvad::testing::controlStates(window), kelvad::testing::playingControls());
             QCOMPARE(gameState.timeLeft, 60);
             break;
@@ -92,7 +92,7 @@ void MenusTest::shortcutsFollowTheStateOfTheGame() {
             QVERIFY(!window.highScoreTableWindow().isVisible());
             QVERIFY(!window.speedWindow().isVisible());
             QVERIFY(window.isEnabled());
-            QCOMPARE(window.T4->enabled(), playing);
+            QCOMPARE(window.gameClock->enabled(), playing);
             QCOMPARE(gameState.timeLeft, timeLeft);
             break;
     }
@@ -144,7 +144,7 @@ void MenusTest::helpOpensTheContentsOfTheHelpFile() {
              QStringList({window.programFile(QStringLiteral("\\Kelvad.Hlp"))}));
     QCOMPARE(game.platform.helpViewer.owners, QList<QWidget*>({&window}));
     QVERIFY(game.platform.messageBoxes.shown.empty());
-    QCOMPARE(window.T4->enabled(), playing);
+    QCOMPARE(window.gameClock->enabled(), playing);
 }
 
 void MenusTest::aHelpViewerErrorIsShownAndTheGameGoesOn() {

@@ -89,7 +89,7 @@ void ReloadTest::theRightButtonReloadsTheGun() {
         game.letGo(target, held, at);
     }
     QCOMPARE(window.messageBar->text(), kReloading);
-    QCOMPARE(window.T5->interval(), delay);
+    QCOMPARE(window.reloadTimer->interval(), delay);
     QCOMPARE(window.shotCount, fired);
     QCOMPARE(gameState.ammoLeft, left);
     if (onMan) {
@@ -102,7 +102,7 @@ void ReloadTest::theRightButtonReloadsTheGun() {
     game.advance(1);
     QCOMPARE(gameState.ammoLeft, full);
     QCOMPARE(window.messageBar->text(), kReloaded);
-    QCOMPARE(window.T5->interval(), 0);
+    QCOMPARE(window.reloadTimer->interval(), 0);
     if (gun == 1) {
         QCOMPARE(shownBullets(window), 8);
     } else {
@@ -115,7 +115,7 @@ void ReloadTest::theRightButtonReloadsTheGun() {
     QCOMPARE(window.messageBar->text(), kReloaded);
     game.advance(1);
     QVERIFY(window.messageBar->text().isEmpty());
-    QVERIFY(!window.T6->enabled());
+    QVERIFY(!window.messageTimer->enabled());
 }
 
 void ReloadTest::theThirdGunCannotBeReloaded() {
@@ -125,7 +125,7 @@ void ReloadTest::theThirdGunCannotBeReloaded() {
     const QImage gauge = window.jackGunBar->lastingImage();
     game.press(window.playField, 2, kBareField);
     QCOMPARE(window.messageBar->text(), QStringLiteral("この銃は補給ができません!!"));
-    QCOMPARE(window.T5->interval(), 0);
+    QCOMPARE(window.reloadTimer->interval(), 0);
     game.advance(1499);
     QCOMPARE(window.messageBar->text(), QStringLiteral("この銃は補給ができません!!"));
     game.advance(1);
@@ -212,7 +212,7 @@ void ReloadTest::repeatedRequestsCompleteOnce() {
     // However the repeated requests treat the wait, one refill comes by 700 ms after the last of them.
     game.advance(700);
     QCOMPARE(gameState.ammoLeft, 8);
-    QCOMPARE(window.T5->interval(), 0);
+    QCOMPARE(window.reloadTimer->interval(), 0);
     shoot(game, 1);
     game.advance(5000);
     QCOMPARE(gameState.ammoLeft, 7);
@@ -234,7 +234,7 @@ void ReloadTest::aRightPressOnAManNeitherHitsNorMovesHim() {
     game.press(window.men[1], 2);
     QCOMPARE(window.pressedMan, 1);
     QCOMPARE(window.messageBar->text(), kReloading);
-    QCOMPARE(window.T5->interval(), 1500);
+    QCOMPARE(window.reloadTimer->interval(), 1500);
     QVERIFY(window.men[1]->isVisible());
     QCOMPARE(window.men[1]->pos(), place);
     QCOMPARE(gameState.score, 0);

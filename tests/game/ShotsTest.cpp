@@ -74,7 +74,7 @@ void ShotsTest::eightShotsEmptyTheFirstGunRightToLeftAndTheNinthIsRefused() {
     QCOMPARE(window.messageBar->text(), QStringLiteral("弾がありません！"));
     game.advance(1);
     QVERIFY(window.messageBar->text().isEmpty());
-    QVERIFY(!window.T6->enabled());
+    QVERIFY(!window.messageTimer->enabled());
 }
 
 void ShotsTest::rightAndMiddlePresses() {

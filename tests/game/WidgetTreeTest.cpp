@@ -159,9 +159,11 @@ QStringList describeGame(kelvad::MainWindow& window, const QString& phase) {
         describeAction(*action, 1, lines);
     }
     lines << QStringLiteral("timers");
-    lines << timerLine("T4", *window.T4) << timerLine("T5", *window.T5) << timerLine("T6", *window.T6)
-          << timerLine("T7", *window.T7) << timerLine("T8", *window.T8) << timerLine("T9", *window.T9)
-          << timerLine("T10", *window.T10) << timerLine("T11", *window.T11) << timerLine("T15", *window.T15);
+    lines << timerLine("T4", *window.gameClock) << timerLine("T5", *window.reloadTimer)
+          << timerLine("T6", *window.messageTimer) << timerLine("T7", *window.manJumpTimers[0])
+          << timerLine("T8", *window.manJumpTimers[1]) << timerLine("T9", *window.manJumpTimers[2])
+          << timerLine("T10", *window.civilianArrivalTimer)
+          << timerLine("T11", *window.civilianDepartureTimer) << timerLine("T15", *window.plateTimer);
     return lines;
 }
 

@@ -111,7 +111,7 @@ void HighScoreWindowTest::theCloseControlGivesBackOnlyTheStartItems() {
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(HighScoreTable{}));
     QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
     window.B1->trigger();
-    QVERIFY(window.T4->enabled());
+    QVERIFY(window.gameClock->enabled());
     QCOMPARE(gameState.timeLeft, kTicksPerGame);
 }
 

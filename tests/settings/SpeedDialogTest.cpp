@@ -31,8 +31,8 @@ struct GameStart {
 GameStart startGame(GameFixture& game) {
     kelvad::MainWindow& window = game.window();
     game.clickStart();
-    const GameStart start{gameState.score, window.T7->interval(), window.T8->interval(),
-                          window.T9->interval()};
+    const GameStart start{gameState.score, window.manJumpTimers[0]->interval(),
+                          window.manJumpTimers[1]->interval(), window.manJumpTimers[2]->interval()};
     game.platform.messageBoxes.answer(kelvad::platform::MessageAnswer::Yes);
     window.B21->trigger();
     return start;

@@ -53,8 +53,10 @@ void MainWindowLayoutTest::theReadyStateAfterLoad() {
     QCOMPARE(window.centralWidget()->childAt(window.playField->geometry().center()), window.titlePanel);
     QVERIFY(window.legendPanel->isAncestorOf(window.centralWidget()->childAt(QPoint(300, 150))) ||
             window.centralWidget()->childAt(QPoint(300, 150)) == window.legendPanel);
-    for (auto* timer : {window.T4.get(), window.T5.get(), window.T6.get(), window.T7.get(), window.T8.get(),
-                        window.T9.get(), window.T10.get(), window.T11.get(), window.T15.get()}) {
+    for (auto* timer :
+         {window.gameClock.get(), window.reloadTimer.get(), window.messageTimer.get(),
+          window.manJumpTimers[0].get(), window.manJumpTimers[1].get(), window.manJumpTimers[2].get(),
+          window.civilianArrivalTimer.get(), window.civilianDepartureTimer.get(), window.plateTimer.get()}) {
         QVERIFY(!timer->enabled() || timer->interval() == 0);
     }
     QCOMPARE(game.platform.scheduler.nextTickIn(), -1);
