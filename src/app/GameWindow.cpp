@@ -69,18 +69,19 @@ GameWiring::GameWiring(MainWindow& window)
 
 void GameWiring::connectMainWindow() {
     connect(m_window.startButton, &QPushButton::clicked, this, [this] { StartGame(m_window); });
-    connect(m_window.B1, &QAction::triggered, this, [this] { StartGame(m_window); });
-    connect(m_window.B19, &QAction::triggered, this, [this] { PauseGame(m_window); });
-    connect(m_window.B21, &QAction::triggered, this, [this] { ReturnToReadyState(m_window); });
-    connect(m_window.B4, &QAction::triggered, this, [this] { OpenHighScoreWindow(m_window); });
-    connect(m_window.B5, &QAction::triggered, &m_window, &QWidget::close);
+    connect(m_window.startAction, &QAction::triggered, this, [this] { StartGame(m_window); });
+    connect(m_window.pauseAction, &QAction::triggered, this, [this] { PauseGame(m_window); });
+    connect(m_window.returnToStartAction, &QAction::triggered, this,
+            [this] { ReturnToReadyState(m_window); });
+    connect(m_window.highScoresAction, &QAction::triggered, this, [this] { OpenHighScoreWindow(m_window); });
+    connect(m_window.exitAction, &QAction::triggered, &m_window, &QWidget::close);
     connect(&m_window, &MainWindow::closing, this, [this] { EndProgram(m_window); });
-    connect(m_window.B6, &QAction::triggered, this, [this] { OpenSpeedDialog(m_window); });
-    connect(m_window.B11, &QAction::triggered, this, [this] { SelectGun(m_window, 1); });
-    connect(m_window.B12, &QAction::triggered, this, [this] { SelectGun(m_window, 2); });
-    connect(m_window.B13, &QAction::triggered, this, [this] { SelectGun(m_window, 3); });
-    connect(m_window.B17, &QAction::triggered, this, [this] { ShowHelp(m_window); });
-    connect(m_window.B18, &QAction::triggered, this, [this] { ShowVersion(m_window); });
+    connect(m_window.gameSpeedAction, &QAction::triggered, this, [this] { OpenSpeedDialog(m_window); });
+    connect(m_window.gunActions[0], &QAction::triggered, this, [this] { SelectGun(m_window, 1); });
+    connect(m_window.gunActions[1], &QAction::triggered, this, [this] { SelectGun(m_window, 2); });
+    connect(m_window.gunActions[2], &QAction::triggered, this, [this] { SelectGun(m_window, 3); });
+    connect(m_window.helpAction, &QAction::triggered, this, [this] { ShowHelp(m_window); });
+    connect(m_window.versionAction, &QAction::triggered, this, [this] { ShowVersion(m_window); });
     connect(m_window.timeBonusSquare, &PictureBox::clicked, this, [this] { TimeBonusClick(m_window); });
 
     connect(m_window.playField, &PictureBox::mouseDown, this,

@@ -29,7 +29,7 @@ void LoadMainWindow(MainWindow& window) {
     window.ammoGauge2->setTarget(window.subMachineGunBar);
     window.ammoGauge3 = std::make_unique<Gauge>();
     window.ammoGauge3->setTarget(window.jackGunBar);
-    window.B11->setChecked(true);
+    window.gunActions[0]->setChecked(true);
     LoadHighScores(window);
 }
 

@@ -352,9 +352,7 @@ void MainWindow::buildMenus() {
         return action;
     };
     auto separator = [](QMenu* menu, const char* name) {
-        QAction* action = menu->addSeparator();
-        action->setObjectName(QString::fromLatin1(name));
-        return action;
+        menu->addSeparator()->setObjectName(QString::fromLatin1(name));
     };
     auto menu = [this](QMenu* parent, const char* name, const QString& caption) {
         QMenu* created = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
@@ -362,28 +360,30 @@ void MainWindow::buildMenus() {
         return created;
     };
 
-    A1 = menu(nullptr, "A1", QStringLiteral("ｹﾞｰﾑ(&G)"));
-    B1 = item(A1, "B1", QStringLiteral("ｽﾀｰﾄ(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    B19 = item(A1, "B19", QStringLiteral("ﾀｲﾑ(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T));
-    B21 = item(A1, "B21", QStringLiteral("ｽﾀｰﾄ時に戻す(&B)"));
-    B4 = item(A1, "B4", QStringLiteral("ﾊｲｽｺｱ(&H)..."), QKeySequence(Qt::CTRL | Qt::Key_H));
-    C2 = separator(A1, "C2");
-    B5 = item(A1, "B5", QStringLiteral("終了(&E)"));
+    QMenu* gameMenu = menu(nullptr, "A1", QStringLiteral("ｹﾞｰﾑ(&G)"));
+    startAction = item(gameMenu, "B1", QStringLiteral("ｽﾀｰﾄ(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    pauseAction = item(gameMenu, "B19", QStringLiteral("ﾀｲﾑ(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    returnToStartAction = item(gameMenu, "B21", QStringLiteral("ｽﾀｰﾄ時に戻す(&B)"));
+    highScoresAction =
+        item(gameMenu, "B4", QStringLiteral("ﾊｲｽｺｱ(&H)..."), QKeySequence(Qt::CTRL | Qt::Key_H));
+    separator(gameMenu, "C2");
+    exitAction = item(gameMenu, "B5", QStringLiteral("終了(&E)"));
 
-    A2 = menu(nullptr, "A2", QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
-    B6 = item(A2, "B6", QStringLiteral("ｹﾞｰﾑｽﾋﾟｰﾄﾞ(&G)..."), QKeySequence(Qt::CTRL | Qt::Key_G));
-    B10 = menu(A2, "B10", QStringLiteral("銃の種類(&S)"));
-    B11 = item(B10, "B11", QStringLiteral("ﾉｰﾏﾙｶﾞﾝ(&N)"));
-    B12 = item(B10, "B12", QStringLiteral("ｻﾌﾞﾏｼﾝｶﾞﾝ(&S)"));
-    B13 = item(B10, "B13", QStringLiteral("ｼﾞｬｯｸｶﾞﾝ(&G)"));
-    for (QAction* gun : {B11, B12, B13}) {
+    optionsMenu = menu(nullptr, "A2", QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
+    gameSpeedAction =
+        item(optionsMenu, "B6", QStringLiteral("ｹﾞｰﾑｽﾋﾟｰﾄﾞ(&G)..."), QKeySequence(Qt::CTRL | Qt::Key_G));
+    QMenu* gunMenu = menu(optionsMenu, "B10", QStringLiteral("銃の種類(&S)"));
+    gunActions[0] = item(gunMenu, "B11", QStringLiteral("ﾉｰﾏﾙｶﾞﾝ(&N)"));
+    gunActions[1] = item(gunMenu, "B12", QStringLiteral("ｻﾌﾞﾏｼﾝｶﾞﾝ(&S)"));
+    gunActions[2] = item(gunMenu, "B13", QStringLiteral("ｼﾞｬｯｸｶﾞﾝ(&G)"));
+    for (QAction* gun : gunActions) {
         gun->setCheckable(true);
     }
 
-    A3 = menu(nullptr, "A3", QStringLiteral("ﾍﾙﾌﾟ(&H)"));
-    B17 = item(A3, "B17", QStringLiteral("ﾍﾙﾌﾟ(&H)"), QKeySequence(Qt::Key_F1));
-    C3 = separator(A3, "C3");
-    B18 = item(A3, "B18", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
+    QMenu* helpMenu = menu(nullptr, "A3", QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    helpAction = item(helpMenu, "B17", QStringLiteral("ﾍﾙﾌﾟ(&H)"), QKeySequence(Qt::Key_F1));
+    separator(helpMenu, "C3");
+    versionAction = item(helpMenu, "B18", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
 }
 
 void MainWindow::buildTimers() {

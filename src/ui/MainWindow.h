@@ -92,24 +92,20 @@ public:
     std::array<PictureBox*, 4> V{};
     std::array<PictureBox*, 4> VV{};
 
-    // Menus and their items.
-    QMenu* A1 = nullptr;
-    QAction* B1 = nullptr;
-    QAction* B19 = nullptr;
-    QAction* B21 = nullptr;
-    QAction* B4 = nullptr;
-    QAction* C2 = nullptr;
-    QAction* B5 = nullptr;
-    QMenu* A2 = nullptr;
-    QAction* B6 = nullptr;
-    QMenu* B10 = nullptr;
-    QAction* B11 = nullptr;
-    QAction* B12 = nullptr;
-    QAction* B13 = nullptr;
-    QMenu* A3 = nullptr;
-    QAction* B17 = nullptr;
-    QAction* C3 = nullptr;
-    QAction* B18 = nullptr;
+    // The menu items the game follows or changes, in the order of the menus.
+    // The game menu: start, time-out, back to the ready state, the high-score table, exit.
+    QAction* startAction = nullptr;
+    QAction* pauseAction = nullptr;
+    QAction* returnToStartAction = nullptr;
+    QAction* highScoresAction = nullptr;
+    QAction* exitAction = nullptr;
+    // The options menu: the game speed and the gun submenu, whose tick marks are the only record of the gun.
+    QMenu* optionsMenu = nullptr;
+    QAction* gameSpeedAction = nullptr;
+    std::array<QAction*, 3> gunActions{};
+    // The help menu: the help and the version message.
+    QAction* helpAction = nullptr;
+    QAction* versionAction = nullptr;
 
     // Timers, in their design states: every moving thing of the game follows one.
     // The game clock: a tick every 500 ms while a game runs.

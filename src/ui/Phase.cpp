@@ -20,9 +20,10 @@ struct PhaseControls {
     // The title and the legend panel, over the play field and the status panel.
     Set titlePanels;
     Set startButton;
-    // B1, B4, and A2 with the gun and the speed: they change only between games.
+    // The start and high-score items, and the options menu with the gun and the speed: they change only
+    // between games.
     Set startItems;
-    // B19 and B21.
+    // The time-out item and the return to the ready state.
     Set gameItems;
     // The time-bonus square.
     Set timeBonus;
@@ -62,13 +63,13 @@ void SetPhase(MainWindow& window, Phase phase) {
     });
     apply(controls.startButton, [&](bool on) { window.startButton->setEnabled(on); });
     apply(controls.startItems, [&](bool on) {
-        window.B1->setEnabled(on);
-        window.B4->setEnabled(on);
-        window.A2->menuAction()->setEnabled(on);
+        window.startAction->setEnabled(on);
+        window.highScoresAction->setEnabled(on);
+        window.optionsMenu->menuAction()->setEnabled(on);
     });
     apply(controls.gameItems, [&](bool on) {
-        window.B19->setEnabled(on);
-        window.B21->setEnabled(on);
+        window.pauseAction->setEnabled(on);
+        window.returnToStartAction->setEnabled(on);
     });
     apply(controls.timeBonus, [&](bool on) { window.timeBonusSquare->setEnabled(on); });
     if (controls.killCounterCleared) {

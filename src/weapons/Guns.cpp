@@ -16,16 +16,14 @@ namespace kelvad {
 namespace {
 
 constexpr std::array<Gun, 3> kGuns{{
-    {.menuItem = &MainWindow::B11,
-     .magazine = 8,
+    {.magazine = 8,
      .refill = 8,
      .reloadMs = 700,
      .soundFile = u"\\Gun1.Wav",
      .countLabel = nullptr,
      .gauge = nullptr,
      .barColor = 0},
-    {.menuItem = &MainWindow::B12,
-     .magazine = 15,
+    {.magazine = 15,
      .refill = 15,
      .reloadMs = 1500,
      .soundFile = u"\\Gun2.Wav",
@@ -33,8 +31,7 @@ constexpr std::array<Gun, 3> kGuns{{
      .gauge = &MainWindow::ammoGauge2,
      .barColor = qRgb(255, 128, 0)},
     // It cannot be reloaded; the refill is what a reload pending from another gun leaves in it.
-    {.menuItem = &MainWindow::B13,
-     .magazine = 100,
+    {.magazine = 100,
      .refill = 30,
      .reloadMs = 0,
      .soundFile = u"\\Gun3.Wav",
@@ -57,7 +54,7 @@ void showCount(MainWindow& window, const Gun& gun) {
 
 const Gun& currentGun(const MainWindow& window) {
     for (std::size_t index = 0; index + 1 < kGuns.size(); ++index) {
-        if ((window.*kGuns[index].menuItem)->isChecked()) {
+        if (window.gunActions[index]->isChecked()) {
             return kGuns[index];
         }
     }
@@ -70,7 +67,7 @@ void SelectGun(MainWindow& window, int gun) {
     }
     const auto chosen = static_cast<std::size_t>(gun - 1);
     for (std::size_t index = 0; index < kGuns.size(); ++index) {
-        (window.*kGuns[index].menuItem)->setChecked(index == chosen);
+        window.gunActions[index]->setChecked(index == chosen);
     }
     for (std::size_t index = 0; index < kGuns.size(); ++index) {
         window.ammoDisplays[index]->setVisible(index == chosen);

@@ -5,7 +5,6 @@
 
 #include <memory>
 
-class QAction;
 class QLabel;
 
 namespace kelvad {
@@ -13,11 +12,9 @@ namespace kelvad {
 class MainWindow;
 class Gauge;
 
-// One of the three guns, numbered 1 to 3 in the order of the gun menu; the window shows gun n in its
-// ammunition display n - 1.
+// One of the three guns, numbered 1 to 3 in the order of the gun menu. The window's gun item n - 1 is ticked
+// for gun n, which is the only record of the current gun, and its ammunition display n - 1 shows.
 struct Gun {
-    // B11, B12, B13: the tick mark on this item is the only record that the gun is the current one.
-    QAction* MainWindow::*menuItem;
     // Bullets at the start of a game.
     int magazine;
     // Bullets after a completed reload.

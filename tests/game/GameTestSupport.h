@@ -19,8 +19,7 @@ inline const QPoint kBareField(250, 5);
 
 // Ticks gun 1, 2 or 3 from its menu item, as the player does between games.
 inline void chooseGun(kelvad::MainWindow& window, int gun) {
-    QAction* items[] = {window.B11, window.B12, window.B13};
-    items[gun - 1]->trigger();
+    window.gunActions.at(static_cast<std::size_t>(gun - 1))->trigger();
 }
 
 // A game just started in the situation a test needs, said in one line:

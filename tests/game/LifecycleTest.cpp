@@ -57,7 +57,7 @@ QStringList stillInPlay(kelvad::MainWindow& window) {
 // The speed chosen in the speed dialog, as the player leaves it with OK; the next game starts with its score.
 void chooseSpeed(kelvad::MainWindow& window, int position) {
     kelvad::SpeedWindow& dialog = window.speedWindow();
-    window.B6->trigger();
+    window.gameSpeedAction->trigger();
     dialog.speedSlider->setValue(position);
     // The dialog follows the slider at the next move of the mouse over it.
     QTest::mouseMove(dialog.windowHandle(), dialog.speedSlider->mapTo(&dialog, QPoint(2, 2)));
@@ -157,12 +157,12 @@ void LifecycleTest::startingAGameSwitchesEveryControlToPlaying() {
 void LifecycleTest::theMenuStartsAGameOnlyInTheReadyState() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
-    window.B1->trigger();
+    window.startAction->trigger();
     QVERIFY(window.gameClock->enabled());
     game.advance(2000);
     QCOMPARE(gameState.timeLeft, 56);
     // Disabled during a game: a second start would restart the clock.
-    window.B1->trigger();
+    window.startAction->trigger();
     QCOMPARE(gameState.timeLeft, 56);
 }
 
@@ -174,7 +174,7 @@ void LifecycleTest::answeringNoToTheReturnQuestionChangesNothing() {
     const int timeLeft = gameState.timeLeft;
     game.platform.soundDevice.calls.clear();
     game.platform.messageBoxes.answer(MessageAnswer::No);
-    window.B21->trigger();
+    window.returnToStartAction->trigger();
     const auto& box = game.platform.messageBoxes.shown.back();
     QCOMPARE(box.title, QStringLiteral("確認"));
     QCOMPARE(box.text, QStringLiteral("起動した状態に戻しますか？"));
@@ -204,7 +204,7 @@ void LifecycleTest::answeringYesReturnsToTheReadyStateAndTheNextStartIsFresh() {
     kelvad::CountKill(window);
     const QString score = window.scoreLabel->text();
     game.platform.messageBoxes.answer(MessageAnswer::Yes);
-    window.B21->trigger();
+    window.returnToStartAction->trigger();
     QCOMPARE(stillInPlay(window), QStringList());
     // The kill counter reads 0 again, while the count itself waits for the next start.
     QCOMPARE(kelvad::testing::controlStates(window), kelvad::testing::readyControls());
@@ -265,7 +265,7 @@ void LifecycleTest::killsChangeTheBackgroundAndTheStageBonus() {
         game.press(window.men[2], 1);
         QCOMPARE(gameState.score, score + 30 + stageBonus);
         game.platform.messageBoxes.answer(MessageAnswer::Yes);
-        window.B21->trigger();
+        window.returnToStartAction->trigger();
     }
 }
 
@@ -278,7 +278,7 @@ void LifecycleTest::aTimeOutHoldsTheClockAndTheMen() {
     const QPoint yellowMan = window.men[2]->pos();
     game.platform.soundDevice.calls.clear();
     game.platform.messageBoxes.answer(MessageAnswer::Ok, [&] { game.advance(20000); });
-    window.B19->trigger();
+    window.pauseAction->trigger();
     QCOMPARE(game.platform.messageBoxes.shown.back().text,
              QStringLiteral("タイム中です。再会するには、ボタンをクリックしてください。"));
     QCOMPARE(game.platform.messageBoxes.shown.back().owner, &window);

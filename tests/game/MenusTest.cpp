@@ -106,7 +106,7 @@ void MenusTest::shortcutsFollowTheStateOfTheGame() {
 void MenusTest::theVersionMessage() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
-    window.B18->trigger();
+    window.versionAction->trigger();
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
     const auto& box = game.platform.messageBoxes.shown.front();
     QCOMPARE(box.title, QStringLiteral("バージョン情報"));
@@ -138,7 +138,7 @@ void MenusTest::helpOpensTheContentsOfTheHelpFile() {
     if (byKey) {
         QTest::keyClick(&window, Qt::Key_F1);
     } else {
-        window.B17->trigger();
+        window.helpAction->trigger();
     }
     QCOMPARE(game.platform.helpViewer.opened,
              QStringList({window.programFile(QStringLiteral("\\Kelvad.Hlp"))}));
@@ -153,7 +153,7 @@ void MenusTest::aHelpViewerErrorIsShownAndTheGameGoesOn() {
     startAndPlayOneSecond(game);
     const QString error = QStringLiteral("ヘルプファイルを開けません");
     game.platform.helpViewer.error = error;
-    window.B17->trigger();
+    window.helpAction->trigger();
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
     QCOMPARE(game.platform.messageBoxes.shown.front().text, error);
     QCOMPARE(game.platform.messageBoxes.shown.front().buttons, kelvad::platform::MessageButtons::Ok);
@@ -162,7 +162,7 @@ void MenusTest::aHelpViewerErrorIsShownAndTheGameGoesOn() {
     game.advance(500);
     QCOMPARE(gameState.timeLeft, 57);
     // Asking again asks the viewer again.
-    window.B17->trigger();
+    window.helpAction->trigger();
     QCOMPARE(game.platform.helpViewer.opened.size(), 2);
 }
 
@@ -199,7 +199,7 @@ void MenusTest::exitEndsTheProgram() {
     kelvad::MainWindow& window = game.window();
     startAndPlayOneSecond(game);
     QSignalSpy aboutToQuit(qApp, &QCoreApplication::aboutToQuit);
-    QCOMPARE(kelvad::testing::runUntilTheProgramEnds([&] { window.B5->trigger(); }), 0);
+    QCOMPARE(kelvad::testing::runUntilTheProgramEnds([&] { window.exitAction->trigger(); }), 0);
     QCOMPARE(aboutToQuit.count(), 1);
     // No question was asked and nothing was saved.
     QVERIFY(game.platform.messageBoxes.shown.empty());

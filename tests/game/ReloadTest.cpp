@@ -142,7 +142,7 @@ void ReloadTest::aGunChangedWhileAReloadIsPendingGetsThirtyBullets() {
     // A game with the third gun first, so its gauge has its yellow bar.
     startGame(game, {.gun = 3, .bulletsLeft = 50});
     game.platform.messageBoxes.answer(kelvad::platform::MessageAnswer::Yes);
-    window.B21->trigger();
+    window.returnToStartAction->trigger();
     startGame(game, {.gun = 1, .bulletsLeft = 3});
     game.press(window.playField, 2, kBareField);
     kelvad::SelectGun(window, 3);

@@ -221,9 +221,10 @@ void ShotsTest::changingTheGunBetweenGamesOnlySwapsTheDisplay() {
     startGame(game, {.gun = 2});
     game.press(window.playField, 1, QPoint(4, 4));
     game.platform.messageBoxes.answer(kelvad::platform::MessageAnswer::Yes);
-    window.B21->trigger();
+    window.returnToStartAction->trigger();
     chooseGun(window, 1);
-    QVERIFY(window.B11->isChecked() && !window.B12->isChecked() && !window.B13->isChecked());
+    QVERIFY(window.gunActions[0]->isChecked() && !window.gunActions[1]->isChecked() &&
+            !window.gunActions[2]->isChecked());
     QVERIFY(window.ammoDisplays[0]->isVisible() && !window.ammoDisplays[1]->isVisible());
     QCOMPARE(gameState.ammoLeft, 14);
     chooseGun(window, 2);

@@ -186,13 +186,13 @@ void WidgetTreeTest::everyWindowInEveryPhaseIsAsRecorded() {
     // The speed dialog, moved to the fastest speed: the game then starts with 250 points, enough for a place
     // in the default table, so that the name entry opens at its end.
     kelvad::SpeedWindow& speed = window.speedWindow();
-    window.B6->trigger();
+    window.gameSpeedAction->trigger();
     speed.speedSlider->setValue(kelvad::SpeedWindow::kFastest);
     QTest::mouseMove(speed.windowHandle(), speed.speedSlider->mapTo(&speed, QPoint(2, 2)));
     lines << describeGame(window, QStringLiteral("speed dialog open, fastest chosen"));
     QTest::mouseClick(speed.okButton, Qt::LeftButton);
 
-    window.B4->trigger();
+    window.highScoresAction->trigger();
     lines << describeGame(window, QStringLiteral("high-score table open before a game"));
     QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
     lines << describeGame(window, QStringLiteral("ready after the table"));
@@ -205,7 +205,7 @@ void WidgetTreeTest::everyWindowInEveryPhaseIsAsRecorded() {
 
     game.platform.messageBoxes.answer(MessageAnswer::Ok,
                                       [&] { lines << describeGame(window, QStringLiteral("paused")); });
-    window.B19->trigger();
+    window.pauseAction->trigger();
 
     game.platform.messageBoxes.answer(MessageAnswer::Ok, [&] {
         lines << describeGame(window, QStringLiteral("game over at the score message"));

@@ -44,7 +44,7 @@ void open(GameFixture& game, Opened how) {
             QTest::mouseClick(window.nameEntryWindow().okButton, Qt::LeftButton);
             break;
         case Opened::FromMenu:
-            window.B4->trigger();
+            window.highScoresAction->trigger();
             break;
     }
 }
@@ -77,7 +77,7 @@ void HighScoreWindowTest::okGivesBackTheReadyState() {
     QVERIFY(window.isVisible());
     QCOMPARE(testing::controlStates(window), testing::readyControls());
     // Hidden, not gone: the next showing has the same window.
-    window.B4->trigger();
+    window.highScoresAction->trigger();
     QCOMPARE(&window.highScoreTableWindow(), &table);
     QVERIFY(table.isVisible());
 }
@@ -106,11 +106,11 @@ void HighScoreWindowTest::theCloseControlGivesBackOnlyTheStartItems() {
     QCOMPARE(testing::controlStates(window), controls);
 
     // The table shows again from the menu, and the menu starts the next game.
-    window.B4->trigger();
+    window.highScoresAction->trigger();
     QVERIFY(window.highScoreTableWindow().isVisible());
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(HighScoreTable{}));
     QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
-    window.B1->trigger();
+    window.startAction->trigger();
     QVERIFY(window.gameClock->enabled());
     QCOMPARE(gameState.timeLeft, kTicksPerGame);
 }
@@ -129,7 +129,7 @@ void HighScoreWindowTest::theResetAsksFirst() {
     QFETCH(QByteArray, fileAfter);
     GameFixture game(withPlayedFile);
     MainWindow& window = game.window();
-    window.B4->trigger();
+    window.highScoresAction->trigger();
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(kPlayedTable));
 
     game.platform.messageBoxes.answer(answer);
@@ -173,7 +173,7 @@ void HighScoreWindowTest::theMenuReadsTheFileAgain() {
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(HighScoreTable{}));
     // Changed behind the game's back, as by a second copy of the game or an editor.
     QVERIFY(testing::writeScoreFile(game.platform, kPlayedFile));
-    window.B4->trigger();
+    window.highScoresAction->trigger();
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(kPlayedTable));
     QCOMPARE(testing::rowsInMemory(), testing::rowsOf(kPlayedTable));
     QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
@@ -192,7 +192,7 @@ void HighScoreWindowTest::theTableAtTheEndOfAGameIsTheCurrentOne() {
     QTest::keyClick(window.nameEntryWindow().nameBox, Qt::Key_Return);
     // Left by the close control this time, so the next game starts from the menu.
     window.highScoreTableWindow().close();
-    window.B1->trigger();
+    window.startAction->trigger();
     gameState.score = 0;
     game.advance(61 * 500);
 

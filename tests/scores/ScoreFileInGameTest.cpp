@@ -139,7 +139,7 @@ void ScoreFileInGameTest::anUnwritableFileAtStartUp() {
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(withAce));
     QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
     QCOMPARE(testing::controlStates(window), testing::readyControls());
-    window.B4->trigger();
+    window.highScoresAction->trigger();
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(withAce));
 
     // Whatever was in the file's place is as it was.
@@ -174,7 +174,7 @@ void ScoreFileInGameTest::anUnwritableFileAtASave() {
     QCOMPARE(testing::controlStates(window), testing::readyControls());
 
     // Opening the table from the menu does not lose the entry the file could not take.
-    window.B4->trigger();
+    window.highScoresAction->trigger();
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(kPlayedWithAce));
     QCOMPARE(testing::rowsInMemory(), testing::rowsOf(kPlayedWithAce));
     if (obstacle == Obstacle::FolderInFilesPlace) {
@@ -186,7 +186,7 @@ void ScoreFileInGameTest::anUnwritableFileAtASave() {
 
     // Once the file can be written again, the next opening of the table puts the entry into it.
     blocked.lift();
-    window.B4->trigger();
+    window.highScoresAction->trigger();
     QCOMPARE(testing::rowsInFile(game.platform), testing::rowsOf(kPlayedWithAce));
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(kPlayedWithAce));
 }
@@ -272,7 +272,7 @@ void ScoreFileInGameTest::closingTheMainWindowEndsTheProgramInEveryState() {
                 window.windowHandle()->close();
                 break;
             case Close::ExitItem:
-                window.B5->trigger();
+                window.exitAction->trigger();
                 break;
             case Close::Sigterm:
                 ::raise(SIGTERM);
@@ -299,10 +299,10 @@ void ScoreFileInGameTest::closingTheMainWindowEndsTheProgramInEveryState() {
             QTest::keyClicks(window.nameEntryWindow().nameBox, u"Ace"_s);
             break;
         case State::HighScores:
-            window.B4->trigger();
+            window.highScoresAction->trigger();
             break;
         case State::Speed:
-            window.B6->trigger();
+            window.gameSpeedAction->trigger();
             break;
     }
     const int code = testing::runUntilTheProgramEnds([&] {

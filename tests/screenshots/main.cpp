@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     kelvad::MainWindow& window = game.window();
     ok = save(window, folder, QStringLiteral("ready")) && ok;
 
-    window.B13->trigger();
+    window.gunActions[2]->trigger();
     // Yellow at 1500, 1200; blue at 400, 2000; later jumps spread out.
     game.platform.random.script(
         {leftAt(1500), topAt(1200), leftAt(400), topAt(2000), leftAt(2600), topAt(600)});
@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
     window.nameEntryWindow().okButton->click();
     ok = save(window.highScoreTableWindow(), folder, QStringLiteral("high-scores")) && ok;
     window.highScoreTableWindow().okButton->click();
-    window.B6->trigger();
+    window.gameSpeedAction->trigger();
     ok = save(window.speedWindow(), folder, QStringLiteral("game-speed")) && ok;
     return ok ? 0 : 1;
 }

@@ -34,7 +34,7 @@ GameStart startGame(GameFixture& game) {
     const GameStart start{gameState.score, window.manJumpTimers[0]->interval(),
                           window.manJumpTimers[1]->interval(), window.manJumpTimers[2]->interval()};
     game.platform.messageBoxes.answer(kelvad::platform::MessageAnswer::Yes);
-    window.B21->trigger();
+    window.returnToStartAction->trigger();
     return start;
 }
 
@@ -91,7 +91,7 @@ void SpeedDialogTest::theStartScoreFollowsTheSlider() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
     kelvad::SpeedWindow& dialog = window.speedWindow();
-    window.B6->trigger();
+    window.gameSpeedAction->trigger();
     QVERIFY(dialog.isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.startScoreLabel->text(), QStringLiteral("0"));
@@ -161,7 +161,7 @@ void SpeedDialogTest::eachWayOutOfTheDialogAndTheNextTwoGames() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
     kelvad::SpeedWindow& dialog = window.speedWindow();
-    window.B6->trigger();
+    window.gameSpeedAction->trigger();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     dragTo(dialog.speedSlider, position);
     QCOMPARE(dialog.speedSlider->value(), position);
@@ -195,7 +195,7 @@ void SpeedDialogTest::eachWayOutOfTheDialogAndTheNextTwoGames() {
     }
 
     // Reopened, the dialog shows the saved position and its start score, which the next game starts with.
-    window.B6->trigger();
+    window.gameSpeedAction->trigger();
     QCOMPARE(dialog.speedSlider->value(), reopenedAt);
     QCOMPARE(dialog.startScoreLabel->text(), reopenedScore);
     QVERIFY(!window.isEnabled());

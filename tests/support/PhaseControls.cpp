@@ -21,11 +21,11 @@ QStringList controlStates(MainWindow& window) {
             shown(u"TAITOLU(0)"_s, window.titlePanel),
             shown(u"TAITOLU(1)"_s, window.legendPanel),
             enabled(u"Command1"_s, window.startButton->isEnabled()),
-            enabled(u"B1"_s, window.B1->isEnabled()),
-            enabled(u"B4"_s, window.B4->isEnabled()),
-            enabled(u"A2"_s, window.A2->menuAction()->isEnabled()),
-            enabled(u"B19"_s, window.B19->isEnabled()),
-            enabled(u"B21"_s, window.B21->isEnabled()),
+            enabled(u"B1"_s, window.startAction->isEnabled()),
+            enabled(u"B4"_s, window.highScoresAction->isEnabled()),
+            enabled(u"A2"_s, window.optionsMenu->menuAction()->isEnabled()),
+            enabled(u"B19"_s, window.pauseAction->isEnabled()),
+            enabled(u"B21"_s, window.returnToStartAction->isEnabled()),
             enabled(u"Picture2"_s, window.timeBonusSquare->isEnabled()),
             u"Label20 "_s + window.killCountLabel->text()};
 }

@@ -45,9 +45,9 @@ void MainWindowLayoutTest::theReadyStateAfterLoad() {
         QVERIFY2(!disabled->isEnabled(), qPrintable(disabled->objectName()));
     }
     QVERIFY(window.ammoDisplays[0]->isVisible());
-    QVERIFY(window.B11->isChecked());
-    QVERIFY(!window.B12->isChecked());
-    QVERIFY(!window.B13->isChecked());
+    QVERIFY(window.gunActions[0]->isChecked());
+    QVERIFY(!window.gunActions[1]->isChecked());
+    QVERIFY(!window.gunActions[2]->isChecked());
     QVERIFY(window.messageBar->text().isEmpty());
     // The panels lie over the play field and the status panel.
     QCOMPARE(window.centralWidget()->childAt(window.playField->geometry().center()), window.titlePanel);
