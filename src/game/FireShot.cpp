@@ -53,9 +53,11 @@ void ShotMark(MainWindow& window) {
     window.playField->setAutoRedraw(false);
     const float left = window.pointerX - kShotMarkOffset;
     const float top = window.pointerY - kShotMarkOffset;
-    for (std::size_t k = 0; k < window.V.size(); ++k) {
-        window.playField->paintPicture(window.VV[k]->picture(), left, top, PictureBox::RasterOp::SrcAnd);
-        window.playField->paintPicture(window.V[k]->picture(), left, top, PictureBox::RasterOp::SrcInvert);
+    for (std::size_t k = 0; k < window.shotMarkFrames.size(); ++k) {
+        window.playField->paintPicture(window.shotMarkMasks[k]->picture(), left, top,
+                                       PictureBox::RasterOp::SrcAnd);
+        window.playField->paintPicture(window.shotMarkFrames[k]->picture(), left, top,
+                                       PictureBox::RasterOp::SrcInvert);
         window.platform().sleeper.wait(kShotMarkFrameMs);
         // Wipes the frame back to the field's lasting background.
         window.playField->refresh();

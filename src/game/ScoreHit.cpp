@@ -34,9 +34,11 @@ void ScoreHit(MainWindow& window, int man) {
 void KnockDownAnimation(MainWindow& window, float left, float top) {
     // The fall stays painted on the field until the background is replaced.
     window.playField->setAutoRedraw(true);
-    for (std::size_t j = 0; j < window.P.size(); ++j) {
-        window.playField->paintPicture(window.q[j]->picture(), left, top, PictureBox::RasterOp::SrcAnd);
-        window.playField->paintPicture(window.P[j]->picture(), left, top, PictureBox::RasterOp::SrcInvert);
+    for (std::size_t j = 0; j < window.fallFrames.size(); ++j) {
+        window.playField->paintPicture(window.fallMasks[j]->picture(), left, top,
+                                       PictureBox::RasterOp::SrcAnd);
+        window.playField->paintPicture(window.fallFrames[j]->picture(), left, top,
+                                       PictureBox::RasterOp::SrcInvert);
         window.platform().sleeper.wait(kKnockDownFrameMs);
         window.playField->refresh();
     }

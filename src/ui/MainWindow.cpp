@@ -330,16 +330,16 @@ void MainWindow::buildPictureStock() {
         return box;
     };
     for (int j = 0; j < 3; ++j) {
-        P[j] = stock(QStringLiteral("P_%1").arg(j), twipsRect(4080 + 600 * j, 4320, 540, 645),
-                     QStringLiteral("fall-%1.bmp").arg(j));
-        q[j] = stock(QStringLiteral("q_%1").arg(j), twipsRect(4080 + 600 * j, 5040, 540, 645),
-                     QStringLiteral("fall-mask-%1.bmp").arg(j));
+        fallFrames[j] = stock(QStringLiteral("P_%1").arg(j), twipsRect(4080 + 600 * j, 4320, 540, 645),
+                              QStringLiteral("fall-%1.bmp").arg(j));
+        fallMasks[j] = stock(QStringLiteral("q_%1").arg(j), twipsRect(4080 + 600 * j, 5040, 540, 645),
+                             QStringLiteral("fall-mask-%1.bmp").arg(j));
     }
     for (int k = 0; k < 4; ++k) {
-        V[k] = stock(QStringLiteral("V_%1").arg(k), twipsRect(4080 + 720 * k, 5760, 660, 660),
-                     QStringLiteral("mark-%1.bmp").arg(k));
-        VV[k] = stock(QStringLiteral("VV_%1").arg(k), twipsRect(4080 + 720 * k, 6480, 660, 660),
-                      QStringLiteral("mark-mask-%1.bmp").arg(k));
+        shotMarkFrames[k] = stock(QStringLiteral("V_%1").arg(k), twipsRect(4080 + 720 * k, 5760, 660, 660),
+                                  QStringLiteral("mark-%1.bmp").arg(k));
+        shotMarkMasks[k] = stock(QStringLiteral("VV_%1").arg(k), twipsRect(4080 + 720 * k, 6480, 660, 660),
+                                 QStringLiteral("mark-mask-%1.bmp").arg(k));
     }
 }
 

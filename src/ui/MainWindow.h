@@ -87,10 +87,10 @@ public:
     PictureBox* jackGunBar = nullptr;
 
     // The picture stock below the visible area: the fall of a man and the shot mark, with their masks.
-    std::array<PictureBox*, 3> P{};
-    std::array<PictureBox*, 3> q{};
-    std::array<PictureBox*, 4> V{};
-    std::array<PictureBox*, 4> VV{};
+    std::array<PictureBox*, 3> fallFrames{};
+    std::array<PictureBox*, 3> fallMasks{};
+    std::array<PictureBox*, 4> shotMarkFrames{};
+    std::array<PictureBox*, 4> shotMarkMasks{};
 
     // The menu items the game follows or changes, in the order of the menus.
     // The game menu: start, time-out, back to the ready state, the high-score table, exit.

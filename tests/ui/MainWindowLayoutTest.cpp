@@ -112,11 +112,11 @@ void MainWindowLayoutTest::nothingBelowTheVisibleAreaIsShown() {
             QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
         }
     }
-    for (auto* stock : window.V) {
+    for (auto* stock : window.shotMarkFrames) {
         QVERIFY(!stock->isVisible());
         QCOMPARE(stock->picture().size(), QSize(40, 40));
     }
-    for (auto* stock : window.P) {
+    for (auto* stock : window.fallFrames) {
         QVERIFY(!stock->isVisible());
         QCOMPARE(stock->picture().size(), QSize(32, 39));
     }
