@@ -3,6 +3,7 @@
 #include "FakePlatform.h"
 #include "platform/Platform.h"
 #include "platform/Sleeper.h"
+#include "state/GameState.h"
 #include "ui/MainWindow.h"
 
 #include <memory>
@@ -24,6 +25,7 @@ public:
     ~GameBench();
 
     MainWindow& window() { return *m_window; }
+    GameState& game() { return m_game; }
     testing::TestPlatform& fakes() { return m_fakes; }
 
     // Puts the pointer at (x, y) twips on the play field, as a move over it does.
@@ -38,6 +40,7 @@ private:
     testing::TestPlatform m_fakes;
     NoWaitSleeper m_sleeper;
     platform::Platform m_platform;
+    GameState m_game;
     std::unique_ptr<MainWindow> m_window;
 };
 

@@ -11,6 +11,7 @@
 #include "platform/QtScheduler.h"
 #include "platform/QtSystem.h"
 #include "platform/ScoreDirectory.h"
+#include "state/GameState.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
 
@@ -42,7 +43,9 @@ int main(int argc, char** argv) {
     kelvad::platform::Platform platform{scheduler,   messageBoxes, beeper,           sleeper,       random,
                                         soundDevice, helpViewer,   programDirectory, scoreDirectory};
 
-    const std::unique_ptr<kelvad::MainWindow> window = kelvad::makeGameWindow(platform);
+    // The game's variables, for the whole run; the window and its operations work on them.
+    kelvad::GameState state;
+    const std::unique_ptr<kelvad::MainWindow> window = kelvad::makeGameWindow(platform, state);
     kelvad::platform::afterFirstFrame(*window, [&soundDevice] { soundDevice.startLoading(); });
     // Logging out of the desktop and Ctrl+C in a terminal close the game as its window's close control does.
     kelvad::platform::CloseOnSignals closeOnSignals(*window);

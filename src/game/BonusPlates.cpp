@@ -14,27 +14,27 @@
 
 namespace kelvad {
 
-void CheckBonus(MainWindow& window) {
-    if (gameState.bonusCharge < kBonusThreshold) {
+void CheckBonus(MainWindow& window, GameState& state) {
+    if (state.bonusCharge < kBonusThreshold) {
         return;
     }
     // What lay above the threshold is lost.
-    gameState.bonusCharge = 0;
+    state.bonusCharge = 0;
     window.plateTimer->setEnabled(true);
     platform::RandomSource& random = window.platform().random;
     random.reseedFromClock();
     const int plate = static_cast<int>(std::floor(random.next() * kPlates));
     // A plate may stick out of the field on the right; that part is not shown.
     PictureBox* shown = plateBox(window, plate);
-    placeAtRandom(random, *shown, platePlace(window, plate));
+    placeAtRandom(random, *shown, platePlace(state, plate));
     shown->setEnabled(true);
     shown->show();
 }
 
-void CollectBonus(MainWindow& window, int plate) {
-    window.soundPlayer->PlayWave(window.programFile(gameState.bonusSoundFile));
-    gameState.score += kPlatePoints[pieceIndex(plate)];
-    window.scoreLabel->setText(QString::number(gameState.score));
+void CollectBonus(MainWindow& window, GameState& state, int plate) {
+    window.soundPlayer->PlayWave(window.programFile(state.bonusSoundFile));
+    state.score += kPlatePoints[pieceIndex(plate)];
+    window.scoreLabel->setText(QString::number(state.score));
     PictureBox* collected = plateBox(window, plate);
     collected->hide();
     collected->setEnabled(false);

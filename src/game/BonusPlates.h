@@ -7,6 +7,7 @@
 namespace kelvad {
 
 class MainWindow;
+struct GameState;
 
 // Hits fill the bonus meter; once it holds 25 the next fired shot brings up one of three plates for three
 // seconds, worth 50, 100 or 150 points to a click.
@@ -14,9 +15,9 @@ inline constexpr int kBonusThreshold = 25;
 inline constexpr std::array<int, kPlates> kPlatePoints{50, 100, 150};
 
 // Step of every fired shot: may bring up a plate.
-void CheckBonus(MainWindow& window);
+void CheckBonus(MainWindow& window, GameState& state);
 // A click on a plate or on its label.
-void CollectBonus(MainWindow& window, int plate);
+void CollectBonus(MainWindow& window, GameState& state, int plate);
 // The plates' timer: every plate goes.
 void HideBonusPlates(MainWindow& window);
 

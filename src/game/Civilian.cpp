@@ -25,12 +25,12 @@ void leaveField(MainWindow& window) {
 
 }  // namespace
 
-void ShowCivilian(MainWindow& window) {
+void ShowCivilian(MainWindow& window, GameState& state) {
     window.civilian->show();
     window.civilian->setEnabled(true);
     platform::RandomSource& random = window.platform().random;
     random.reseedFromClock();
-    placeAtRandom(random, *window.civilian, civilianPlace());
+    placeAtRandom(random, *window.civilian, civilianPlace(state));
     window.civilianDepartureTimer->setEnabled(true);
 }
 
@@ -38,34 +38,34 @@ void HideCivilian(MainWindow& window) {
     leaveField(window);
 }
 
-void RescueCivilian(MainWindow& window) {
-    gameState.civilianSoundFile = QStringLiteral("\\ALI.Wav");
-    window.soundPlayer->PlayWave(window.programFile(gameState.civilianSoundFile));
+void RescueCivilian(MainWindow& window, GameState& state) {
+    state.civilianSoundFile = QStringLiteral("\\ALI.Wav");
+    window.soundPlayer->PlayWave(window.programFile(state.civilianSoundFile));
     window.messageBar->setText(QStringLiteral("一般人 ＴＨＡＮＫ　ＹＯＵ!!"));
-    gameState.timeLeft += kCivilianTicks;
-    window.timeGauge->setValue(gameState.timeLeft);
+    state.timeLeft += kCivilianTicks;
+    window.timeGauge->setValue(state.timeLeft);
     leaveField(window);
     window.messageTimer->setEnabled(true);
 }
 
-void ShootCivilian(MainWindow& window) {
-    if (RefuseEmptyGun(window)) {
+void ShootCivilian(MainWindow& window, GameState& state) {
+    if (RefuseEmptyGun(window, state)) {
         return;
     }
-    gameState.civilianSoundFile = QStringLiteral("\\UA.Wav");
-    window.soundPlayer->PlayWave(window.programFile(gameState.civilianSoundFile));
+    state.civilianSoundFile = QStringLiteral("\\UA.Wav");
+    window.soundPlayer->PlayWave(window.programFile(state.civilianSoundFile));
     window.messageBar->setText(QStringLiteral("一般人　うぁぁぁぁぁぁ!!"));
-    gameState.timeLeft -= kCivilianTicks;
-    window.timeGauge->setValue(gameState.timeLeft);
+    state.timeLeft -= kCivilianTicks;
+    window.timeGauge->setValue(state.timeLeft);
     leaveField(window);
     window.messageTimer->setEnabled(true);
 }
 
-void CivilianMouseDown(MainWindow& window, int button) {
+void CivilianMouseDown(MainWindow& window, GameState& state, int button) {
     if (button == kRightButton) {
-        RescueCivilian(window);
+        RescueCivilian(window, state);
     } else {
-        ShootCivilian(window);
+        ShootCivilian(window, state);
     }
 }
 

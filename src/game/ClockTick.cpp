@@ -5,12 +5,12 @@
 
 namespace kelvad {
 
-void ClockTick(MainWindow& window) {
-    if (gameState.timeLeft <= 0) {
-        EndGame(window);
+void ClockTick(MainWindow& window, GameState& state) {
+    if (state.timeLeft <= 0) {
+        EndGame(window, state);
         return;
     }
-    gameState.timeLeft -= 1;
+    state.timeLeft -= 1;
     // The bar steps by itself: after the time bonus it is longer than the game.
     window.timeGauge->setValue(window.timeGauge->Value() - 1);
 }

@@ -7,19 +7,19 @@
 
 namespace kelvad {
 
-void CountKill(MainWindow& window) {
-    gameState.killCount += 1;
-    window.killCountLabel->setText(QString::number(gameState.killCount));
+void CountKill(MainWindow& window, GameState& state) {
+    state.killCount += 1;
+    window.killCountLabel->setText(QString::number(state.killCount));
     // A new background also wipes the fallen men painted on the field.
-    if (gameState.killCount > kFirstStageKills && window.background2Shown != 1) {
+    if (state.killCount > kFirstStageKills && !state.background2Shown) {
         window.playField->loadPicture(window.programFile(QStringLiteral("\\HAITEI2.BMP")));
-        window.stageBonus = kFirstStageBonus;
-        window.background2Shown = 1;
+        state.stageBonus = kFirstStageBonus;
+        state.background2Shown = true;
     }
-    if (gameState.killCount > kSecondStageKills && window.background3Shown != 1) {
+    if (state.killCount > kSecondStageKills && !state.background3Shown) {
         window.playField->loadPicture(window.programFile(QStringLiteral("\\HAITEI3.BMP")));
-        window.stageBonus = kSecondStageBonus;
-        window.background3Shown = 1;
+        state.stageBonus = kSecondStageBonus;
+        state.background3Shown = true;
     }
 }
 

@@ -7,13 +7,13 @@
 
 namespace kelvad {
 
-void EndGame(MainWindow& window) {
+void EndGame(MainWindow& window, GameState& state) {
     StopPlay(window);
     SetPhase(window, Phase::GameOver);
     window.platform().messageBoxes.show(window, QStringLiteral("ケルバド解消ゲーム"),
-                                        QStringLiteral("あなたの得点は%1点です！").arg(gameState.score),
+                                        QStringLiteral("あなたの得点は%1点です！").arg(state.score),
                                         platform::MessageButtons::Ok, platform::MessageIcon::None);
-    OpenEndOfGameWindows(window);
+    OpenEndOfGameWindows(window, state);
 }
 
 }  // namespace kelvad

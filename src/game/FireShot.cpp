@@ -17,8 +17,8 @@
 
 namespace kelvad {
 
-bool RefuseEmptyGun(MainWindow& window) {
-    if (gameState.ammoLeft != 0) {
+bool RefuseEmptyGun(MainWindow& window, GameState& state) {
+    if (state.ammoLeft != 0) {
         return false;
     }
     window.platform().beeper.beep();
@@ -27,32 +27,32 @@ bool RefuseEmptyGun(MainWindow& window) {
     return true;
 }
 
-bool FireShot(MainWindow& window) {
-    if (RefuseEmptyGun(window)) {
+bool FireShot(MainWindow& window, GameState& state) {
+    if (RefuseEmptyGun(window, state)) {
         return false;
     }
-    window.soundPlayer->PlayWave(window.programFile(gameState.gunSoundFile));
-    CheckBonus(window);
-    window.shotCount += 1;
-    UpdateHitRate(window);
+    window.soundPlayer->PlayWave(window.programFile(state.gunSoundFile));
+    CheckBonus(window, state);
+    state.shotCount += 1;
+    UpdateHitRate(window, state);
     // The pressed man takes no press while the mark is drawn; on a miss that is the man pressed last.
-    manImage(window, window.pressedMan)->setEnabled(false);
-    ShotMark(window);
-    SpendBullet(window);
+    manImage(window, state.pressedMan)->setEnabled(false);
+    ShotMark(window, state);
+    SpendBullet(window, state);
     return true;
 }
 
-void UpdateHitRate(MainWindow& window) {
+void UpdateHitRate(MainWindow& window, GameState& state) {
     // Rounded to the nearest whole percent, halves to the even neighbour (12.5 gives 12, 37.5 gives 38).
-    const double rate = static_cast<double>(window.hitCount) / window.shotCount * 100.0;
-    gameState.hitRate = static_cast<std::int32_t>(std::nearbyint(rate));
-    window.hitRateLabel->setText(QString::number(gameState.hitRate) + QStringLiteral("%"));
+    const double rate = static_cast<double>(state.hitCount) / state.shotCount * 100.0;
+    state.hitRate = static_cast<std::int32_t>(std::nearbyint(rate));
+    window.hitRateLabel->setText(QString::number(state.hitRate) + QStringLiteral("%"));
 }
 
-void ShotMark(MainWindow& window) {
+void ShotMark(MainWindow& window, GameState& state) {
     window.playField->setAutoRedraw(false);
-    const float left = window.pointerX - kShotMarkOffset;
-    const float top = window.pointerY - kShotMarkOffset;
+    const float left = state.pointer.left - kShotMarkOffset;
+    const float top = state.pointer.top - kShotMarkOffset;
     for (std::size_t k = 0; k < window.shotMarkFrames.size(); ++k) {
         window.playField->paintPicture(window.shotMarkMasks[k]->picture(), left, top,
                                        PictureBox::RasterOp::SrcAnd);
@@ -62,7 +62,7 @@ void ShotMark(MainWindow& window) {
         // Wipes the frame back to the field's lasting background.
         window.playField->refresh();
     }
-    manImage(window, window.pressedMan)->setEnabled(true);
+    manImage(window, state.pressedMan)->setEnabled(true);
 }
 
 void ClearMessage(MainWindow& window) {

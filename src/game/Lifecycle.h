@@ -3,19 +3,20 @@
 namespace kelvad {
 
 class MainWindow;
+struct GameState;
 
 // The life of a game: ready -> playing on Start, playing -> end-of-game windows when the clock runs out,
 // playing -> ready when the player asks for it.
 
 // Start (the Start button, the start menu item): ready to playing.
-void StartGame(MainWindow& window);
+void StartGame(MainWindow& window, GameState& state);
 // Each tick of the game clock: counts down and ends the game when the time is up.
-void ClockTick(MainWindow& window);
+void ClockTick(MainWindow& window, GameState& state);
 // Playing to the end-of-game windows: stops everything, shows the score and hands over to the high scores.
-void EndGame(MainWindow& window);
+void EndGame(MainWindow& window, GameState& state);
 // After each hit on a man has been scored: counts the kill and changes the stage at 21 and 41 kills.
-void CountKill(MainWindow& window);
-void ResetGameCounters();
+void CountKill(MainWindow& window, GameState& state);
+void ResetGameCounters(GameState& state);
 // Ends play, at the end of a game or on the way back to the ready state: the tune, the men, the plates and
 // the timers of the clock, the men and the civilian stop.
 void StopPlay(MainWindow& window);

@@ -26,8 +26,8 @@ void ShowVersion(MainWindow& window) {
                                         platform::MessageButtons::Ok, platform::MessageIcon::None);
 }
 
-void EndProgram(MainWindow& window) {
-    StorePendingEntry(window);
+void EndProgram(MainWindow& window, GameState& state) {
+    StorePendingEntry(window, state);
     // exit rather than quit: quit first asks every window to close, and closing a small window is one of its
     // ways out (the name entry's shows the table), which would keep the program running.
     QCoreApplication::exit(0);

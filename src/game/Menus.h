@@ -3,6 +3,7 @@
 namespace kelvad {
 
 class MainWindow;
+struct GameState;
 
 // The help menu item and F1: the help's contents page.
 void ShowHelp(MainWindow& window);
@@ -11,7 +12,7 @@ void ShowVersion(MainWindow& window);
 // Closing the main window, and the exit item: the program ends at once, in every state. A name being entered
 // is stored as its OK stores it; nothing else needs saving, since every change of the table is written at
 // once.
-void EndProgram(MainWindow& window);
+void EndProgram(MainWindow& window, GameState& state);
 // A click on the small black square beside the kill counter before a game: the time bar grows to 75 while
 // a game still lasts 60 ticks.
 void TimeBonusClick(MainWindow& window);

@@ -7,13 +7,13 @@
 
 namespace kelvad {
 
-void MoveMan(MainWindow& window, int man) {
+void MoveMan(MainWindow& window, GameState& state, int man) {
     ImageBox* image = manImage(window, man);
     image->show();
     image->setEnabled(true);
     platform::RandomSource& random = window.platform().random;
     random.reseedFromClock();
-    placeAtRandom(random, *image, manPlace(man));
+    placeAtRandom(random, *image, manPlace(state, man));
 }
 
 }  // namespace kelvad

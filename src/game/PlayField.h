@@ -11,6 +11,8 @@ class RandomSource;
 }
 
 class MainWindow;
+struct FieldPoint;
+struct GameState;
 class ImageBox;
 class PictureBox;
 
@@ -21,24 +23,16 @@ inline constexpr int kMenOnField = 3;
 inline constexpr int kPlates = 3;
 std::size_t pieceIndex(int index);
 
-// Where a piece was last placed, in twips inside the play field: the game's own variables, written through.
-struct FieldPlace {
-    float& left;
-    float& top;
-};
-
 ImageBox* manImage(MainWindow& window, int man);
-// manX1, manY1 .. manX3, manY3.
-FieldPlace manPlace(int man);
 PictureBox* plateBox(MainWindow& window, int plate);
-// plateX1, plateY1 .. plateX3, plateY3.
-FieldPlace platePlace(MainWindow& window, int plate);
-// civilianX, civilianY.
-FieldPlace civilianPlace();
+// Where a man, a plate or the civilian was last placed.
+FieldPoint& manPlace(GameState& state, int man);
+FieldPoint& platePlace(GameState& state, int plate);
+FieldPoint& civilianPlace(GameState& state);
 
 // A random place on the play field, drawn left first: left below 3240 twips and top below 2880, so that a
 // man stays inside the field. It is kept in place and the widget moves there.
-void placeAtRandom(platform::RandomSource& random, QWidget& widget, FieldPlace place);
+void placeAtRandom(platform::RandomSource& random, QWidget& widget, FieldPoint& place);
 
 inline constexpr double kFieldLeftRange = 3240;
 inline constexpr double kFieldTopRange = 2880;

@@ -6,33 +6,33 @@
 
 namespace kelvad {
 
-void FieldMouseDown(MainWindow& window, int button) {
+void FieldMouseDown(MainWindow& window, GameState& state, int button) {
     if (button == kRightButton) {
         RequestReload(window);
         return;
     }
     // A miss: the pressed man stays what it was.
-    FireShot(window);
+    FireShot(window, state);
 }
 
-void ManMouseDown(MainWindow& window, int man, int button) {
-    window.pressedMan = man;
+void ManMouseDown(MainWindow& window, GameState& state, int man, int button) {
+    state.pressedMan = man;
     if (button == kRightButton) {
         RequestReload(window);
         return;
     }
-    if (FireShot(window)) {
-        HitMan(window, man);
+    if (FireShot(window, state)) {
+        HitMan(window, state, man);
     }
 }
 
-void TrackPointer(MainWindow& window, float x, float y) {
-    window.pointerX = x;
-    window.pointerY = y;
+void TrackPointer(GameState& state, float x, float y) {
+    state.pointer.left = x;
+    state.pointer.top = y;
 }
 
-void TrackCivilianPointer(MainWindow& window, float x, float y) {
-    TrackPointer(window, x + gameState.civilianX, y + gameState.civilianY);
+void TrackCivilianPointer(GameState& state, float x, float y) {
+    TrackPointer(state, x + state.civilianPlace.left, y + state.civilianPlace.top);
 }
 
 }  // namespace kelvad

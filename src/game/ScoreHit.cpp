@@ -12,22 +12,22 @@
 
 namespace kelvad {
 
-void HitMan(MainWindow& window, int man) {
-    ScoreHit(window, man);
+void HitMan(MainWindow& window, GameState& state, int man) {
+    ScoreHit(window, state, man);
     // Counted after the scoring: the hit that reaches a new stage still scores with the old bonus.
-    CountKill(window);
-    window.hitCount += 1;
-    UpdateHitRate(window);
-    gameState.bonusCharge += kMen[pieceIndex(man)].bonusCharge;
+    CountKill(window, state);
+    state.hitCount += 1;
+    UpdateHitRate(window, state);
+    state.bonusCharge += kMen[pieceIndex(man)].bonusCharge;
 }
 
-void ScoreHit(MainWindow& window, int man) {
-    gameState.score += kMen[pieceIndex(man)].points + window.stageBonus;
-    window.scoreLabel->setText(QString::number(gameState.score));
+void ScoreHit(MainWindow& window, GameState& state, int man) {
+    state.score += kMen[pieceIndex(man)].points + state.stageBonus;
+    window.scoreLabel->setText(QString::number(state.score));
     ImageBox* image = manImage(window, man);
     image->hide();
     image->setEnabled(false);
-    const FieldPlace place = manPlace(man);
+    const FieldPoint& place = manPlace(state, man);
     KnockDownAnimation(window, place.left, place.top);
 }
 

@@ -13,43 +13,43 @@
 
 namespace kelvad {
 
-void ResetGameCounters() {
-    gameState.score = 0;
-    gameState.bonusCharge = 0;
-    gameState.hitRate = 0;
-    gameState.timeLeft = kTicksPerGame;
+void ResetGameCounters(GameState& state) {
+    state.score = 0;
+    state.bonusCharge = 0;
+    state.hitRate = 0;
+    state.timeLeft = kTicksPerGame;
 }
 
-void StartGame(MainWindow& window) {
-    ResetGameCounters();
-    gameState.killCount = 0;
-    window.killCountLabel->setText(QString::number(gameState.killCount));
+void StartGame(MainWindow& window, GameState& state) {
+    ResetGameCounters(state);
+    state.killCount = 0;
+    window.killCountLabel->setText(QString::number(state.killCount));
     // The game begins with the start score computed before it; the speed below sets the next game's.
-    gameState.score = gameState.startScore;
-    window.scoreLabel->setText(QString::number(gameState.score));
-    window.background2Shown = 0;
-    window.background3Shown = 0;
-    ApplySpeed(window);
+    state.score = state.startScore;
+    window.scoreLabel->setText(QString::number(state.score));
+    state.background2Shown = false;
+    state.background3Shown = false;
+    ApplySpeed(window, state);
     window.civilian->hide();
     window.tune->setFileName(window.programFile(QStringLiteral("\\Battle.Mid")));
     window.tune->setCommand(QStringLiteral("Open"));
     window.tune->setCommand(QStringLiteral("Play"));
-    LoadMagazine(window);
-    window.manJumpTimers[0]->setInterval(gameState.manInterval1);
-    window.manJumpTimers[1]->setInterval(gameState.manInterval2);
-    window.manJumpTimers[2]->setInterval(gameState.manInterval3);
+    LoadMagazine(window, state);
+    for (std::size_t man = 0; man < window.manJumpTimers.size(); ++man) {
+        window.manJumpTimers[man]->setInterval(state.manIntervals[man]);
+    }
     window.civilianArrivalTimer->setEnabled(true);
-    window.scoreLabel->setText(QString::number(gameState.score));
+    window.scoreLabel->setText(QString::number(state.score));
     window.timeGauge->setValue(window.timeGauge->Max());
-    gameState.timeLeft = kTicksPerGame;
+    state.timeLeft = kTicksPerGame;
     window.gameClock->setEnabled(true);
-    gameState.hitRate = 0;
-    window.shotCount = 0;
-    window.hitCount = 0;
+    state.hitRate = 0;
+    state.shotCount = 0;
+    state.hitCount = 0;
     window.hitRateLabel->setText(QStringLiteral("0%"));
     SetPhase(window, Phase::Playing);
     window.playField->loadPicture(window.programFile(QStringLiteral("\\Haitei1.bmp")));
-    window.stageBonus = 0;
+    state.stageBonus = 0;
     window.killCountLabel->setText(QStringLiteral("0"));
 }
 

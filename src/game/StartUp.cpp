@@ -13,15 +13,15 @@
 
 namespace kelvad {
 
-void LoadMainWindow(MainWindow& window) {
-    gameState.startScore = 0;
-    gameState.killCount = 0;
-    window.killCountLabel->setText(QString::number(gameState.killCount));
-    window.stageBonus = 0;
+void LoadMainWindow(MainWindow& window, GameState& state) {
+    state.startScore = 0;
+    state.killCount = 0;
+    window.killCountLabel->setText(QString::number(state.killCount));
+    state.stageBonus = 0;
     SetPhase(window, Phase::Ready);
-    gameState.bonusSoundFile = QStringLiteral("\\TO.Wav");
-    window.background3Shown = 0;
-    gameState.speedSetting = 5;
+    state.bonusSoundFile = QStringLiteral("\\TO.Wav");
+    state.background3Shown = false;
+    state.speedSetting = 5;
     window.timeGauge = std::make_unique<Gauge>();
     window.timeGauge->setTarget(window.timeBar);
     window.timeGauge->setMax(kTicksPerGame);
@@ -30,7 +30,7 @@ void LoadMainWindow(MainWindow& window) {
     window.ammoGauge3 = std::make_unique<Gauge>();
     window.ammoGauge3->setTarget(window.jackGunBar);
     window.gunActions[0]->setChecked(true);
-    LoadHighScores(window);
+    LoadHighScores(window, state);
 }
 
 }  // namespace kelvad

@@ -3,9 +3,10 @@
 namespace kelvad {
 
 class MainWindow;
+struct GameState;
 
 // The load of the main window, run once it is built and connected and has its sound: sets the game variables
 // and puts the window into its ready state.
-void LoadMainWindow(MainWindow& window);
+void LoadMainWindow(MainWindow& window, GameState& state);
 
 }  // namespace kelvad

@@ -17,9 +17,9 @@ void StopPlay(MainWindow& window) {
         plate->hide();
         plate->setEnabled(false);
     }
-    window.manJumpTimers[0]->setInterval(0);
-    window.manJumpTimers[1]->setInterval(0);
-    window.manJumpTimers[2]->setInterval(0);
+    for (const std::unique_ptr<platform::Timer>& jumps : window.manJumpTimers) {
+        jumps->setInterval(0);
+    }
     // The reload, the message bar and the plates each finish their pending tick on their own.
     window.civilianArrivalTimer->setEnabled(false);
     window.civilianDepartureTimer->setEnabled(false);

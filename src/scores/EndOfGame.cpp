@@ -26,10 +26,10 @@ QString rankWord(int rank) {
                                                                : QString();
 }
 
-void OpenEndOfGameWindows(MainWindow& window) {
+void OpenEndOfGameWindows(MainWindow& window, GameState& state) {
     window.setEnabled(false);
-    if (const std::optional<int> rank = RankOf(gameState.score, gameState.HighScoreTable)) {
-        OpenNameEntry(window, *rank);
+    if (const std::optional<int> rank = RankOf(state.score, state.highScores)) {
+        OpenNameEntry(window, state, *rank);
         return;
     }
     window.highScoreTableWindow().show();

@@ -8,10 +8,10 @@
 
 namespace kelvad {
 
-void OpenHighScoreWindow(MainWindow& window) {
+void OpenHighScoreWindow(MainWindow& window, GameState& state) {
     window.highScoreTableWindow().show();
     window.setEnabled(false);
-    ReadHighScores(window);
+    ReadHighScores(window, state);
 }
 
 namespace {
@@ -34,13 +34,13 @@ void CloseHighScoreWindowByFrame(MainWindow& window) {
     SetPhase(window, Phase::TableClosedByFrame);
 }
 
-void AskResetHighScores(MainWindow& window) {
+void AskResetHighScores(MainWindow& window, GameState& state) {
     const platform::MessageAnswer answer = window.platform().messageBoxes.show(
         window.highScoreTableWindow(), QStringLiteral("ｹﾙﾊﾞﾄﾞ解消ｹﾞｰﾑ"),
         QStringLiteral("データを初期化してもよろしいですか？"), platform::MessageButtons::OkCancel,
         platform::MessageIcon::Question);
     if (answer == platform::MessageAnswer::Ok) {
-        ResetHighScores(window);
+        ResetHighScores(window, state);
     }
 }
 

@@ -17,9 +17,9 @@ HighScoreFile scoreFile(MainWindow& window) {
 
 }  // namespace
 
-void RefreshHighScoreLabels(MainWindow& window) {
+void RefreshHighScoreLabels(MainWindow& window, GameState& state) {
     HighScoreTableWindow& tableWindow = window.highScoreTableWindow();
-    const kelvad::HighScoreTable& table = gameState.HighScoreTable;
+    const kelvad::HighScoreTable& table = state.highScores;
     for (int rank = 1; rank <= HighScoreTableWindow::kRows; ++rank) {
         tableWindow.nameLabel(rank)->setText(table.names[static_cast<std::size_t>(rank - 1)]);
         tableWindow.scoreLabel(rank)->setText(
@@ -27,37 +27,36 @@ void RefreshHighScoreLabels(MainWindow& window) {
     }
 }
 
-void LoadHighScores(MainWindow& window) {
+void LoadHighScores(MainWindow& window, GameState& state) {
     // A file that cannot be written leaves the defaults in memory: the game goes on without a message.
-    gameState.highScoresUnsaved =
-        scoreFile(window).load(gameState.HighScoreTable) == HighScoreLoad::DefaultsInMemoryOnly;
-    RefreshHighScoreLabels(window);
+    state.highScoresUnsaved = scoreFile(window).load(state.highScores) == HighScoreLoad::DefaultsInMemoryOnly;
+    RefreshHighScoreLabels(window, state);
 }
 
-void UpdateHighScores(MainWindow& window, const std::function<void(HighScoreTable&)>& change) {
+void UpdateHighScores(MainWindow& window, GameState& state,
+                      const std::function<void(HighScoreTable&)>& change) {
     // After a failed write the table is newer than the file, and stays the base of the change. A failed write
     // keeps the change in memory and leaves the old file as it was.
-    gameState.highScoresUnsaved =
-        !scoreFile(window).update(gameState.HighScoreTable, change, !gameState.highScoresUnsaved);
-    RefreshHighScoreLabels(window);
+    state.highScoresUnsaved = !scoreFile(window).update(state.highScores, change, !state.highScoresUnsaved);
+    RefreshHighScoreLabels(window, state);
 }
 
-void ResetHighScores(MainWindow& window) {
-    gameState.highScoresUnsaved = !scoreFile(window).reset(gameState.HighScoreTable);
-    RefreshHighScoreLabels(window);
+void ResetHighScores(MainWindow& window, GameState& state) {
+    state.highScoresUnsaved = !scoreFile(window).reset(state.highScores);
+    RefreshHighScoreLabels(window, state);
 }
 
-void ReadHighScores(MainWindow& window) {
+void ReadHighScores(MainWindow& window, GameState& state) {
     const HighScoreFile file = scoreFile(window);
     // After a failed write the table is newer than the file: reading the file back would lose the entry it
     // could not take, so the table is written first, and kept as it is while that still fails.
-    if (gameState.highScoresUnsaved) {
-        gameState.highScoresUnsaved = !file.save(gameState.HighScoreTable);
+    if (state.highScoresUnsaved) {
+        state.highScoresUnsaved = !file.save(state.highScores);
     }
-    if (!gameState.highScoresUnsaved) {
-        file.reread(gameState.HighScoreTable);
+    if (!state.highScoresUnsaved) {
+        file.reread(state.highScores);
     }
-    RefreshHighScoreLabels(window);
+    RefreshHighScoreLabels(window, state);
 }
 
 }  // namespace kelvad

@@ -13,7 +13,7 @@
 
 namespace kelvad {
 
-void OpenNameEntry(MainWindow& window, int rank) {
+void OpenNameEntry(MainWindow& window, GameState& state, int rank) {
     NameEntryWindow& entry = window.nameEntryWindow();
     // Each opening starts from the default name, fully selected so that typing replaces it.
     entry.nameBox->setText(HighScoreTable::defaultName());
@@ -22,14 +22,14 @@ void OpenNameEntry(MainWindow& window, int rank) {
     entry.show();
     entry.nameBox->setFocus();
     entry.rankLabel->setText(rankWord(rank));
-    gameState.newRank = rank;
+    state.newRank = rank;
 }
 
-void InsertEntry(MainWindow& window) {
+void InsertEntry(MainWindow& window, GameState& state) {
     // The name as the file will hold it: no double quotes or line breaks, "?" for what it cannot store.
     const QString name = toStoredName(window.nameEntryWindow().nameBox->text());
-    const qint64 score = gameState.score;
-    UpdateHighScores(window, [&](HighScoreTable& table) {
+    const qint64 score = state.score;
+    UpdateHighScores(window, state, [&](HighScoreTable& table) {
         // Ranked again against the table as it is now: another copy of the game may have entered scores since
         // this game ended. With no other copy the rank is the one the name window shows.
         const std::optional<int> rank = RankOf(score, table);
@@ -46,18 +46,18 @@ void InsertEntry(MainWindow& window) {
     });
 }
 
-void StorePendingEntry(MainWindow& window) {
+void StorePendingEntry(MainWindow& window, GameState& state) {
     NameEntryWindow& entry = window.nameEntryWindow();
     if (entry.isVisible()) {
         entry.hide();
-        InsertEntry(window);
+        InsertEntry(window, state);
     }
 }
 
-void ConfirmName(MainWindow& window) {
+void ConfirmName(MainWindow& window, GameState& state) {
     NameEntryWindow& entry = window.nameEntryWindow();
     entry.hide();
-    InsertEntry(window);
+    InsertEntry(window, state);
     window.highScoreTableWindow().show();
 }
 

@@ -3,17 +3,18 @@
 namespace kelvad {
 
 class MainWindow;
+struct GameState;
 
 // The name-entry window, opened for a score that won a place.
-void OpenNameEntry(MainWindow& window, int rank);
+void OpenNameEntry(MainWindow& window, GameState& state, int rank);
 // OK, Enter in the name box, or the frame's close control: the entry enters the table, the file is
 // rewritten and the high-score window shows the table.
-void ConfirmName(MainWindow& window);
+void ConfirmName(MainWindow& window, GameState& state);
 // When the program ends with the name entry open: the entry is stored as OK stores it, with the name typed so
 // far, and the window goes; nothing opens after it.
-void StorePendingEntry(MainWindow& window);
+void StorePendingEntry(MainWindow& window, GameState& state);
 // Inserts the entry at its rank in the table as the file holds it now: lower entries move down, the old fifth
 // drops out; then the file is rewritten.
-void InsertEntry(MainWindow& window);
+void InsertEntry(MainWindow& window, GameState& state);
 
 }  // namespace kelvad

@@ -10,28 +10,28 @@
 
 namespace kelvad {
 
-void OpenSpeedDialog(MainWindow& window) {
-    if (const std::optional<SpeedRow> row = speedRow(gameState.speedSetting)) {
-        gameState.startScore = row->startScore;
+void OpenSpeedDialog(MainWindow& window, GameState& state) {
+    if (const std::optional<SpeedRow> row = speedRow(state.speedSetting)) {
+        state.startScore = row->startScore;
     }
     SpeedWindow& dialog = window.speedWindow();
-    dialog.speedSlider->setValue(gameState.speedSetting);
-    dialog.startScoreLabel->setText(QString::number(gameState.startScore));
+    dialog.speedSlider->setValue(state.speedSetting);
+    dialog.startScoreLabel->setText(QString::number(state.startScore));
     window.setEnabled(false);
     dialog.show();
 }
 
-void FollowSlider(MainWindow& window) {
+void FollowSlider(MainWindow& window, GameState& state) {
     SpeedWindow& dialog = window.speedWindow();
-    ApplySpeedTable(dialog.speedSlider->value());
-    dialog.startScoreLabel->setText(QString::number(gameState.startScore));
+    ApplySpeedTable(state, dialog.speedSlider->value());
+    dialog.startScoreLabel->setText(QString::number(state.startScore));
 }
 
-void ConfirmSpeed(MainWindow& window) {
+void ConfirmSpeed(MainWindow& window, GameState& state) {
     window.setEnabled(true);
     SpeedWindow& dialog = window.speedWindow();
     dialog.hide();
-    gameState.speedSetting = dialog.speedSlider->value();
+    state.speedSetting = dialog.speedSlider->value();
 }
 
 void CancelSpeed(MainWindow& window) {

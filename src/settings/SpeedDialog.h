@@ -3,13 +3,14 @@
 namespace kelvad {
 
 class MainWindow;
+struct GameState;
 
 // The game-speed dialog: moving the slider applies its row at once; OK also saves the position so that the
 // dialog reopens there. Cancel only hides it: a moved slider still counts at the next start.
-void OpenSpeedDialog(MainWindow& window);
+void OpenSpeedDialog(MainWindow& window, GameState& state);
 // A click on the slider or a move over it.
-void FollowSlider(MainWindow& window);
-void ConfirmSpeed(MainWindow& window);
+void FollowSlider(MainWindow& window, GameState& state);
+void ConfirmSpeed(MainWindow& window, GameState& state);
 void CancelSpeed(MainWindow& window);
 
 }  // namespace kelvad

@@ -8,19 +8,19 @@
 
 namespace kelvad {
 
-void ApplySpeedTable(int p) {
+void ApplySpeedTable(GameState& state, int p) {
     const std::optional<SpeedRow> row = speedRow(p);
     if (!row) {
         return;
     }
-    gameState.startScore = row->startScore;
-    gameState.manInterval1 = row->manInterval1;
-    gameState.manInterval2 = row->manInterval2;
-    gameState.manInterval3 = row->manInterval3;
+    state.startScore = row->startScore;
+    state.manIntervals[0] = row->manInterval1;
+    state.manIntervals[1] = row->manInterval2;
+    state.manIntervals[2] = row->manInterval3;
 }
 
-void ApplySpeed(MainWindow& window) {
-    ApplySpeedTable(window.speedWindow().speedSlider->value());
+void ApplySpeed(MainWindow& window, GameState& state) {
+    ApplySpeedTable(state, window.speedWindow().speedSlider->value());
 }
 
 }  // namespace kelvad

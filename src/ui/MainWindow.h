@@ -6,7 +6,6 @@
 #include <QMainWindow>
 
 #include <array>
-#include <cstdint>
 #include <memory>
 
 class QAction;
@@ -30,9 +29,9 @@ class PictureBox;
 class Gauge;
 
 // The main window: the play field, the title and legend panels, the status panel, the message bar, the Start
-// button and the menus. It builds its controls and knows nothing of the game:
-// what happens to it is told by its controls and the signals below, which the game's wiring connects to the
-// game's operations. The game's state lives in the controls, in `gameState` and in the fields below.
+// button and the menus. It holds its controls and knows nothing of the game: what happens to it is told by
+// its controls and the signals below, which the game's wiring connects to the game's operations. The game's
+// variables are not here but in the GameState the operations are handed with the window.
 class MainWindow final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY(MainWindow)
@@ -125,30 +124,12 @@ public:
     // The media control that plays the background tune; made and owned by the game's wiring.
     sound::MediaControl* tune = nullptr;
 
-    // Fields of the main window.
-    // The remaining-time bar and the bullets of the second and third gun.
+    // The gauges that draw the remaining time and the bullets of the second and third gun into their bars.
     std::unique_ptr<Gauge> timeGauge;
     std::unique_ptr<Gauge> ammoGauge2;
     std::unique_ptr<Gauge> ammoGauge3;
     // Plays every wave sound; made and owned by the game's wiring.
     sound::SoundPlayer* soundPlayer = nullptr;
-    // The man whose image was pressed last: 0 black, 1 blue, 2 yellow.
-    std::int32_t pressedMan = 0;
-    // Last pointer position over the play field, in twips.
-    float pointerX = 0;
-    float pointerY = 0;
-    float plateX1 = 0;
-    float plateY1 = 0;
-    float plateX2 = 0;
-    float plateY2 = 0;
-    float plateX3 = 0;
-    float plateY3 = 0;
-    std::int32_t hitCount = 0;
-    std::int32_t shotCount = 0;
-    // Points added to every hit on a man: 0, then 20, then 40.
-    std::int32_t stageBonus = 0;
-    std::int32_t background2Shown = 0;
-    std::int32_t background3Shown = 0;
 
 signals:
     // The window is closing: by its frame's close control, the exit item or the desktop.

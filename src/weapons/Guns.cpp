@@ -46,8 +46,8 @@ void showAllBullets(MainWindow& window) {
     }
 }
 
-void showCount(MainWindow& window, const Gun& gun) {
-    (window.*gun.countLabel)->setText(QString::number(gameState.ammoLeft));
+void showCount(MainWindow& window, GameState& state, const Gun& gun) {
+    (window.*gun.countLabel)->setText(QString::number(state.ammoLeft));
 }
 
 }  // namespace
@@ -74,10 +74,10 @@ void SelectGun(MainWindow& window, int gun) {
     }
 }
 
-void LoadMagazine(MainWindow& window) {
+void LoadMagazine(MainWindow& window, GameState& state) {
     const Gun& gun = currentGun(window);
-    gameState.gunSoundFile = gun.soundFile.toString();
-    gameState.ammoLeft = gun.magazine;
+    state.gunSoundFile = gun.soundFile.toString();
+    state.ammoLeft = gun.magazine;
     if (!gun.gauge) {
         showAllBullets(window);
         return;
@@ -86,32 +86,32 @@ void LoadMagazine(MainWindow& window) {
     gauge.setBarColor(gun.barColor);
     gauge.setMax(gun.magazine);
     gauge.setValue(gauge.Max());
-    showCount(window, gun);
+    showCount(window, state, gun);
 }
 
-void SpendBullet(MainWindow& window) {
+void SpendBullet(MainWindow& window, GameState& state) {
     const Gun& gun = currentGun(window);
-    gameState.ammoLeft -= 1;
+    state.ammoLeft -= 1;
     if (!gun.gauge) {
         // The bullets vanish right to left: those left are bullets[0] .. bullets[ammoLeft - 1].
-        if (gameState.ammoLeft >= 0 && gameState.ammoLeft < static_cast<int>(window.bullets.size())) {
-            window.bullets[static_cast<std::size_t>(gameState.ammoLeft)]->hide();
+        if (state.ammoLeft >= 0 && state.ammoLeft < static_cast<int>(window.bullets.size())) {
+            window.bullets[static_cast<std::size_t>(state.ammoLeft)]->hide();
         }
         return;
     }
-    showCount(window, gun);
+    showCount(window, state, gun);
     Gauge& gauge = *(window.*gun.gauge);
     gauge.setValue(gauge.Value() - 1);
 }
 
-void RefillMagazine(MainWindow& window) {
+void RefillMagazine(MainWindow& window, GameState& state) {
     const Gun& gun = currentGun(window);
-    gameState.ammoLeft = gun.refill;
+    state.ammoLeft = gun.refill;
     if (!gun.gauge) {
         showAllBullets(window);
         return;
     }
-    showCount(window, gun);
+    showCount(window, state, gun);
     Gauge& gauge = *(window.*gun.gauge);
     gauge.setValue(gauge.Max());
 }

@@ -10,6 +10,7 @@ class QLabel;
 namespace kelvad {
 
 class MainWindow;
+struct GameState;
 class Gauge;
 
 // One of the three guns, numbered 1 to 3 in the order of the gun menu. The window's gun item n - 1 is ticked
@@ -36,10 +37,10 @@ const Gun& currentGun(const MainWindow& window);
 // Ticks gun 1, 2 or 3 and shows its display; nothing else changes. Any other number changes nothing.
 void SelectGun(MainWindow& window, int gun);
 // At the start of a game: the gun's sound and a full magazine with its display.
-void LoadMagazine(MainWindow& window);
+void LoadMagazine(MainWindow& window, GameState& state);
 // The last step of a fired shot: one bullet less, and the display follows.
-void SpendBullet(MainWindow& window);
+void SpendBullet(MainWindow& window, GameState& state);
 // When a reload completes: the magazine of the gun ticked now is refilled.
-void RefillMagazine(MainWindow& window);
+void RefillMagazine(MainWindow& window, GameState& state);
 
 }  // namespace kelvad

@@ -18,9 +18,9 @@ void RequestReload(MainWindow& window) {
     window.messageTimer->setEnabled(true);
 }
 
-void CompleteReload(MainWindow& window) {
+void CompleteReload(MainWindow& window, GameState& state) {
     window.reloadTimer->setInterval(0);
-    RefillMagazine(window);
+    RefillMagazine(window, state);
     window.messageBar->setText(QStringLiteral("補給中完了!!"));
     window.messageTimer->setEnabled(true);
 }

@@ -11,7 +11,6 @@
 
 #include <array>
 
-using kelvad::gameState;
 using kelvad::testing::GameFixture;
 
 namespace {
@@ -42,7 +41,8 @@ void advanceTo(GameFixture& game, std::int64_t moment) {
 
 // Plate k (1..3) on show at (left, top) twips, brought up by a shot on the bare field.
 void showPlate(GameFixture& game, int plate, int left, int top) {
-    gameState.bonusCharge = 25;
+    kelvad::GameState& state = game.state();
+    state.bonusCharge = 25;
     scriptPlate(game, plate, left, top);
     game.press(game.window().playField, 1, kBareField);
 }
@@ -52,22 +52,23 @@ void showPlate(GameFixture& game, int plate, int left, int top) {
 void BonusPlateTest::aFullMeterWaitsForTheNextFiredShot() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     placeMenApart(game);
     game.clickStart();
     game.advance(2500);
     QVERIFY(window.men[0]->isVisible());
-    gameState.bonusCharge = 24;
+    state.bonusCharge = 24;
     game.press(window.men[0], 1);
-    QCOMPARE(gameState.score, 10);
+    QCOMPARE(state.score, 10);
     // The black man's hit fills the meter after his shot's check: no plate yet.
-    QCOMPARE(gameState.bonusCharge, 25);
+    QCOMPARE(state.bonusCharge, 25);
     QVERIFY(!anyPlateShown(window));
     QVERIFY(!window.plateTimer->enabled());
     // The next fired shot brings it up, though it misses.
     scriptPlate(game, 2, 1200, 600);
     game.press(window.playField, 1, kBareField);
-    QCOMPARE(window.hitCount, 1);
-    QCOMPARE(gameState.bonusCharge, 0);
+    QCOMPARE(state.hitCount, 1);
+    QCOMPARE(state.bonusCharge, 0);
     QVERIFY(window.plates[1]->isVisible());
     QVERIFY(window.plateTimer->enabled());
 }
@@ -90,26 +91,25 @@ void BonusPlateTest::aShotAtAFullMeterBringsUpOnePlate() {
     QFETCH(int, top);
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.gun = 3, .bonusCharge = charge});
     const int reseeds = game.platform.random.reseeds;
     if (plate > 0) {
         scriptPlate(game, plate, left, top);
     }
     game.press(window.playField, 1, kBareField);
-    QCOMPARE(window.shotCount, 1);
-    QCOMPARE(gameState.ammoLeft, 99);
-    QCOMPARE(gameState.bonusCharge, plate > 0 ? 0 : charge);
+    QCOMPARE(state.shotCount, 1);
+    QCOMPARE(state.ammoLeft, 99);
+    QCOMPARE(state.bonusCharge, plate > 0 ? 0 : charge);
     QCOMPARE(window.plateTimer->enabled(), plate > 0);
     QCOMPARE(game.platform.random.reseeds, reseeds + (plate > 0 ? 1 : 0));
-    const std::array<float, 3> lefts{window.plateX1, window.plateX2, window.plateX3};
-    const std::array<float, 3> tops{window.plateY1, window.plateY2, window.plateY3};
     for (int k = 1; k <= 3; ++k) {
         kelvad::PictureBox* each = plates(window)[k - 1];
         QCOMPARE(each->isVisible(), k == plate);
         QCOMPARE(each->isEnabled(), k == plate);
         if (k == plate) {
-            QCOMPARE(lefts[k - 1], static_cast<float>(left));
-            QCOMPARE(tops[k - 1], static_cast<float>(top));
+            QCOMPARE(state.platePlaces[k - 1].left, static_cast<float>(left));
+            QCOMPARE(state.platePlaces[k - 1].top, static_cast<float>(top));
             QCOMPARE(each->pos(), QPoint(qRound(left / 15.0), qRound(top / 15.0)));
         }
     }
@@ -118,17 +118,18 @@ void BonusPlateTest::aShotAtAFullMeterBringsUpOnePlate() {
 void BonusPlateTest::aRefusedPressBringsUpNoPlate() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     placeMenApart(game);
     game.clickStart();
     for (int shot = 0; shot < 8; ++shot) {
         game.press(window.playField, 1, kBareField);
     }
-    gameState.bonusCharge = 25;
+    state.bonusCharge = 25;
     game.press(window.playField, 1, kBareField);
     game.advance(2500);
     game.press(window.men[0], 1);
     QCOMPARE(window.messageBar->text(), QStringLiteral("弾がありません！"));
-    QCOMPARE(gameState.bonusCharge, 25);
+    QCOMPARE(state.bonusCharge, 25);
     QVERIFY(!anyPlateShown(window));
     QVERIFY(!window.plateTimer->enabled());
     // Reloaded, the next shot brings it up.
@@ -137,7 +138,7 @@ void BonusPlateTest::aRefusedPressBringsUpNoPlate() {
     scriptPlate(game, 1, 600, 600);
     game.press(window.playField, 1, kBareField);
     QVERIFY(window.plates[0]->isVisible());
-    QCOMPARE(gameState.bonusCharge, 0);
+    QCOMPARE(state.bonusCharge, 0);
 }
 
 void BonusPlateTest::clickingAPlateOrItsLabelScoresItsPoints_data() {
@@ -167,6 +168,7 @@ void BonusPlateTest::clickingAPlateOrItsLabelScoresItsPoints() {
     QFETCH(int, other);
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     game.clickStart();
     showPlate(game, plate, 1500, 1500);
     if (emptyGun) {
@@ -174,8 +176,8 @@ void BonusPlateTest::clickingAPlateOrItsLabelScoresItsPoints() {
             game.press(window.playField, 1, kBareField);
         }
     }
-    const int ammo = gameState.ammoLeft;
-    const int shots = window.shotCount;
+    const int ammo = state.ammoLeft;
+    const int shots = state.shotCount;
     game.platform.soundDevice.calls.clear();
     kelvad::PictureBox* shown = plates(window)[plate - 1];
     QLabel* label = std::array<QLabel*, 3>{window.findChild<QLabel*>(QStringLiteral("Label4")),
@@ -196,21 +198,22 @@ void BonusPlateTest::clickingAPlateOrItsLabelScoresItsPoints() {
     if (other < 0) {
         game.letGo(target, -other, at);
     }
-    QCOMPARE(gameState.score, points);
+    QCOMPARE(state.score, points);
     QCOMPARE(window.scoreLabel->text(), QString::number(points));
     QVERIFY(!shown->isVisible());
     QVERIFY(!shown->isEnabled());
     QCOMPARE(game.platform.soundDevice.calls,
              QStringList({QStringLiteral("playWave ") + window.programFile(QStringLiteral("\\TO.Wav"))}));
     // Collecting is no shot and costs no bullet.
-    QCOMPARE(gameState.ammoLeft, ammo);
-    QCOMPARE(window.shotCount, shots);
+    QCOMPARE(state.ammoLeft, ammo);
+    QCOMPARE(state.shotCount, shots);
     QCOMPARE(game.platform.beeper.beeps, 0);
 }
 
 void BonusPlateTest::aPlateStickingOutOfTheFieldShowsAndTakesClicksOnlyInside() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.gun = 3});
     const QPoint hidden = window.playField->mapTo(&window, QPoint(window.playField->width() + 3, 210));
     const QImage before = window.grab().toImage();
@@ -229,10 +232,10 @@ void BonusPlateTest::aPlateStickingOutOfTheFieldShowsAndTakesClicksOnlyInside() 
     QCOMPARE(after.pixel(hidden), before.pixel(hidden));
     // A click on the part outside the field reaches whatever lies there, not the plate.
     game.click(window.plates[2], QPoint(50, 10));
-    QCOMPARE(gameState.score, 0);
+    QCOMPARE(state.score, 0);
     QVERIFY(window.plates[2]->isVisible());
     game.click(window.plates[2], QPoint(10, 10));
-    QCOMPARE(gameState.score, 150);
+    QCOMPARE(state.score, 150);
     QVERIFY(!window.plates[2]->isVisible());
 }
 
@@ -270,13 +273,14 @@ void BonusPlateTest::everyPlateGoesThreeSecondsAfterTheLastShowedUp() {
 void BonusPlateTest::aMoveOverAPlateLeavesThePointerWhereItWas() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.gun = 3});
     showPlate(game, 2, 1500, 1500);
     game.move(window.playField, QPoint(90, 90));
-    QCOMPARE(window.pointerX, 1350.0f);
-    QCOMPARE(window.pointerY, 1350.0f);
+    QCOMPARE(state.pointer.left, 1350.0f);
+    QCOMPARE(state.pointer.top, 1350.0f);
     game.move(window.plates[1], QPoint(3, 3));
     game.move(window.findChild<QLabel*>(QStringLiteral("Label7")), QPoint(3, 3));
-    QCOMPARE(window.pointerX, 1350.0f);
-    QCOMPARE(window.pointerY, 1350.0f);
+    QCOMPARE(state.pointer.left, 1350.0f);
+    QCOMPARE(state.pointer.top, 1350.0f);
 }

@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QTest>
 
-using kelvad::gameState;
 using kelvad::platform::MessageAnswer;
 using kelvad::testing::GameFixture;
 
@@ -30,7 +29,7 @@ QString wave(kelvad::MainWindow& window, const char* name) {
 // The civilian's own timer ticks now, as it does ten seconds into a game: he turns up at (left, top) twips.
 void bringCivilian(GameFixture& game, int left, int top) {
     game.platform.random.script({leftAt(left), topAt(top)});
-    kelvad::ShowCivilian(game.window());
+    kelvad::ShowCivilian(game.window(), game.state());
 }
 
 }  // namespace
@@ -38,6 +37,7 @@ void bringCivilian(GameFixture& game, int left, int top) {
 void CivilianTest::theCivilianTurnsUpEveryTenSecondsForOneAndAHalf() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     // At speed 3 no man jumps at 10 s, so the two draws then are the civilian's.
     window.speedWindow().speedSlider->setValue(3);
     game.clickStart();
@@ -49,13 +49,13 @@ void CivilianTest::theCivilianTurnsUpEveryTenSecondsForOneAndAHalf() {
     QVERIFY(window.civilian->isVisible());
     QVERIFY(window.civilian->isEnabled());
     QCOMPARE(game.platform.random.reseeds, reseeds + 1);
-    QCOMPARE(gameState.civilianX, 1500.0f);
-    QCOMPARE(gameState.civilianY, 750.0f);
+    QCOMPARE(state.civilianPlace.left, 1500.0f);
+    QCOMPARE(state.civilianPlace.top, 750.0f);
     QCOMPARE(window.civilian->pos(), QPoint(100, 50));
     // A move over him is tracked in the field's twips: 105 and 195 twips into him.
     game.move(window.civilian, QPoint(7, 13));
-    QCOMPARE(window.pointerX, 1605.0f);
-    QCOMPARE(window.pointerY, 945.0f);
+    QCOMPARE(state.pointer.left, 1605.0f);
+    QCOMPARE(state.pointer.top, 945.0f);
     game.advance(1499);
     QVERIFY(window.civilian->isVisible());
     game.advance(1);
@@ -68,7 +68,7 @@ void CivilianTest::theCivilianTurnsUpEveryTenSecondsForOneAndAHalf() {
     game.advance(1);
     QVERIFY(window.civilian->isVisible());
     // Nothing of him touches the time while he only comes and goes.
-    QCOMPARE(gameState.timeLeft, 20);
+    QCOMPARE(state.timeLeft, 20);
 }
 
 void CivilianTest::aPressOnTheCivilian_data() {
@@ -105,6 +105,7 @@ void CivilianTest::aPressOnTheCivilian() {
     QFETCH(int, held);
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     game.clickStart();
     // 50 ticks left, so the bar can show the time won or lost.
     game.advance(5000);
@@ -115,8 +116,8 @@ void CivilianTest::aPressOnTheCivilian() {
     } else {
         game.press(window.playField, 1, QPoint(250, 225));
     }
-    const int ammo = gameState.ammoLeft;
-    const int shots = window.shotCount;
+    const int ammo = state.ammoLeft;
+    const int shots = state.shotCount;
     const QString hitRate = window.hitRateLabel->text();
     bringCivilian(game, 1500, 1500);
     if (held != 0) {
@@ -130,21 +131,21 @@ void CivilianTest::aPressOnTheCivilian() {
     }
 
     QCOMPARE(window.messageBar->text(), message);
-    QCOMPARE(gameState.timeLeft, 50 + timeChange);
-    QCOMPARE(window.timeGauge->Value(), gameState.timeLeft);
+    QCOMPARE(state.timeLeft, 50 + timeChange);
+    QCOMPARE(window.timeGauge->Value(), state.timeLeft);
     QCOMPARE(window.civilian->isVisible(), !gone);
     QCOMPARE(window.civilian->isEnabled(), !gone);
     QCOMPARE(window.civilianDepartureTimer->enabled(), !gone);
     // No bullet, no shot, no hit rate, no gun sound: only the civilian's own sound, if any.
-    QCOMPARE(gameState.ammoLeft, ammo);
-    QCOMPARE(window.shotCount, shots);
+    QCOMPARE(state.ammoLeft, ammo);
+    QCOMPARE(state.shotCount, shots);
     QCOMPARE(window.hitRateLabel->text(), hitRate);
     if (sound.isEmpty()) {
         QVERIFY(game.platform.soundDevice.calls.isEmpty());
         QCOMPARE(game.platform.beeper.beeps, beeps + 1);
     } else {
         QCOMPARE(game.platform.soundDevice.calls, QStringList({wave(window, qPrintable(sound))}));
-        QCOMPARE(gameState.civilianSoundFile, sound);
+        QCOMPARE(state.civilianSoundFile, sound);
         QCOMPARE(game.platform.beeper.beeps, beeps);
     }
     game.advance(1499);
@@ -159,17 +160,18 @@ void CivilianTest::aPressOnTheCivilian() {
 void CivilianTest::aRescueAtAFullBarLengthensTheGame() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     int barAtMessage = -1;
     game.platform.messageBoxes.answer(MessageAnswer::Ok, [&] { barAtMessage = window.timeGauge->Value(); });
     game.clickStart();
     bringCivilian(game, 300, 300);
     game.press(window.civilian, 2);
-    QCOMPARE(gameState.timeLeft, 65);
+    QCOMPARE(state.timeLeft, 65);
     QCOMPARE(window.timeGauge->Value(), 60);
     QCOMPARE(window.timeGauge->Max(), 60);
     // 65 ticks to play, ended by the 66th: 2.5 s more than a game without him.
     game.advance(65 * 500);
-    QCOMPARE(gameState.timeLeft, 0);
+    QCOMPARE(state.timeLeft, 0);
     QVERIFY(game.platform.messageBoxes.shown.empty());
     game.advance(500);
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
@@ -179,21 +181,22 @@ void CivilianTest::aRescueAtAFullBarLengthensTheGame() {
 void CivilianTest::shootingCiviliansEndsTheGameEarly() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     game.clickStart();
     game.advance(10000);
     QVERIFY(window.civilian->isVisible());
     game.press(window.civilian, 1);
-    QCOMPARE(gameState.timeLeft, 35);
+    QCOMPARE(state.timeLeft, 35);
     game.advance(10000);
     QVERIFY(window.civilian->isVisible());
     game.press(window.civilian, 1);
-    QCOMPARE(gameState.timeLeft, 10);
+    QCOMPARE(state.timeLeft, 10);
     QCOMPARE(window.timeGauge->Value(), 10);
     // Ten ticks left: the clock runs out at 25 s and the tick after ends the game.
     game.advance(4999);
-    QCOMPARE(gameState.timeLeft, 1);
+    QCOMPARE(state.timeLeft, 1);
     game.advance(1);
-    QCOMPARE(gameState.timeLeft, 0);
+    QCOMPARE(state.timeLeft, 0);
     QVERIFY(game.platform.messageBoxes.shown.empty());
     game.advance(500);
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});

@@ -34,14 +34,14 @@ struct Situation {
 
 inline void startGame(kelvad::testing::GameFixture& game, const Situation& situation) {
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     chooseGun(window, situation.gun);
     game.clickStart();
     // Bounded by the largest magazine, should a press ever not fire.
-    for (int shot = 0;
-         shot < 100 && situation.bulletsLeft >= 0 && kelvad::gameState.ammoLeft > situation.bulletsLeft;
+    for (int shot = 0; shot < 100 && situation.bulletsLeft >= 0 && state.ammoLeft > situation.bulletsLeft;
          ++shot) {
         game.press(window.playField, 1, kBareField);
     }
-    window.stageBonus = situation.stageBonus;
-    kelvad::gameState.bonusCharge = situation.bonusCharge;
+    state.stageBonus = situation.stageBonus;
+    state.bonusCharge = situation.bonusCharge;
 }

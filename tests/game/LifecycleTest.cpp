@@ -20,7 +20,6 @@
 #include <QTest>
 #include <QWindow>
 
-using kelvad::gameState;
 using kelvad::platform::MessageAnswer;
 using kelvad::testing::GameFixture;
 
@@ -78,6 +77,7 @@ void LifecycleTest::aGameLasts61TicksAndEndsWithTheScoreMessage() {
     QFETCH(QString, score);
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     chooseSpeed(window, speed);
     int barAtMessage = -1;
     QStringList inPlayAtMessage;
@@ -90,20 +90,20 @@ void LifecycleTest::aGameLasts61TicksAndEndsWithTheScoreMessage() {
         // Nothing ticks while the score is on screen: no man or civilian moves, and the game cannot end
         // twice.
         const int drawn = game.platform.random.drawn;
-        const int timeLeft = gameState.timeLeft;
+        const int timeLeft = state.timeLeft;
         game.advance(20000);
-        ticksWhileOpen = game.platform.random.drawn - drawn + timeLeft - gameState.timeLeft;
+        ticksWhileOpen = game.platform.random.drawn - drawn + timeLeft - state.timeLeft;
     });
     game.clickStart();
     QCOMPARE(window.timeGauge->Value(), 60);
     QCOMPARE(window.scoreLabel->text(), score);
     // A plate and the civilian are on the field when the time runs out.
     game.advance(59 * 500);
-    gameState.bonusCharge = kelvad::kBonusThreshold;
+    state.bonusCharge = kelvad::kBonusThreshold;
     game.press(window.playField, 1, QPoint(250, 5));
     QVERIFY(window.plates[0]->isVisible() || window.plates[1]->isVisible() || window.plates[2]->isVisible());
     game.advance(500);
-    QCOMPARE(gameState.timeLeft, 0);
+    QCOMPARE(state.timeLeft, 0);
     QVERIFY(window.civilian->isVisible());
     QVERIFY(window.civilianDepartureTimer->enabled());
     QVERIFY(game.platform.messageBoxes.shown.empty());
@@ -137,6 +137,7 @@ void LifecycleTest::aGameLasts61TicksAndEndsWithTheScoreMessage() {
 void LifecycleTest::startingAGameSwitchesEveryControlToPlaying() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     game.clickStart();
     QCOMPARE(kelvad::testing::controlStates(window), kelvad::testing::playingControls());
     QVERIFY(window.gameClock->enabled());
@@ -146,7 +147,7 @@ void LifecycleTest::startingAGameSwitchesEveryControlToPlaying() {
     QCOMPARE(window.manJumpTimers[2]->interval(), 750);
     QCOMPARE(window.scoreLabel->text(), QStringLiteral("0"));
     QCOMPARE(window.hitRateLabel->text(), QStringLiteral("0%"));
-    QCOMPARE(gameState.timeLeft, 60);
+    QCOMPARE(state.timeLeft, 60);
     QVERIFY(isBackground(window, QStringLiteral("\\Haitei1.bmp")));
     const QString tune = window.programFile(QStringLiteral("\\Battle.Mid"));
     QCOMPARE(
@@ -157,21 +158,23 @@ void LifecycleTest::startingAGameSwitchesEveryControlToPlaying() {
 void LifecycleTest::theMenuStartsAGameOnlyInTheReadyState() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     window.startAction->trigger();
     QVERIFY(window.gameClock->enabled());
     game.advance(2000);
-    QCOMPARE(gameState.timeLeft, 56);
+    QCOMPARE(state.timeLeft, 56);
     // Disabled during a game: a second start would restart the clock.
     window.startAction->trigger();
-    QCOMPARE(gameState.timeLeft, 56);
+    QCOMPARE(state.timeLeft, 56);
 }
 
 void LifecycleTest::answeringNoToTheReturnQuestionChangesNothing() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     game.clickStart();
     game.advance(3000);
-    const int timeLeft = gameState.timeLeft;
+    const int timeLeft = state.timeLeft;
     game.platform.soundDevice.calls.clear();
     game.platform.messageBoxes.answer(MessageAnswer::No);
     window.returnToStartAction->trigger();
@@ -181,27 +184,28 @@ void LifecycleTest::answeringNoToTheReturnQuestionChangesNothing() {
     QCOMPARE(box.buttons, kelvad::platform::MessageButtons::YesNo);
     QCOMPARE(box.icon, kelvad::platform::MessageIcon::Question);
     QCOMPARE(box.owner, &window);
-    QCOMPARE(gameState.timeLeft, timeLeft);
+    QCOMPARE(state.timeLeft, timeLeft);
     QVERIFY(window.gameClock->enabled());
     QCOMPARE(kelvad::testing::controlStates(window), kelvad::testing::playingControls());
     const QString tune = window.programFile(QStringLiteral("\\Battle.Mid"));
     QCOMPARE(game.platform.soundDevice.calls,
              QStringList({QStringLiteral("pauseMidi ") + tune, QStringLiteral("playMidi ") + tune}));
     game.advance(500);
-    QCOMPARE(gameState.timeLeft, timeLeft - 1);
+    QCOMPARE(state.timeLeft, timeLeft - 1);
 }
 
 void LifecycleTest::answeringYesReturnsToTheReadyStateAndTheNextStartIsFresh() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     game.clickStart();
     // The civilian and a plate are on the field when the player goes back.
     game.advance(10000);
     QVERIFY(window.civilian->isVisible());
-    gameState.bonusCharge = kelvad::kBonusThreshold;
+    state.bonusCharge = kelvad::kBonusThreshold;
     game.press(window.playField, 1, QPoint(250, 5));
     QVERIFY(window.plates[0]->isVisible() || window.plates[1]->isVisible() || window.plates[2]->isVisible());
-    kelvad::CountKill(window);
+    kelvad::CountKill(window, state);
     const QString score = window.scoreLabel->text();
     game.platform.messageBoxes.answer(MessageAnswer::Yes);
     window.returnToStartAction->trigger();
@@ -209,7 +213,7 @@ void LifecycleTest::answeringYesReturnsToTheReadyStateAndTheNextStartIsFresh() {
     // The kill counter reads 0 again, while the count itself waits for the next start.
     QCOMPARE(kelvad::testing::controlStates(window), kelvad::testing::readyControls());
     QCOMPARE(window.scoreLabel->text(), score);
-    QCOMPARE(gameState.killCount, 1);
+    QCOMPARE(state.killCount, 1);
     // Only the plates' own timer finishes its wait; then nothing ticks in the ready state, and no score
     // message comes.
     game.advance(3000);
@@ -218,8 +222,8 @@ void LifecycleTest::answeringYesReturnsToTheReadyStateAndTheNextStartIsFresh() {
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
 
     game.clickStart();
-    QCOMPARE(gameState.timeLeft, 60);
-    QCOMPARE(gameState.killCount, 0);
+    QCOMPARE(state.timeLeft, 60);
+    QCOMPARE(state.killCount, 0);
     QCOMPARE(window.timeGauge->Value(), 60);
     game.advance(30500);
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{2});
@@ -244,26 +248,27 @@ void LifecycleTest::killsChangeTheBackgroundAndTheStageBonus() {
     QFETCH(int, bonusOfTheLastKill);
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     chooseGun(window, 3);
     // Twice: every new game goes through the stages again.
     for (int round = 0; round < 2; ++round) {
         game.clickStart();
-        QCOMPARE(window.stageBonus, 0);
+        QCOMPARE(state.stageBonus, 0);
         for (int kill = 1; kill < kills; ++kill) {
-            kelvad::CountKill(window);
+            kelvad::CountKill(window, state);
         }
         // The hit that reaches a new stage is still scored with the old bonus, the next with the new one.
         game.advance(750);
-        int score = gameState.score;
+        int score = state.score;
         game.press(window.men[2], 1);
-        QCOMPARE(gameState.score, score + 30 + bonusOfTheLastKill);
+        QCOMPARE(state.score, score + 30 + bonusOfTheLastKill);
         QCOMPARE(window.killCountLabel->text(), QString::number(kills));
-        QCOMPARE(window.stageBonus, stageBonus);
+        QCOMPARE(state.stageBonus, stageBonus);
         QVERIFY(isBackground(window, background));
         game.advance(750);
-        score = gameState.score;
+        score = state.score;
         game.press(window.men[2], 1);
-        QCOMPARE(gameState.score, score + 30 + stageBonus);
+        QCOMPARE(state.score, score + 30 + stageBonus);
         game.platform.messageBoxes.answer(MessageAnswer::Yes);
         window.returnToStartAction->trigger();
     }
@@ -272,9 +277,10 @@ void LifecycleTest::killsChangeTheBackgroundAndTheStageBonus() {
 void LifecycleTest::aTimeOutHoldsTheClockAndTheMen() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     game.clickStart();
     game.advance(2000);
-    QCOMPARE(gameState.timeLeft, 56);
+    QCOMPARE(state.timeLeft, 56);
     const QPoint yellowMan = window.men[2]->pos();
     game.platform.soundDevice.calls.clear();
     game.platform.messageBoxes.answer(MessageAnswer::Ok, [&] { game.advance(20000); });
@@ -282,14 +288,14 @@ void LifecycleTest::aTimeOutHoldsTheClockAndTheMen() {
     QCOMPARE(game.platform.messageBoxes.shown.back().text,
              QStringLiteral("タイム中です。再会するには、ボタンをクリックしてください。"));
     QCOMPARE(game.platform.messageBoxes.shown.back().owner, &window);
-    QCOMPARE(gameState.timeLeft, 56);
+    QCOMPARE(state.timeLeft, 56);
     QCOMPARE(window.men[2]->pos(), yellowMan);
     const QString tune = window.programFile(QStringLiteral("\\Battle.Mid"));
     QCOMPARE(game.platform.soundDevice.calls,
              QStringList({QStringLiteral("pauseMidi ") + tune, QStringLiteral("playMidi ") + tune}));
     // The clock goes on with the time its tick had left.
     game.advance(500);
-    QCOMPARE(gameState.timeLeft, 55);
+    QCOMPARE(state.timeLeft, 55);
 }
 
 void LifecycleTest::theTimeBonusLengthensTheBarButNotTheGame() {

@@ -18,7 +18,6 @@
 #include <QTest>
 #include <QTextBrowser>
 
-using kelvad::gameState;
 using kelvad::testing::GameFixture;
 
 namespace {
@@ -60,11 +59,12 @@ void MenusTest::shortcutsFollowTheStateOfTheGame() {
     QFETCH(Effect, effect);
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     QVERIFY(activate(window));
     if (playing) {
         startAndPlayOneSecond(game);
     }
-    const int timeLeft = gameState.timeLeft;
+    const int timeLeft = state.timeLeft;
     QTest::keyClick(&window, static_cast<Qt::Key>(key), Qt::ControlModifier);
     const auto& boxes = game.platform.messageBoxes.shown;
 
@@ -72,7 +72,7 @@ void MenusTest::shortcutsFollowTheStateOfTheGame() {
         case Effect::Start:
             QVERIFY(window.gameClock->enabled());
             QCOMPARE(kelvad::testing::controlStates(window), kelvad::testing::playingControls());
-            QCOMPARE(gameState.timeLeft, 60);
+            QCOMPARE(state.timeLeft, 60);
             break;
         case Effect::TimeOut:
             QCOMPARE(boxes.size(), std::size_t{1});
@@ -93,13 +93,13 @@ void MenusTest::shortcutsFollowTheStateOfTheGame() {
             QVERIFY(!window.speedWindow().isVisible());
             QVERIFY(window.isEnabled());
             QCOMPARE(window.gameClock->enabled(), playing);
-            QCOMPARE(gameState.timeLeft, timeLeft);
+            QCOMPARE(state.timeLeft, timeLeft);
             break;
     }
     if (playing) {
         // The game goes on where it was.
         game.advance(500);
-        QCOMPARE(gameState.timeLeft, timeLeft - 1);
+        QCOMPARE(state.timeLeft, timeLeft - 1);
     }
 }
 
@@ -150,6 +150,7 @@ void MenusTest::helpOpensTheContentsOfTheHelpFile() {
 void MenusTest::aHelpViewerErrorIsShownAndTheGameGoesOn() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startAndPlayOneSecond(game);
     const QString error = QStringLiteral("ヘルプファイルを開けません");
     game.platform.helpViewer.error = error;
@@ -160,7 +161,7 @@ void MenusTest::aHelpViewerErrorIsShownAndTheGameGoesOn() {
     QCOMPARE(game.platform.messageBoxes.shown.front().owner, &window);
     QVERIFY(window.isEnabled());
     game.advance(500);
-    QCOMPARE(gameState.timeLeft, 57);
+    QCOMPARE(state.timeLeft, 57);
     // Asking again asks the viewer again.
     window.helpAction->trigger();
     QCOMPARE(game.platform.helpViewer.opened.size(), 2);

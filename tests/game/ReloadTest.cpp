@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QTest>
 
-using kelvad::gameState;
 using kelvad::testing::GameFixture;
 
 namespace {
@@ -71,6 +70,7 @@ void ReloadTest::theRightButtonReloadsTheGun() {
     QFETCH(bool, onMan);
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.gun = gun, .bulletsLeft = bulletsLeft});
     if (onMan) {
         game.advance(750);
@@ -82,25 +82,25 @@ void ReloadTest::theRightButtonReloadsTheGun() {
         // The held button's own press comes first: a shot, or a refusal at an empty gun.
         game.hold(target, held, at);
     }
-    const int left = gameState.ammoLeft;
-    const int fired = window.shotCount;
+    const int left = state.ammoLeft;
+    const int fired = state.shotCount;
     game.press(target, 2, at);
     if (held != 0) {
         game.letGo(target, held, at);
     }
     QCOMPARE(window.messageBar->text(), kReloading);
     QCOMPARE(window.reloadTimer->interval(), delay);
-    QCOMPARE(window.shotCount, fired);
-    QCOMPARE(gameState.ammoLeft, left);
+    QCOMPARE(state.shotCount, fired);
+    QCOMPARE(state.ammoLeft, left);
     if (onMan) {
         QVERIFY(window.men[2]->isVisible());
-        QCOMPARE(gameState.score, 0);
+        QCOMPARE(state.score, 0);
     }
     game.advance(delay - 1);
-    QCOMPARE(gameState.ammoLeft, left);
+    QCOMPARE(state.ammoLeft, left);
     QCOMPARE(window.messageBar->text(), kReloading);
     game.advance(1);
-    QCOMPARE(gameState.ammoLeft, full);
+    QCOMPARE(state.ammoLeft, full);
     QCOMPARE(window.messageBar->text(), kReloaded);
     QCOMPARE(window.reloadTimer->interval(), 0);
     if (gun == 1) {
@@ -121,6 +121,7 @@ void ReloadTest::theRightButtonReloadsTheGun() {
 void ReloadTest::theThirdGunCannotBeReloaded() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.gun = 3, .bulletsLeft = 98});
     const QImage gauge = window.jackGunBar->lastingImage();
     game.press(window.playField, 2, kBareField);
@@ -131,7 +132,7 @@ void ReloadTest::theThirdGunCannotBeReloaded() {
     game.advance(1);
     QVERIFY(window.messageBar->text().isEmpty());
     game.advance(5000);
-    QCOMPARE(gameState.ammoLeft, 98);
+    QCOMPARE(state.ammoLeft, 98);
     QCOMPARE(window.jackGunCount->text(), QStringLiteral("98"));
     QCOMPARE(window.jackGunBar->lastingImage(), gauge);
 }
@@ -139,6 +140,7 @@ void ReloadTest::theThirdGunCannotBeReloaded() {
 void ReloadTest::aGunChangedWhileAReloadIsPendingGetsThirtyBullets() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     // A game with the third gun first, so its gauge has its yellow bar.
     startGame(game, {.gun = 3, .bulletsLeft = 50});
     game.platform.messageBoxes.answer(kelvad::platform::MessageAnswer::Yes);
@@ -148,7 +150,7 @@ void ReloadTest::aGunChangedWhileAReloadIsPendingGetsThirtyBullets() {
     kelvad::SelectGun(window, 3);
     QVERIFY(window.ammoDisplays[2]->isVisible());
     game.advance(700);
-    QCOMPARE(gameState.ammoLeft, 30);
+    QCOMPARE(state.ammoLeft, 30);
     QCOMPARE(window.jackGunCount->text(), QStringLiteral("30"));
     // The bar is drawn full, though the magazine holds 30 of its 100.
     QCOMPARE(window.ammoGauge3->Value(), 100);
@@ -161,6 +163,7 @@ void ReloadTest::aGunChangedWhileAReloadIsPendingGetsThirtyBullets() {
 void ReloadTest::shotsDuringAPendingReloadCountDown() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.gun = 2, .bulletsLeft = 3});
     game.press(window.playField, 2, kBareField);
     QCOMPARE(window.subMachineGunCount->text(), QStringLiteral("3"));
@@ -174,9 +177,9 @@ void ReloadTest::shotsDuringAPendingReloadCountDown() {
     QCOMPARE(window.messageBar->text(), kReloading);
     // The shot marks let 120 ms pass; the reload is due 1500 ms after the request.
     game.advance(379);
-    QCOMPARE(gameState.ammoLeft, 1);
+    QCOMPARE(state.ammoLeft, 1);
     game.advance(1);
-    QCOMPARE(gameState.ammoLeft, 15);
+    QCOMPARE(state.ammoLeft, 15);
     QCOMPARE(window.subMachineGunCount->text(), QStringLiteral("15"));
     QCOMPARE(window.ammoGauge2->Value(), 15);
     QCOMPARE(barEnd(window.subMachineGunBar), qRgb(255, 128, 0));
@@ -185,17 +188,18 @@ void ReloadTest::shotsDuringAPendingReloadCountDown() {
 void ReloadTest::anEmptyGunDuringAPendingReloadIsRefusedAndTheReloadGoesOn() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.bulletsLeft = 0});
     game.press(window.playField, 2, kBareField);
     game.advance(300);
     shoot(game, 1);
     QCOMPARE(game.platform.beeper.beeps, 1);
     QCOMPARE(window.messageBar->text(), QStringLiteral("弾がありません！"));
-    QCOMPARE(window.shotCount, 8);
+    QCOMPARE(state.shotCount, 8);
     game.advance(399);
-    QCOMPARE(gameState.ammoLeft, 0);
+    QCOMPARE(state.ammoLeft, 0);
     game.advance(1);
-    QCOMPARE(gameState.ammoLeft, 8);
+    QCOMPARE(state.ammoLeft, 8);
     QCOMPARE(shownBullets(window), 8);
     QCOMPARE(window.messageBar->text(), kReloaded);
 }
@@ -203,6 +207,7 @@ void ReloadTest::anEmptyGunDuringAPendingReloadIsRefusedAndTheReloadGoesOn() {
 void ReloadTest::repeatedRequestsCompleteOnce() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.bulletsLeft = 5});
     game.press(window.playField, 2, kBareField);
     game.advance(500);
@@ -211,17 +216,18 @@ void ReloadTest::repeatedRequestsCompleteOnce() {
     QCOMPARE(window.messageBar->text(), kReloading);
     // However the repeated requests treat the wait, one refill comes by 700 ms after the last of them.
     game.advance(700);
-    QCOMPARE(gameState.ammoLeft, 8);
+    QCOMPARE(state.ammoLeft, 8);
     QCOMPARE(window.reloadTimer->interval(), 0);
     shoot(game, 1);
     game.advance(5000);
-    QCOMPARE(gameState.ammoLeft, 7);
+    QCOMPARE(state.ammoLeft, 7);
     QCOMPARE(shownBullets(window), 7);
 }
 
 void ReloadTest::aRightPressOnAManNeitherHitsNorMovesHim() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     chooseGun(window, 2);
     // Yellow, blue, yellow: the blue man clear of the yellow one.
     game.platform.random.script(
@@ -232,14 +238,14 @@ void ReloadTest::aRightPressOnAManNeitherHitsNorMovesHim() {
     shoot(game, 4);
     const QPoint place = window.men[1]->pos();
     game.press(window.men[1], 2);
-    QCOMPARE(window.pressedMan, 1);
+    QCOMPARE(state.pressedMan, 1);
     QCOMPARE(window.messageBar->text(), kReloading);
     QCOMPARE(window.reloadTimer->interval(), 1500);
     QVERIFY(window.men[1]->isVisible());
     QCOMPARE(window.men[1]->pos(), place);
-    QCOMPARE(gameState.score, 0);
-    QCOMPARE(window.hitCount, 0);
-    QCOMPARE(window.shotCount, 4);
-    QCOMPARE(gameState.ammoLeft, 11);
+    QCOMPARE(state.score, 0);
+    QCOMPARE(state.hitCount, 0);
+    QCOMPARE(state.shotCount, 4);
+    QCOMPARE(state.ammoLeft, 11);
     QCOMPARE(window.subMachineGunCount->text(), QStringLiteral("11"));
 }

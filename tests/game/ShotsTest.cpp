@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QTest>
 
-using kelvad::gameState;
 using kelvad::testing::GameFixture;
 
 void ShotsTest::theHitRateRoundsHalvesToEven_data() {
@@ -31,6 +30,7 @@ void ShotsTest::theHitRateRoundsHalvesToEven() {
     QFETCH(QString, shown);
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.gun = 3});
     for (int shot = 0; shot < shots - hits; ++shot) {
         game.press(window.playField, 1, QPoint(2, 2));
@@ -44,16 +44,17 @@ void ShotsTest::theHitRateRoundsHalvesToEven() {
         QVERIFY(window.men[2]->isVisible());
         game.press(window.men[2], 1);
     }
-    QCOMPARE(window.shotCount, shots);
-    QCOMPARE(window.hitCount, hits);
+    QCOMPARE(state.shotCount, shots);
+    QCOMPARE(state.hitCount, hits);
     QCOMPARE(window.hitRateLabel->text(), shown);
 }
 
 void ShotsTest::eightShotsEmptyTheFirstGunRightToLeftAndTheNinthIsRefused() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     game.clickStart();
-    QCOMPARE(gameState.ammoLeft, 8);
+    QCOMPARE(state.ammoLeft, 8);
     for (int shot = 1; shot <= 8; ++shot) {
         game.press(window.playField, 1, QPoint(3, 3));
         for (int index = 0; index < 8; ++index) {
@@ -68,7 +69,7 @@ void ShotsTest::eightShotsEmptyTheFirstGunRightToLeftAndTheNinthIsRefused() {
     QCOMPARE(game.platform.beeper.beeps, 1);
     QCOMPARE(window.messageBar->text(), QStringLiteral("弾がありません！"));
     QCOMPARE(window.hitRateLabel->text(), QStringLiteral("marker"));
-    QCOMPARE(window.shotCount, 8);
+    QCOMPARE(state.shotCount, 8);
     QCOMPARE(game.platform.soundDevice.calls.count(gun), 8);
     game.advance(1499);
     QCOMPARE(window.messageBar->text(), QStringLiteral("弾がありません！"));
@@ -80,36 +81,38 @@ void ShotsTest::eightShotsEmptyTheFirstGunRightToLeftAndTheNinthIsRefused() {
 void ShotsTest::rightAndMiddlePresses() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.gun = 2});
     game.advance(750);
     game.press(window.men[2], 2);
     game.press(window.playField, 2, QPoint(5, 5));
-    QCOMPARE(window.shotCount, 0);
-    QCOMPARE(gameState.ammoLeft, 15);
+    QCOMPARE(state.shotCount, 0);
+    QCOMPARE(state.ammoLeft, 15);
     QVERIFY(window.men[2]->isVisible());
-    QCOMPARE(gameState.score, 0);
+    QCOMPARE(state.score, 0);
     // The middle button fires: on the field a miss.
     game.press(window.playField, 4, QPoint(5, 5));
-    QCOMPARE(window.shotCount, 1);
-    QCOMPARE(gameState.ammoLeft, 14);
-    QCOMPARE(window.hitCount, 0);
+    QCOMPARE(state.shotCount, 1);
+    QCOMPARE(state.ammoLeft, 14);
+    QCOMPARE(state.hitCount, 0);
     // A left or middle press with the right button held still fires, on the field and on a man.
     game.hold(window.playField, 2, QPoint(5, 5));
     game.press(window.playField, 1, QPoint(5, 5));
     game.press(window.playField, 4, QPoint(5, 5));
     game.letGo(window.playField, 2, QPoint(5, 5));
-    QCOMPARE(window.shotCount, 3);
+    QCOMPARE(state.shotCount, 3);
     game.hold(window.men[2], 2);
     game.press(window.men[2], 1);
     game.letGo(window.men[2], 2);
-    QCOMPARE(window.shotCount, 4);
-    QCOMPARE(window.hitCount, 1);
-    QCOMPARE(gameState.score, 30);
+    QCOMPARE(state.shotCount, 4);
+    QCOMPARE(state.hitCount, 1);
+    QCOMPARE(state.score, 30);
 }
 
 void ShotsTest::thePressedManTakesNoPressWhileTheMarkIsDrawn() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.gun = 3});
     game.advance(1500);
     QVERIFY(window.men[1]->isVisible());
@@ -128,9 +131,9 @@ void ShotsTest::thePressedManTakesNoPressWhileTheMarkIsDrawn() {
     game.platform.sleeper.duringWait = nullptr;
     QVERIFY(pressedDuringMark);
     QVERIFY(!enabledDuringMark);
-    QCOMPARE(window.hitCount, 0);
-    QCOMPARE(gameState.score, 0);
-    QCOMPARE(window.shotCount, 2);
+    QCOMPARE(state.hitCount, 0);
+    QCOMPARE(state.score, 0);
+    QCOMPARE(state.shotCount, 2);
     QVERIFY(window.men[1]->isEnabled());
     QVERIFY(window.men[1]->isVisible());
 }
@@ -138,18 +141,19 @@ void ShotsTest::thePressedManTakesNoPressWhileTheMarkIsDrawn() {
 void ShotsTest::theMarkIsDrawnAroundThePointerAndWipedFrameByFrame() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     chooseGun(window, 3);
     // The yellow man lands at left 1000, top 2000.
     game.platform.random.script({leftAt(1000), topAt(2000)});
     game.clickStart();
     game.advance(750);
-    QCOMPARE(gameState.manX3, 1000.0f);
-    QCOMPARE(gameState.manY3, 2000.0f);
+    QCOMPARE(state.menPlaces[2].left, 1000.0f);
+    QCOMPARE(state.menPlaces[2].top, 2000.0f);
     // Moved onto him 105 twips right of and 195 below his corner (7 and 13 pixels), and pressed there: the
     // frames' corner lies 280 twips up and left of the pointer, at 825, 1915.
     game.move(window.men[2], QPoint(7, 13));
-    QCOMPARE(window.pointerX, 1105.0f);
-    QCOMPARE(window.pointerY, 2195.0f);
+    QCOMPARE(state.pointer.left, 1105.0f);
+    QCOMPARE(state.pointer.top, 2195.0f);
     std::vector<QRect> marks;
     game.platform.sleeper.duringWait = [&] {
         const QImage screen = window.playField->screenImage();
@@ -166,7 +170,7 @@ void ShotsTest::theMarkIsDrawnAroundThePointerAndWipedFrameByFrame() {
     };
     game.press(window.men[2], 1, QPoint(7, 13));
     game.platform.sleeper.duringWait = nullptr;
-    QCOMPARE(window.hitCount, 1);
+    QCOMPARE(state.hitCount, 1);
     // Four frames of the mark, then the three of the fall, which are painted into the lasting background.
     QCOMPARE(game.platform.sleeper.waits, std::vector<int>({15, 15, 15, 15, 20, 20, 20}));
     const QRect frame(55, 128, 40, 40);
@@ -207,17 +211,19 @@ void ShotsTest::theSecondGunsGaugeFollowsItsBullets() {
 void ShotsTest::theThirdGunStartsFull() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.gun = 3});
     QCOMPARE(window.jackGunCount->text(), QStringLiteral("100"));
     QCOMPARE(window.ammoGauge3->Value(), 100);
     const QImage bar = window.jackGunBar->lastingImage();
     QCOMPARE(bar.pixel(bar.width() - 2, bar.height() / 2), qRgb(255, 255, 0));
-    QCOMPARE(gameState.gunSoundFile, QStringLiteral("\\Gun3.Wav"));
+    QCOMPARE(state.gunSoundFile, QStringLiteral("\\Gun3.Wav"));
 }
 
 void ShotsTest::changingTheGunBetweenGamesOnlySwapsTheDisplay() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.gun = 2});
     game.press(window.playField, 1, QPoint(4, 4));
     game.platform.messageBoxes.answer(kelvad::platform::MessageAnswer::Yes);
@@ -226,8 +232,8 @@ void ShotsTest::changingTheGunBetweenGamesOnlySwapsTheDisplay() {
     QVERIFY(window.gunActions[0]->isChecked() && !window.gunActions[1]->isChecked() &&
             !window.gunActions[2]->isChecked());
     QVERIFY(window.ammoDisplays[0]->isVisible() && !window.ammoDisplays[1]->isVisible());
-    QCOMPARE(gameState.ammoLeft, 14);
+    QCOMPARE(state.ammoLeft, 14);
     chooseGun(window, 2);
     QCOMPARE(window.subMachineGunCount->text(), QStringLiteral("14"));
-    QCOMPARE(gameState.gunSoundFile, QStringLiteral("\\Gun2.Wav"));
+    QCOMPARE(state.gunSoundFile, QStringLiteral("\\Gun2.Wav"));
 }

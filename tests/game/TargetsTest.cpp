@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QTest>
 
-using kelvad::gameState;
 using kelvad::testing::GameFixture;
 
 void TargetsTest::theMenFirstShowUpInTheirOrder_data() {
@@ -33,6 +32,7 @@ void TargetsTest::theMenFirstShowUpInTheirOrder() {
     QFETCH(int, yellow);
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     window.speedWindow().speedSlider->setValue(speed);
     // Yellow, then blue, then black, each at the place its two draws give.
     game.platform.random.script({leftAt(3239), topAt(0), leftAt(0), topAt(2879)});
@@ -42,7 +42,7 @@ void TargetsTest::theMenFirstShowUpInTheirOrder() {
     game.advance(1);
     QVERIFY(window.men[2]->isVisible() && window.men[2]->isEnabled());
     QCOMPARE(window.men[2]->pos(), QPoint(216, 0));
-    QCOMPARE(gameState.manX3, 3239.0f);
+    QCOMPARE(state.menPlaces[2].left, 3239.0f);
     game.advance(blue - yellow);
     QVERIFY(window.men[1]->isVisible() && !window.men[0]->isVisible());
     QCOMPARE(window.men[1]->pos(), QPoint(0, 192));
@@ -74,14 +74,15 @@ void TargetsTest::aHitScoresTheManPlusTheStageBonus() {
     QFETCH(int, charge);
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.gun = 3, .stageBonus = stageBonus});
     game.advance(2500);
     kelvad::ImageBox* image[] = {window.men[0], window.men[1], window.men[2]};
     game.press(image[man - 1], 1);
-    QCOMPARE(gameState.score, points);
+    QCOMPARE(state.score, points);
     QCOMPARE(window.scoreLabel->text(), QString::number(points));
-    QCOMPARE(gameState.bonusCharge, charge);
-    QCOMPARE(gameState.killCount, 1);
+    QCOMPARE(state.bonusCharge, charge);
+    QCOMPARE(state.killCount, 1);
     QCOMPARE(window.killCountLabel->text(), QStringLiteral("1"));
     QCOMPARE(window.hitRateLabel->text(), QStringLiteral("100%"));
     QVERIFY(!image[man - 1]->isVisible());
@@ -91,6 +92,7 @@ void TargetsTest::aHitScoresTheManPlusTheStageBonus() {
 void TargetsTest::theFallStaysOnTheFieldUntilTheBackgroundChanges() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     chooseGun(window, 3);
     game.platform.random.script({leftAt(1500), topAt(1500)});
     game.clickStart();
@@ -117,7 +119,7 @@ void TargetsTest::theFallStaysOnTheFieldUntilTheBackgroundChanges() {
     QCOMPARE(window.playField->lastingImage(), after);
     // The second stage's background replaces it.
     for (int kill = 1; kill <= 20; ++kill) {
-        kelvad::CountKill(window);
+        kelvad::CountKill(window, state);
     }
     QCOMPARE(window.playField->lastingImage().pixel(116, 130),
              QImage(window.programFile(QStringLiteral("\\HAITEI2.BMP"))).pixel(116, 130));
@@ -126,17 +128,18 @@ void TargetsTest::theFallStaysOnTheFieldUntilTheBackgroundChanges() {
 void TargetsTest::theLastBulletScoresAndTheNextPressIsRefused() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.bulletsLeft = 1});
     game.advance(750);
     game.press(window.men[2], 1);
-    QCOMPARE(gameState.ammoLeft, 0);
-    QCOMPARE(gameState.score, 30);
+    QCOMPARE(state.ammoLeft, 0);
+    QCOMPARE(state.score, 30);
     game.advance(750);
-    const int charge = gameState.bonusCharge;
+    const int charge = state.bonusCharge;
     game.press(window.men[2], 1);
-    QCOMPARE(gameState.score, 30);
-    QCOMPARE(window.shotCount, 8);
-    QCOMPARE(gameState.bonusCharge, charge);
+    QCOMPARE(state.score, 30);
+    QCOMPARE(state.shotCount, 8);
+    QCOMPARE(state.bonusCharge, charge);
     QVERIFY(window.men[2]->isVisible());
     QCOMPARE(window.messageBar->text(), QStringLiteral("弾がありません！"));
 }
@@ -144,31 +147,33 @@ void TargetsTest::theLastBulletScoresAndTheNextPressIsRefused() {
 void TargetsTest::aManNotHitJumpsAtEveryTick() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     for (int jump = 0; jump < 5; ++jump) {
         game.platform.random.script({leftAt(10), topAt(10)});
     }
     game.clickStart();
     game.advance(2500);
     // The first five jumps of the game, the black man's first among them, land at 10, 10.
-    QCOMPARE(gameState.manX1, 10.0f);
+    QCOMPARE(state.menPlaces[0].left, 10.0f);
     game.move(window.men[0], QPoint(2, 2));
     game.advance(2500);
-    QVERIFY(gameState.manX1 != 10.0f);
+    QVERIFY(state.menPlaces[0].left != 10.0f);
     QVERIFY(window.men[0]->isVisible());
 }
 
 void TargetsTest::fiveHitsOnTheYellowManBringAPlateWithTheNextShot() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.gun = 3});
     for (int hit = 0; hit < 5; ++hit) {
         game.advance(750);
         game.press(window.men[2], 1);
     }
-    QCOMPARE(gameState.bonusCharge, 25);
+    QCOMPARE(state.bonusCharge, 25);
     QVERIFY(!window.plates[0]->isVisible() && !window.plates[1]->isVisible() &&
             !window.plates[2]->isVisible());
     game.press(window.playField, 1, QPoint(1, 1));
-    QCOMPARE(gameState.bonusCharge, 0);
+    QCOMPARE(state.bonusCharge, 0);
     QVERIFY(window.plates[0]->isVisible() || window.plates[1]->isVisible() || window.plates[2]->isVisible());
 }

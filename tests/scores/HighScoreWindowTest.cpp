@@ -98,6 +98,7 @@ void HighScoreWindowTest::theCloseControlGivesBackOnlyTheStartItems() {
     QFETCH(QStringList, controls);
     GameFixture game;
     MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     open(game, how);
     QVERIFY(window.highScoreTableWindow().isVisible());
 
@@ -112,7 +113,7 @@ void HighScoreWindowTest::theCloseControlGivesBackOnlyTheStartItems() {
     QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
     window.startAction->trigger();
     QVERIFY(window.gameClock->enabled());
-    QCOMPARE(gameState.timeLeft, kTicksPerGame);
+    QCOMPARE(state.timeLeft, kTicksPerGame);
 }
 
 void HighScoreWindowTest::theResetAsksFirst_data() {
@@ -146,7 +147,7 @@ void HighScoreWindowTest::theResetAsksFirst() {
     QVERIFY(window.highScoreTableWindow().isVisible());
     QVERIFY(!window.isEnabled());
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(after));
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(after));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(after));
     QCOMPARE(testing::readScoreFile(game.platform), fileAfter);
 }
 
@@ -163,7 +164,7 @@ void HighScoreWindowTest::afterAResetAScoreOf1RanksFifth() {
     QCOMPARE(window.nameEntryWindow().rankLabel->text(), u"五位"_s);
     QTest::keyClick(window.nameEntryWindow().nameBox, Qt::Key_Return);
     const HighScoreTable after = testing::defaultNamesBut({2000, 1500, 1000, 500, 1}, 0, QString());
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(after));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(after));
     QCOMPARE(testing::rowsInFile(game.platform), testing::rowsOf(after));
 }
 
@@ -175,7 +176,7 @@ void HighScoreWindowTest::theMenuReadsTheFileAgain() {
     QVERIFY(testing::writeScoreFile(game.platform, kPlayedFile));
     window.highScoresAction->trigger();
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(kPlayedTable));
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(kPlayedTable));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(kPlayedTable));
     QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
 
     // The next game ranks against what the table showed: 500 would have been fifth in the defaults.
@@ -187,19 +188,20 @@ void HighScoreWindowTest::theMenuReadsTheFileAgain() {
 void HighScoreWindowTest::theTableAtTheEndOfAGameIsTheCurrentOne() {
     GameFixture game;
     MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     testing::playGameScoring(game, 3000);
     QTest::keyClicks(window.nameEntryWindow().nameBox, u"Ace"_s);
     QTest::keyClick(window.nameEntryWindow().nameBox, Qt::Key_Return);
     // Left by the close control this time, so the next game starts from the menu.
     window.highScoreTableWindow().close();
     window.startAction->trigger();
-    gameState.score = 0;
+    state.score = 0;
     game.advance(61 * 500);
 
     QVERIFY(window.highScoreTableWindow().isVisible());
     const HighScoreTable current = testing::defaultNamesBut({3000, 2000, 1500, 1000, 500}, 1, u"Ace"_s);
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(current));
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(current));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(current));
 }
 
 }  // namespace kelvad

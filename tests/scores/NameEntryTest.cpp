@@ -89,7 +89,7 @@ void NameEntryTest::everyEntryStartsFromTheSelectedDefaultName() {
         QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
         QVERIFY(window.isEnabled());
     }
-    QCOMPARE(testing::rowsInMemory(),
+    QCOMPARE(testing::rowsInMemory(game.state()),
              testing::rowsOf(
                  testing::tableOf({3000, 2000, 1500, 1000, 500},
                                   {u"Kel"_s, u"名前なし"_s, u"名前なし"_s, u"名前なし"_s, u"名前なし"_s})));
@@ -129,13 +129,13 @@ void NameEntryTest::eachWayOfConfirmingStoresTheEntryOnce() {
     QVERIFY(window.highScoreTableWindow().isVisible());
     QVERIFY(!window.isEnabled());
     const HighScoreTable after = testing::defaultNamesBut({2000, 1500, 1500, 1000, 500}, 3, u"Ace"_s);
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(after));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(after));
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(after));
     QCOMPARE(testing::rowsInFile(game.platform), testing::rowsOf(after));
 
     QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
     QCOMPARE(testing::controlStates(window), testing::readyControls());
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(after));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(after));
 }
 
 void NameEntryTest::theNameIsStoredAsTheFileReadsItBack_data() {
@@ -176,7 +176,7 @@ void NameEntryTest::theNameIsStoredAsTheFileReadsItBack() {
     QTest::mouseClick(entry.okButton, Qt::LeftButton);
 
     const HighScoreTable after = testing::defaultNamesBut({2000, 1500, 1000, 500, 1}, 5, stored);
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(after));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(after));
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(after));
     QCOMPARE(testing::readScoreFile(game.platform), fileWithFifthName(nameBytes));
     QCOMPARE(testing::rowsInFile(game.platform), testing::rowsOf(after));

@@ -81,6 +81,7 @@ void RankingTest::aScoreEntersAtItsRank() {
     QFETCH(HighScoreTable, after);
     GameFixture game(withScoreFile(file));
     MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
 
     testing::playGameScoring(game, score);
     QCOMPARE(game.platform.messageBoxes.shown.back().text, u"あなたの得点は%1点です！"_s.arg(score));
@@ -89,13 +90,13 @@ void RankingTest::aScoreEntersAtItsRank() {
     QVERIFY(!window.highScoreTableWindow().isVisible());
     QVERIFY(!window.isEnabled());
     QCOMPARE(entry.rankLabel->text(), rankWord);
-    QCOMPARE(gameState.newRank, rank);
+    QCOMPARE(state.newRank, rank);
 
     QTest::keyClicks(entry.nameBox, u"Ace"_s);
     QTest::keyClick(entry.nameBox, Qt::Key_Return);
     QVERIFY(!entry.isVisible());
     QVERIFY(window.highScoreTableWindow().isVisible());
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(after));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(after));
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(after));
     QCOMPARE(testing::rowsInFile(game.platform), testing::rowsOf(after));
 }
@@ -116,14 +117,15 @@ void RankingTest::aScoreWithoutAPlaceShowsTheTable() {
     QFETCH(int, score);
     GameFixture game(withScoreFile(file));
     MainWindow& window = game.window();
-    const HighScoreTable before = gameState.HighScoreTable;
+    kelvad::GameState& state = game.state();
+    const HighScoreTable before = state.highScores;
 
     testing::playGameScoring(game, score);
     QVERIFY(window.highScoreTableWindow().isVisible());
     QVERIFY(!window.isEnabled());
     // No name entry was opened at all.
     QVERIFY(!window.findChild<NameEntryWindow*>());
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(before));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(before));
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(before));
     QCOMPARE(testing::readScoreFile(game.platform), file);
 }

@@ -130,12 +130,12 @@ void ScoreFileInGameTest::anUnwritableFileAtStartUp() {
         QSKIP(blocked->skipReason());
     }
     MainWindow& window = game.window();
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(loaded));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(loaded));
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(loaded));
 
     // The game goes on, and the new entry stays in the table for the rest of the run.
     enterAce(game);
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(withAce));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(withAce));
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(withAce));
     QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
     QCOMPARE(testing::controlStates(window), testing::readyControls());
@@ -161,14 +161,14 @@ void ScoreFileInGameTest::anUnwritableFileAtASave() {
     QFETCH(Obstacle, obstacle);
     GameFixture game([](TestPlatform& platform) { QVERIFY(testing::writeScoreFile(platform, kPlayedFile)); });
     MainWindow& window = game.window();
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(kPlayedTable));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(kPlayedTable));
     Blocked blocked(game.platform, obstacle);
     if (blocked.skipReason()) {
         QSKIP(blocked.skipReason());
     }
 
     enterAce(game);
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(kPlayedWithAce));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(kPlayedWithAce));
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(kPlayedWithAce));
     QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
     QCOMPARE(testing::controlStates(window), testing::readyControls());
@@ -176,7 +176,7 @@ void ScoreFileInGameTest::anUnwritableFileAtASave() {
     // Opening the table from the menu does not lose the entry the file could not take.
     window.highScoresAction->trigger();
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(kPlayedWithAce));
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(kPlayedWithAce));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(kPlayedWithAce));
     if (obstacle == Obstacle::FolderInFilesPlace) {
         QVERIFY(QFileInfo(testing::scoreFilePath(game.platform)).isDir());
     } else {
@@ -234,7 +234,7 @@ void ScoreFileInGameTest::anEntryAnotherCopyMadeMeanwhileIsKept() {
     QTest::mouseClick(window.nameEntryWindow().okButton, Qt::LeftButton);
     QCOMPARE(testing::readScoreFile(game.platform), after);
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsInFile(game.platform));
-    QCOMPARE(testing::rowsInMemory(), testing::rowsInFile(game.platform));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsInFile(game.platform));
     QVERIFY(!QFileInfo::exists(lockPath));
 }
 
@@ -263,6 +263,7 @@ void ScoreFileInGameTest::closingTheMainWindowEndsTheProgramInEveryState() {
     QFETCH(Close, close);
     GameFixture game([](TestPlatform& platform) { QVERIFY(testing::writeScoreFile(platform, kPlayedFile)); });
     MainWindow& window = game.window();
+    kelvad::GameState& played = game.state();
     platform::CloseOnSignals closeOnSignals(window);
     QVERIFY(closeOnSignals.isActive());
     const auto closeNow = [&] {
@@ -327,8 +328,8 @@ void ScoreFileInGameTest::closingTheMainWindowEndsTheProgramInEveryState() {
     QVERIFY(openThroughTheWait);
     if (state == State::ShotWait || state == State::FallWait) {
         // The handler ran to its end before the close: the hit was scored and the bullet spent.
-        QCOMPARE(gameState.score, 30);
-        QCOMPARE(gameState.ammoLeft, 7);
+        QCOMPARE(played.score, 30);
+        QCOMPARE(played.ammoLeft, 7);
     }
     // Only a name being entered is saved, once, with the name typed so far; nothing opens after it.
     const QByteArray expected = state == State::NameEntry ? QByteArray(

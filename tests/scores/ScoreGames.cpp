@@ -49,8 +49,8 @@ QStringList rowsOf(const HighScoreTable& table) {
     return rows;
 }
 
-QStringList rowsInMemory() {
-    return rowsOf(gameState.HighScoreTable);
+QStringList rowsInMemory(const GameState& state) {
+    return rowsOf(state.highScores);
 }
 
 QStringList rowsOnScreen(MainWindow& window) {
@@ -89,11 +89,12 @@ HighScoreTable defaultNamesBut(const std::array<qint64, HighScoreTable::kEntries
 }
 
 void playGameScoring(GameFixture& game, int score, int kills) {
+    kelvad::GameState& state = game.state();
     game.clickStart();
     for (int kill = 0; kill < kills; ++kill) {
-        CountKill(game.window());
+        CountKill(game.window(), game.state());
     }
-    gameState.score = score;
+    state.score = score;
     // The clock runs out: 60 ticks of time and the 61st that ends the game.
     game.advance(61 * 500);
 }

@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
 
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     ok = save(window, folder, QStringLiteral("ready")) && ok;
 
     window.gunActions[2]->trigger();
@@ -72,17 +73,17 @@ int main(int argc, char** argv) {
     ok = save(window, folder, QStringLiteral("fallen-man")) && ok;
 
     for (int kill = 0; kill < 20; ++kill) {
-        kelvad::CountKill(window);
+        kelvad::CountKill(window, state);
     }
     game.advance(800);
     ok = save(window, folder, QStringLiteral("second-stage")) && ok;
     for (int kill = 0; kill < 20; ++kill) {
-        kelvad::CountKill(window);
+        kelvad::CountKill(window, state);
     }
     game.advance(800);
     ok = save(window, folder, QStringLiteral("third-stage")) && ok;
 
-    kelvad::gameState.score = 1800;
+    state.score = 1800;
     game.advance(30000);
     ok = save(window.nameEntryWindow(), folder, QStringLiteral("name-entry")) && ok;
     window.nameEntryWindow().okButton->click();

@@ -13,7 +13,6 @@
 #include <QTest>
 #include <QWindow>
 
-using kelvad::gameState;
 using kelvad::testing::GameFixture;
 
 namespace {
@@ -30,8 +29,9 @@ struct GameStart {
 
 GameStart startGame(GameFixture& game) {
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     game.clickStart();
-    const GameStart start{gameState.score, window.manJumpTimers[0]->interval(),
+    const GameStart start{state.score, window.manJumpTimers[0]->interval(),
                           window.manJumpTimers[1]->interval(), window.manJumpTimers[2]->interval()};
     game.platform.messageBoxes.answer(kelvad::platform::MessageAnswer::Yes);
     window.returnToStartAction->trigger();
@@ -90,6 +90,7 @@ void SpeedDialogTest::aFirstGameStartsAtZeroAtNormalSpeed() {
 void SpeedDialogTest::theStartScoreFollowsTheSlider() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     kelvad::SpeedWindow& dialog = window.speedWindow();
     window.gameSpeedAction->trigger();
     QVERIFY(dialog.isVisible());
@@ -109,15 +110,15 @@ void SpeedDialogTest::theStartScoreFollowsTheSlider() {
     QCOMPARE(slider->value(), 0);
     QCOMPARE(dialog.startScoreLabel->text(), QStringLiteral("-250"));
     releaseOn(slider, QPoint(0, y));
-    QCOMPARE(gameState.startScore, -250);
-    QCOMPARE(gameState.manInterval1, 3000);
+    QCOMPARE(state.startScore, -250);
+    QCOMPARE(state.manIntervals[0], 3000);
 
     // A position reached without the mouse shows at the next move over the slider.
     slider->setValue(3);
     QCOMPARE(dialog.startScoreLabel->text(), QStringLiteral("-250"));
     moveOver(slider, QPoint(slider->width() / 2, 2));
     QCOMPARE(dialog.startScoreLabel->text(), QStringLiteral("-100"));
-    QCOMPARE(gameState.startScore, -100);
+    QCOMPARE(state.startScore, -100);
 
     // So does a click on the handle where the pointer already is.
     const QPoint onHandle(handleAt(slider, 8), y);
@@ -160,6 +161,7 @@ void SpeedDialogTest::eachWayOutOfTheDialogAndTheNextTwoGames() {
     QFETCH(QString, reopenedScore);
     GameFixture game;
     kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     kelvad::SpeedWindow& dialog = window.speedWindow();
     window.gameSpeedAction->trigger();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -183,7 +185,7 @@ void SpeedDialogTest::eachWayOutOfTheDialogAndTheNextTwoGames() {
     }
     QVERIFY(!dialog.isVisible());
     QVERIFY(window.isEnabled());
-    QCOMPARE(gameState.speedSetting, wayOut == WayOut::Ok ? position : 5);
+    QCOMPARE(state.speedSetting, wayOut == WayOut::Ok ? position : 5);
 
     // Both next games follow the slider's position, however the dialog was left.
     for (int round = 1; round <= 2; ++round) {

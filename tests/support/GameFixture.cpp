@@ -1,7 +1,6 @@
 #include "GameFixture.h"
 
 #include "app/GameWindow.h"
-#include "state/GameState.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -29,9 +28,8 @@ QPoint pointIn(QWidget* widget, QPoint at) {
 
 }  // namespace
 
-std::unique_ptr<MainWindow> freshGameWindow(platform::Platform& platform) {
-    gameState = GameState{};
-    return makeGameWindow(platform);
+std::unique_ptr<MainWindow> freshGameWindow(platform::Platform& platform, GameState& state) {
+    return makeGameWindow(platform, state);
 }
 
 GameFixture::GameFixture() : GameFixture([](TestPlatform&) {}) {}
@@ -39,7 +37,7 @@ GameFixture::GameFixture() : GameFixture([](TestPlatform&) {}) {}
 GameFixture::GameFixture(const std::function<void(TestPlatform&)>& beforeLoad) {
     platform.copyGameFiles();
     beforeLoad(platform);
-    m_window = freshGameWindow(platform.platform());
+    m_window = freshGameWindow(platform.platform(), m_state);
     m_window->show();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakePlatform.h"
+#include "state/GameState.h"
 #include "ui/MainWindow.h"
 
 #include <QPoint>
@@ -10,9 +11,9 @@
 
 namespace kelvad::testing {
 
-// The main window as the game opens it, on fresh game variables: wired to the game's operations and loaded,
-// not yet shown.
-std::unique_ptr<MainWindow> freshGameWindow(platform::Platform& platform);
+// The main window as the game opens it on a game state: wired to the game's operations and loaded, not yet
+// shown. The state must outlive the window.
+std::unique_ptr<MainWindow> freshGameWindow(platform::Platform& platform, GameState& state);
 
 // A main window on the fake platform, loaded and shown, with fresh game variables and the game's pictures
 // and sounds in its program directory. Presses go through Qt's event delivery, as a player's would.
@@ -24,6 +25,7 @@ public:
     ~GameFixture();
 
     MainWindow& window() { return *m_window; }
+    GameState& state() { return m_state; }
 
     // Runs every tick due in the next ms milliseconds.
     void advance(std::int64_t ms) { platform.scheduler.advance(ms); }
@@ -41,6 +43,8 @@ public:
     TestPlatform platform;
 
 private:
+    // Made before the window and gone after it.
+    GameState m_state;
     std::unique_ptr<MainWindow> m_window;
 };
 

@@ -3,6 +3,7 @@
 
 #include "FakePlatform.h"
 #include "GameFixture.h"
+#include "state/GameState.h"
 #include "ui/HighScoreTableWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/NameEntryWindow.h"
@@ -267,7 +268,8 @@ void SmallWindowTest::startPositions() {
 
 void SmallWindowTest::mainWindowCreatesEachOnce() {
     testing::TestPlatform platform;
-    const std::unique_ptr<MainWindow> owned = testing::freshGameWindow(platform.platform());
+    GameState state;
+    const std::unique_ptr<MainWindow> owned = testing::freshGameWindow(platform.platform(), state);
     MainWindow& window = *owned;
     // The game connects each small window when it is told of it: told twice, every press would count twice.
     int madeSpeed = 0;
