@@ -29,27 +29,27 @@ GameBench::GameBench()
                  m_fakes.platform().programDirectory,
                  m_fakes.platform().scoreDirectory} {
     m_fakes.copyGameFiles();
-    m_form = testing::freshGameWindow(m_platform);
-    m_form->show();
+    m_window = testing::freshGameWindow(m_platform, m_game);
+    m_window->show();
     // Until the window is on screen a repaint paints nothing, and the handlers would look cheaper than they
     // are.
-    if (!QTest::qWaitForWindowExposed(m_form.get())) {
+    if (!QTest::qWaitForWindowExposed(m_window.get())) {
         qWarning("The benchmark window was never exposed: painting is not measured.");
     }
-    StartGame(*m_form);
+    StartGame(*m_window, m_game);
     settle();
 }
 
 GameBench::~GameBench() = default;
 
 void GameBench::pointAt(float x, float y) {
-    TrackPointer(*m_form, x, y);
+    TrackPointer(m_game, x, y);
 }
 
 void GameBench::rearm() {
-    RefillMagazine(*m_form);
-    gameState.bonusCharge = 0;
-    gameState.killCount = kQuietKillCount;
+    RefillMagazine(*m_window, m_game);
+    m_game.bonusCharge = 0;
+    m_game.killCount = kQuietKillCount;
     // The recording sound device keeps every call; a long run must not grow it without end.
     m_fakes.soundDevice.calls.clear();
     settle();

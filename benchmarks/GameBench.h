@@ -3,7 +3,8 @@
 #include "FakePlatform.h"
 #include "platform/Platform.h"
 #include "platform/Sleeper.h"
-#include "ui/Form1.h"
+#include "state/GameState.h"
+#include "ui/MainWindow.h"
 
 #include <memory>
 
@@ -23,7 +24,8 @@ public:
     GameBench();
     ~GameBench();
 
-    Form1& form() { return *m_form; }
+    MainWindow& window() { return *m_window; }
+    GameState& game() { return m_game; }
     testing::TestPlatform& fakes() { return m_fakes; }
 
     // Puts the pointer at (x, y) twips on the play field, as a move over it does.
@@ -38,7 +40,8 @@ private:
     testing::TestPlatform m_fakes;
     NoWaitSleeper m_sleeper;
     platform::Platform m_platform;
-    std::unique_ptr<Form1> m_form;
+    GameState m_game;
+    std::unique_ptr<MainWindow> m_window;
 };
 
 }  // namespace kelvad::bench

@@ -5,8 +5,8 @@
 #include "game/Shots.h"
 #include "game/Targets.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
-#include "ui/clsProgressBar.h"
+#include "ui/Gauge.h"
+#include "ui/MainWindow.h"
 
 #include <benchmark/benchmark.h>
 
@@ -26,7 +26,7 @@ void BM_ShotMiss(benchmark::State& state) {
     GameBench bench;
     bench.pointAt(kMissX, kMissY);
     for (auto _ : state) {
-        FieldMouseDown(bench.form(), kLeftButton);
+        FieldMouseDown(bench.window(), bench.game(), kLeftButton);
         GameBench::settle();
         state.PauseTiming();
         bench.rearm();
@@ -42,11 +42,11 @@ void BM_ShotHit(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         bench.rearm();
-        MoveMan(bench.form(), kBlueMan);
-        bench.pointAt(gameState.manX2 + 195, gameState.manY2 + 290);
+        MoveMan(bench.window(), bench.game(), kBlueMan);
+        bench.pointAt(bench.game().menPlaces[1].left + 195, bench.game().menPlaces[1].top + 290);
         GameBench::settle();
         state.ResumeTiming();
-        ManMouseDown(bench.form(), kBlueMan, kLeftButton);
+        ManMouseDown(bench.window(), bench.game(), kBlueMan, kLeftButton);
         GameBench::settle();
     }
 }
@@ -58,13 +58,13 @@ void BM_ShotHitStageChange(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         bench.rearm();
-        gameState.killCount = kFirstStageKills;
-        bench.form().background2Shown = 0;
-        MoveMan(bench.form(), kBlueMan);
-        bench.pointAt(gameState.manX2 + 195, gameState.manY2 + 290);
+        bench.game().killCount = kFirstStageKills;
+        bench.game().background2Shown = false;
+        MoveMan(bench.window(), bench.game(), kBlueMan);
+        bench.pointAt(bench.game().menPlaces[1].left + 195, bench.game().menPlaces[1].top + 290);
         GameBench::settle();
         state.ResumeTiming();
-        ManMouseDown(bench.form(), kBlueMan, kLeftButton);
+        ManMouseDown(bench.window(), bench.game(), kBlueMan, kLeftButton);
         GameBench::settle();
     }
 }
@@ -73,7 +73,7 @@ BENCHMARK(BM_ShotHitStageChange)->Unit(benchmark::kMicrosecond);
 // The time bar drawn anew for one value: the gauge's whole redraw and its repaint.
 void BM_GaugeRedraw(benchmark::State& state) {
     GameBench bench;
-    clsProgressBar& gauge = *bench.form().timeGauge;
+    Gauge& gauge = *bench.window().timeGauge;
     std::int32_t value = 0;
     for (auto _ : state) {
         gauge.setValue(value);
@@ -87,11 +87,11 @@ BENCHMARK(BM_GaugeRedraw)->Unit(benchmark::kMicrosecond);
 void BM_ClockTick(benchmark::State& state) {
     GameBench bench;
     for (auto _ : state) {
-        ClockTick(bench.form());
+        ClockTick(bench.window(), bench.game());
         GameBench::settle();
-        if (gameState.timeLeft <= 1) {
-            gameState.timeLeft = kTicksPerGame;
-            bench.form().timeGauge->setValue(kTicksPerGame);
+        if (bench.game().timeLeft <= 1) {
+            bench.game().timeLeft = kTicksPerGame;
+            bench.window().timeGauge->setValue(kTicksPerGame);
         }
     }
 }
@@ -101,7 +101,7 @@ BENCHMARK(BM_ClockTick)->Unit(benchmark::kMicrosecond);
 void BM_ManJump(benchmark::State& state) {
     GameBench bench;
     for (auto _ : state) {
-        MoveMan(bench.form(), kBlueMan);
+        MoveMan(bench.window(), bench.game(), kBlueMan);
         GameBench::settle();
     }
 }

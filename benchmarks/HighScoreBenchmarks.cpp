@@ -13,9 +13,9 @@ namespace {
 // The file read, the table checked and the high-score window's labels filled.
 void BM_LoadHighScores(benchmark::State& state) {
     GameBench bench;
-    UpdateHighScores(bench.form(), [](HighScoreTable&) {});
+    UpdateHighScores(bench.window(), bench.game(), [](HighScoreTable&) {});
     for (auto _ : state) {
-        LoadHighScores(bench.form());
+        LoadHighScores(bench.window(), bench.game());
     }
     if (!HighScoreFile::inProgramDirectory(bench.fakes().platform().scoreDirectory).read()) {
         state.SkipWithError("the high-score file did not read back");
@@ -32,7 +32,8 @@ void BM_SaveHighScores(benchmark::State& state) {
         state.PauseTiming();
         score = score == 0 ? 100 : 0;
         state.ResumeTiming();
-        UpdateHighScores(bench.form(), [score](HighScoreTable& table) { table.scores[4] = score; });
+        UpdateHighScores(bench.window(), bench.game(),
+                         [score](HighScoreTable& table) { table.scores[4] = score; });
     }
     const auto stored = HighScoreFile::inProgramDirectory(bench.fakes().platform().scoreDirectory).read();
     if (!stored || stored->scores[4] != score) {

@@ -11,8 +11,9 @@
 #include "platform/QtScheduler.h"
 #include "platform/QtSystem.h"
 #include "platform/ScoreDirectory.h"
+#include "state/GameState.h"
 #include "ui/Fonts.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -42,10 +43,12 @@ int main(int argc, char** argv) {
     kelvad::platform::Platform platform{scheduler,   messageBoxes, beeper,           sleeper,       random,
                                         soundDevice, helpViewer,   programDirectory, scoreDirectory};
 
-    const std::unique_ptr<kelvad::Form1> form = kelvad::makeGameWindow(platform);
-    kelvad::platform::afterFirstFrame(*form, [&soundDevice] { soundDevice.startLoading(); });
+    // The game's variables, for the whole run; the window and its operations work on them.
+    kelvad::GameState state;
+    const std::unique_ptr<kelvad::MainWindow> window = kelvad::makeGameWindow(platform, state);
+    kelvad::platform::afterFirstFrame(*window, [&soundDevice] { soundDevice.startLoading(); });
     // Logging out of the desktop and Ctrl+C in a terminal close the game as its window's close control does.
-    kelvad::platform::CloseOnSignals closeOnSignals(*form);
-    form->show();
+    kelvad::platform::CloseOnSignals closeOnSignals(*window);
+    window->show();
     return QApplication::exec();
 }

@@ -3,9 +3,9 @@
 #include "game/PlayField.h"
 #include "platform/RandomSource.h"
 #include "platform/Timer.h"
-#include "sound/clsSound.h"
+#include "sound/SoundPlayer.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/PictureBox.h"
 
 #include <QLabel>
@@ -14,40 +14,40 @@
 
 namespace kelvad {
 
-void CheckBonus(Form1& form) {
-    if (gameState.bonusCharge < kBonusThreshold) {
+void CheckBonus(MainWindow& window, GameState& state) {
+    if (state.bonusCharge < kBonusThreshold) {
         return;
     }
     // What lay above the threshold is lost.
-    gameState.bonusCharge = 0;
-    form.T15->setEnabled(true);
-    platform::RandomSource& random = form.platform().random;
+    state.bonusCharge = 0;
+    window.plateTimer->setEnabled(true);
+    platform::RandomSource& random = window.platform().random;
     random.reseedFromClock();
     const int plate = static_cast<int>(std::floor(random.next() * kPlates));
     // A plate may stick out of the field on the right; that part is not shown.
-    PictureBox* shown = plateBox(form, plate);
-    placeAtRandom(random, *shown, platePlace(form, plate));
+    PictureBox* shown = plateBox(window, plate);
+    placeAtRandom(random, *shown, platePlace(state, plate));
     shown->setEnabled(true);
     shown->show();
 }
 
-void CollectBonus(Form1& form, int plate) {
-    form.soundPlayer->PlayWave(form.programFile(gameState.bonusSoundFile));
-    gameState.score += kPlatePoints[pieceIndex(plate)];
-    form.TOKUTEN->setText(QString::number(gameState.score));
-    PictureBox* collected = plateBox(form, plate);
+void CollectBonus(MainWindow& window, GameState& state, int plate) {
+    window.soundPlayer->PlayWave(window.programFile(state.bonusSoundFile));
+    state.score += kPlatePoints[pieceIndex(plate)];
+    window.scoreLabel->setText(QString::number(state.score));
+    PictureBox* collected = plateBox(window, plate);
     collected->hide();
     collected->setEnabled(false);
 }
 
-void HideBonusPlates(Form1& form) {
-    for (PictureBox* each : {form.D1, form.D2, form.D3}) {
+void HideBonusPlates(MainWindow& window) {
+    for (PictureBox* each : {window.plates[0], window.plates[1], window.plates[2]}) {
         each->hide();
     }
-    for (PictureBox* each : {form.D1, form.D2, form.D3}) {
+    for (PictureBox* each : {window.plates[0], window.plates[1], window.plates[2]}) {
         each->setEnabled(false);
     }
-    form.T15->setEnabled(false);
+    window.plateTimer->setEnabled(false);
 }
 
 }  // namespace kelvad

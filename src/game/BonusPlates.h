@@ -6,7 +6,8 @@
 
 namespace kelvad {
 
-class Form1;
+class MainWindow;
+struct GameState;
 
 // Hits fill the bonus meter; once it holds 25 the next fired shot brings up one of three plates for three
 // seconds, worth 50, 100 or 150 points to a click.
@@ -14,10 +15,10 @@ inline constexpr int kBonusThreshold = 25;
 inline constexpr std::array<int, kPlates> kPlatePoints{50, 100, 150};
 
 // Step of every fired shot: may bring up a plate.
-void CheckBonus(Form1& form);
+void CheckBonus(MainWindow& window, GameState& state);
 // A click on a plate or on its label.
-void CollectBonus(Form1& form, int plate);
+void CollectBonus(MainWindow& window, GameState& state, int plate);
 // The plates' timer: every plate goes.
-void HideBonusPlates(Form1& form);
+void HideBonusPlates(MainWindow& window);
 
 }  // namespace kelvad

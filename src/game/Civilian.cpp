@@ -4,12 +4,12 @@
 #include "game/Shots.h"
 #include "platform/RandomSource.h"
 #include "platform/Timer.h"
-#include "sound/clsSound.h"
+#include "sound/SoundPlayer.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
+#include "ui/Gauge.h"
 #include "ui/ImageBox.h"
+#include "ui/MainWindow.h"
 #include "ui/Twips.h"
-#include "ui/clsProgressBar.h"
 
 #include <QLabel>
 
@@ -17,55 +17,55 @@ namespace kelvad {
 
 namespace {
 
-void leaveField(Form1& form) {
-    form.HE1->setEnabled(false);
-    form.HE1->hide();
-    form.T11->setEnabled(false);
+void leaveField(MainWindow& window) {
+    window.civilian->setEnabled(false);
+    window.civilian->hide();
+    window.civilianDepartureTimer->setEnabled(false);
 }
 
 }  // namespace
 
-void ShowCivilian(Form1& form) {
-    form.HE1->show();
-    form.HE1->setEnabled(true);
-    platform::RandomSource& random = form.platform().random;
+void ShowCivilian(MainWindow& window, GameState& state) {
+    window.civilian->show();
+    window.civilian->setEnabled(true);
+    platform::RandomSource& random = window.platform().random;
     random.reseedFromClock();
-    placeAtRandom(random, *form.HE1, civilianPlace());
-    form.T11->setEnabled(true);
+    placeAtRandom(random, *window.civilian, civilianPlace(state));
+    window.civilianDepartureTimer->setEnabled(true);
 }
 
-void HideCivilian(Form1& form) {
-    leaveField(form);
+void HideCivilian(MainWindow& window) {
+    leaveField(window);
 }
 
-void RescueCivilian(Form1& form) {
-    gameState.civilianSoundFile = QStringLiteral("\\ALI.Wav");
-    form.soundPlayer->PlayWave(form.programFile(gameState.civilianSoundFile));
-    form.ME1->setText(QStringLiteral("一般人 ＴＨＡＮＫ　ＹＯＵ!!"));
-    gameState.timeLeft += kCivilianTicks;
-    form.timeGauge->setValue(gameState.timeLeft);
-    leaveField(form);
-    form.T6->setEnabled(true);
+void RescueCivilian(MainWindow& window, GameState& state) {
+    state.civilianSoundFile = QStringLiteral("\\ALI.Wav");
+    window.soundPlayer->PlayWave(window.programFile(state.civilianSoundFile));
+    window.messageBar->setText(QStringLiteral("一般人 ＴＨＡＮＫ　ＹＯＵ!!"));
+    state.timeLeft += kCivilianTicks;
+    window.timeGauge->setValue(state.timeLeft);
+    leaveField(window);
+    window.messageTimer->setEnabled(true);
 }
 
-void ShootCivilian(Form1& form) {
-    if (RefuseEmptyGun(form)) {
+void ShootCivilian(MainWindow& window, GameState& state) {
+    if (RefuseEmptyGun(window, state)) {
         return;
     }
-    gameState.civilianSoundFile = QStringLiteral("\\UA.Wav");
-    form.soundPlayer->PlayWave(form.programFile(gameState.civilianSoundFile));
-    form.ME1->setText(QStringLiteral("一般人　うぁぁぁぁぁぁ!!"));
-    gameState.timeLeft -= kCivilianTicks;
-    form.timeGauge->setValue(gameState.timeLeft);
-    leaveField(form);
-    form.T6->setEnabled(true);
+    state.civilianSoundFile = QStringLiteral("\\UA.Wav");
+    window.soundPlayer->PlayWave(window.programFile(state.civilianSoundFile));
+    window.messageBar->setText(QStringLiteral("一般人　うぁぁぁぁぁぁ!!"));
+    state.timeLeft -= kCivilianTicks;
+    window.timeGauge->setValue(state.timeLeft);
+    leaveField(window);
+    window.messageTimer->setEnabled(true);
 }
 
-void CivilianMouseDown(Form1& form, int button) {
+void CivilianMouseDown(MainWindow& window, GameState& state, int button) {
     if (button == kRightButton) {
-        RescueCivilian(form);
+        RescueCivilian(window, state);
     } else {
-        ShootCivilian(form);
+        ShootCivilian(window, state);
     }
 }
 

@@ -1,18 +1,18 @@
 #include "game/Lifecycle.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
-#include "ui/clsProgressBar.h"
+#include "ui/Gauge.h"
+#include "ui/MainWindow.h"
 
 namespace kelvad {
 
-void ClockTick(Form1& form) {
-    if (gameState.timeLeft <= 0) {
-        EndGame(form);
+void ClockTick(MainWindow& window, GameState& state) {
+    if (state.timeLeft <= 0) {
+        EndGame(window, state);
         return;
     }
-    gameState.timeLeft -= 1;
+    state.timeLeft -= 1;
     // The bar steps by itself: after the time bonus it is longer than the game.
-    form.timeGauge->setValue(form.timeGauge->Value() - 1);
+    window.timeGauge->setValue(window.timeGauge->Value() - 1);
 }
 
 }  // namespace kelvad

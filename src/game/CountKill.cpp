@@ -1,25 +1,25 @@
 #include "game/Lifecycle.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/PictureBox.h"
 
 #include <QLabel>
 
 namespace kelvad {
 
-void CountKill(Form1& form) {
-    gameState.killCount += 1;
-    form.Label20->setText(QString::number(gameState.killCount));
+void CountKill(MainWindow& window, GameState& state) {
+    state.killCount += 1;
+    window.killCountLabel->setText(QString::number(state.killCount));
     // A new background also wipes the fallen men painted on the field.
-    if (gameState.killCount > kFirstStageKills && form.background2Shown != 1) {
-        form.Picture1->loadPicture(form.programFile(QStringLiteral("\\HAITEI2.BMP")));
-        form.stageBonus = kFirstStageBonus;
-        form.background2Shown = 1;
+    if (state.killCount > kFirstStageKills && !state.background2Shown) {
+        window.playField->loadPicture(window.programFile(QStringLiteral("\\HAITEI2.BMP")));
+        state.stageBonus = kFirstStageBonus;
+        state.background2Shown = true;
     }
-    if (gameState.killCount > kSecondStageKills && form.background3Shown != 1) {
-        form.Picture1->loadPicture(form.programFile(QStringLiteral("\\HAITEI3.BMP")));
-        form.stageBonus = kSecondStageBonus;
-        form.background3Shown = 1;
+    if (state.killCount > kSecondStageKills && !state.background3Shown) {
+        window.playField->loadPicture(window.programFile(QStringLiteral("\\HAITEI3.BMP")));
+        state.stageBonus = kSecondStageBonus;
+        state.background3Shown = true;
     }
 }
 

@@ -2,18 +2,18 @@
 #include "platform/MessageBoxes.h"
 #include "scores/EndOfGame.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/Phase.h"
 
 namespace kelvad {
 
-void EndGame(Form1& form) {
-    StopPlay(form);
-    SetPhase(form, Phase::GameOver);
-    form.platform().messageBoxes.show(form, QStringLiteral("ケルバド解消ゲーム"),
-                                      QStringLiteral("あなたの得点は%1点です！").arg(gameState.score),
-                                      platform::MessageButtons::Ok, platform::MessageIcon::None);
-    OpenEndOfGameWindows(form);
+void EndGame(MainWindow& window, GameState& state) {
+    StopPlay(window);
+    SetPhase(window, Phase::GameOver);
+    window.platform().messageBoxes.show(window, QStringLiteral("ケルバド解消ゲーム"),
+                                        QStringLiteral("あなたの得点は%1点です！").arg(state.score),
+                                        platform::MessageButtons::Ok, platform::MessageIcon::None);
+    OpenEndOfGameWindows(window, state);
 }
 
 }  // namespace kelvad

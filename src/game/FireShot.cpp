@@ -4,10 +4,10 @@
 #include "platform/Beeper.h"
 #include "platform/Sleeper.h"
 #include "platform/Timer.h"
-#include "sound/clsSound.h"
+#include "sound/SoundPlayer.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
 #include "ui/ImageBox.h"
+#include "ui/MainWindow.h"
 #include "ui/PictureBox.h"
 #include "weapons/Guns.h"
 
@@ -17,55 +17,57 @@
 
 namespace kelvad {
 
-bool RefuseEmptyGun(Form1& form) {
-    if (gameState.ammoLeft != 0) {
+bool RefuseEmptyGun(MainWindow& window, GameState& state) {
+    if (state.ammoLeft != 0) {
         return false;
     }
-    form.platform().beeper.beep();
-    form.ME1->setText(QStringLiteral("弾がありません！"));
-    form.T6->setEnabled(true);
+    window.platform().beeper.beep();
+    window.messageBar->setText(QStringLiteral("弾がありません！"));
+    window.messageTimer->setEnabled(true);
     return true;
 }
 
-bool FireShot(Form1& form) {
-    if (RefuseEmptyGun(form)) {
+bool FireShot(MainWindow& window, GameState& state) {
+    if (RefuseEmptyGun(window, state)) {
         return false;
     }
-    form.soundPlayer->PlayWave(form.programFile(gameState.gunSoundFile));
-    CheckBonus(form);
-    form.shotCount += 1;
-    UpdateHitRate(form);
+    window.soundPlayer->PlayWave(window.programFile(state.gunSoundFile));
+    CheckBonus(window, state);
+    state.shotCount += 1;
+    UpdateHitRate(window, state);
     // The pressed man takes no press while the mark is drawn; on a miss that is the man pressed last.
-    manImage(form, form.pressedMan)->setEnabled(false);
-    ShotMark(form);
-    SpendBullet(form);
+    manImage(window, state.pressedMan)->setEnabled(false);
+    ShotMark(window, state);
+    SpendBullet(window, state);
     return true;
 }
 
-void UpdateHitRate(Form1& form) {
+void UpdateHitRate(MainWindow& window, GameState& state) {
     // Rounded to the nearest whole percent, halves to the even neighbour (12.5 gives 12, 37.5 gives 38).
-    const double rate = static_cast<double>(form.hitCount) / form.shotCount * 100.0;
-    gameState.hitRate = static_cast<std::int32_t>(std::nearbyint(rate));
-    form.GEKIHA->setText(QString::number(gameState.hitRate) + QStringLiteral("%"));
+    const double rate = static_cast<double>(state.hitCount) / state.shotCount * 100.0;
+    state.hitRate = static_cast<std::int32_t>(std::nearbyint(rate));
+    window.hitRateLabel->setText(QString::number(state.hitRate) + QStringLiteral("%"));
 }
 
-void ShotMark(Form1& form) {
-    form.Picture1->setAutoRedraw(false);
-    const float left = form.pointerX - kShotMarkOffset;
-    const float top = form.pointerY - kShotMarkOffset;
-    for (std::size_t k = 0; k < form.V.size(); ++k) {
-        form.Picture1->paintPicture(form.VV[k]->picture(), left, top, PictureBox::RasterOp::SrcAnd);
-        form.Picture1->paintPicture(form.V[k]->picture(), left, top, PictureBox::RasterOp::SrcInvert);
-        form.platform().sleeper.wait(kShotMarkFrameMs);
+void ShotMark(MainWindow& window, GameState& state) {
+    window.playField->setAutoRedraw(false);
+    const float left = state.pointer.left - kShotMarkOffset;
+    const float top = state.pointer.top - kShotMarkOffset;
+    for (std::size_t k = 0; k < window.shotMarkFrames.size(); ++k) {
+        window.playField->paintPicture(window.shotMarkMasks[k]->picture(), left, top,
+                                       PictureBox::RasterOp::SrcAnd);
+        window.playField->paintPicture(window.shotMarkFrames[k]->picture(), left, top,
+                                       PictureBox::RasterOp::SrcInvert);
+        window.platform().sleeper.wait(kShotMarkFrameMs);
         // Wipes the frame back to the field's lasting background.
-        form.Picture1->refresh();
+        window.playField->refresh();
     }
-    manImage(form, form.pressedMan)->setEnabled(true);
+    manImage(window, state.pressedMan)->setEnabled(true);
 }
 
-void ClearMessage(Form1& form) {
-    form.ME1->setText(QString());
-    form.T6->setEnabled(false);
+void ClearMessage(MainWindow& window) {
+    window.messageBar->setText(QString());
+    window.messageTimer->setEnabled(false);
 }
 
 }  // namespace kelvad

@@ -2,18 +2,18 @@
 #include "game/Targets.h"
 #include "platform/RandomSource.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
 #include "ui/ImageBox.h"
+#include "ui/MainWindow.h"
 
 namespace kelvad {
 
-void MoveMan(Form1& form, int man) {
-    ImageBox* image = manImage(form, man);
+void MoveMan(MainWindow& window, GameState& state, int man) {
+    ImageBox* image = manImage(window, man);
     image->show();
     image->setEnabled(true);
-    platform::RandomSource& random = form.platform().random;
+    platform::RandomSource& random = window.platform().random;
     random.reseedFromClock();
-    placeAtRandom(random, *image, manPlace(man));
+    placeAtRandom(random, *image, manPlace(state, man));
 }
 
 }  // namespace kelvad

@@ -10,35 +10,29 @@ namespace platform {
 class RandomSource;
 }
 
-class Form1;
+class MainWindow;
+struct FieldPoint;
+struct GameState;
 class ImageBox;
 class PictureBox;
 
-// The men and the bonus plates by index, the same index everywhere: man 0 is the black man (I1), 1 the blue
-// (I2), 2 the yellow (I3); plate 0 is D1 (50 points), 1 is D2 (100), 2 is D3 (150). The index also picks a
-// man's rules in kMen and a plate's points in kPlatePoints. An index outside 0..2 picks the first.
+// The men and the bonus plates by index, the same index everywhere: man 0 is the black man, 1 the blue, 2 the
+// yellow; plate 0 is worth 50 points, 1 100, 2 150. The index also picks a man's rules in kMen and a plate's
+// points in kPlatePoints. An index outside 0..2 picks the first.
 inline constexpr int kMenOnField = 3;
 inline constexpr int kPlates = 3;
 std::size_t pieceIndex(int index);
 
-// Where a piece was last placed, in twips inside the play field: the game's own variables, written through.
-struct FieldPlace {
-    float& left;
-    float& top;
-};
-
-ImageBox* manImage(Form1& form, int man);
-// manX1, manY1 .. manX3, manY3.
-FieldPlace manPlace(int man);
-PictureBox* plateBox(Form1& form, int plate);
-// plateX1, plateY1 .. plateX3, plateY3.
-FieldPlace platePlace(Form1& form, int plate);
-// civilianX, civilianY.
-FieldPlace civilianPlace();
+ImageBox* manImage(MainWindow& window, int man);
+PictureBox* plateBox(MainWindow& window, int plate);
+// Where a man, a plate or the civilian was last placed.
+FieldPoint& manPlace(GameState& state, int man);
+FieldPoint& platePlace(GameState& state, int plate);
+FieldPoint& civilianPlace(GameState& state);
 
 // A random place on the play field, drawn left first: left below 3240 twips and top below 2880, so that a
 // man stays inside the field. It is kept in place and the widget moves there.
-void placeAtRandom(platform::RandomSource& random, QWidget& widget, FieldPlace place);
+void placeAtRandom(platform::RandomSource& random, QWidget& widget, FieldPoint& place);
 
 inline constexpr double kFieldLeftRange = 3240;
 inline constexpr double kFieldTopRange = 2880;

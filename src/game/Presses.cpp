@@ -1,38 +1,38 @@
 #include "game/Shots.h"
 #include "game/Targets.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "weapons/Reload.h"
 
 namespace kelvad {
 
-void FieldMouseDown(Form1& form, int button) {
+void FieldMouseDown(MainWindow& window, GameState& state, int button) {
     if (button == kRightButton) {
-        RequestReload(form);
+        RequestReload(window);
         return;
     }
     // A miss: the pressed man stays what it was.
-    FireShot(form);
+    FireShot(window, state);
 }
 
-void ManMouseDown(Form1& form, int man, int button) {
-    form.pressedMan = man;
+void ManMouseDown(MainWindow& window, GameState& state, int man, int button) {
+    state.pressedMan = man;
     if (button == kRightButton) {
-        RequestReload(form);
+        RequestReload(window);
         return;
     }
-    if (FireShot(form)) {
-        HitMan(form, man);
+    if (FireShot(window, state)) {
+        HitMan(window, state, man);
     }
 }
 
-void TrackPointer(Form1& form, float x, float y) {
-    form.pointerX = x;
-    form.pointerY = y;
+void TrackPointer(GameState& state, float x, float y) {
+    state.pointer.left = x;
+    state.pointer.top = y;
 }
 
-void TrackCivilianPointer(Form1& form, float x, float y) {
-    TrackPointer(form, x + gameState.civilianX, y + gameState.civilianY);
+void TrackCivilianPointer(GameState& state, float x, float y) {
+    TrackPointer(state, x + state.civilianPlace.left, y + state.civilianPlace.top);
 }
 
 }  // namespace kelvad

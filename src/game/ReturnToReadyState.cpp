@@ -2,27 +2,27 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Timer.h"
 #include "sound/MediaControl.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/Phase.h"
 
 namespace kelvad {
 
-void ReturnToReadyState(Form1& form) {
-    form.M1->setCommand(QStringLiteral("Pause"));
+void ReturnToReadyState(MainWindow& window) {
+    window.tune->setCommand(QStringLiteral("Pause"));
     platform::MessageAnswer answer;
     {
         // The game holds while the question is open, as in a time-out.
-        platform::TimerHold hold(form.platform().scheduler);
-        answer = form.platform().messageBoxes.show(
-            form, QStringLiteral("確認"), QStringLiteral("起動した状態に戻しますか？"),
+        platform::TimerHold hold(window.platform().scheduler);
+        answer = window.platform().messageBoxes.show(
+            window, QStringLiteral("確認"), QStringLiteral("起動した状態に戻しますか？"),
             platform::MessageButtons::YesNo, platform::MessageIcon::Question);
     }
     if (answer != platform::MessageAnswer::Yes) {
-        form.M1->setCommand(QStringLiteral("Play"));
+        window.tune->setCommand(QStringLiteral("Play"));
         return;
     }
-    StopPlay(form);
-    SetPhase(form, Phase::Ready);
+    StopPlay(window);
+    SetPhase(window, Phase::Ready);
 }
 
 }  // namespace kelvad

@@ -4,43 +4,45 @@
 #include "game/Targets.h"
 #include "platform/Sleeper.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
 #include "ui/ImageBox.h"
+#include "ui/MainWindow.h"
 #include "ui/PictureBox.h"
 
 #include <QLabel>
 
 namespace kelvad {
 
-void HitMan(Form1& form, int man) {
-    ScoreHit(form, man);
+void HitMan(MainWindow& window, GameState& state, int man) {
+    ScoreHit(window, state, man);
     // Counted after the scoring: the hit that reaches a new stage still scores with the old bonus.
-    CountKill(form);
-    form.hitCount += 1;
-    UpdateHitRate(form);
-    gameState.bonusCharge += kMen[pieceIndex(man)].bonusCharge;
+    CountKill(window, state);
+    state.hitCount += 1;
+    UpdateHitRate(window, state);
+    state.bonusCharge += kMen[pieceIndex(man)].bonusCharge;
 }
 
-void ScoreHit(Form1& form, int man) {
-    gameState.score += kMen[pieceIndex(man)].points + form.stageBonus;
-    form.TOKUTEN->setText(QString::number(gameState.score));
-    ImageBox* image = manImage(form, man);
+void ScoreHit(MainWindow& window, GameState& state, int man) {
+    state.score += kMen[pieceIndex(man)].points + state.stageBonus;
+    window.scoreLabel->setText(QString::number(state.score));
+    ImageBox* image = manImage(window, man);
     image->hide();
     image->setEnabled(false);
-    const FieldPlace place = manPlace(man);
-    KnockDownAnimation(form, place.left, place.top);
+    const FieldPoint& place = manPlace(state, man);
+    KnockDownAnimation(window, place.left, place.top);
 }
 
-void KnockDownAnimation(Form1& form, float left, float top) {
+void KnockDownAnimation(MainWindow& window, float left, float top) {
     // The fall stays painted on the field until the background is replaced.
-    form.Picture1->setAutoRedraw(true);
-    for (std::size_t j = 0; j < form.P.size(); ++j) {
-        form.Picture1->paintPicture(form.q[j]->picture(), left, top, PictureBox::RasterOp::SrcAnd);
-        form.Picture1->paintPicture(form.P[j]->picture(), left, top, PictureBox::RasterOp::SrcInvert);
-        form.platform().sleeper.wait(kKnockDownFrameMs);
-        form.Picture1->refresh();
+    window.playField->setAutoRedraw(true);
+    for (std::size_t j = 0; j < window.fallFrames.size(); ++j) {
+        window.playField->paintPicture(window.fallMasks[j]->picture(), left, top,
+                                       PictureBox::RasterOp::SrcAnd);
+        window.playField->paintPicture(window.fallFrames[j]->picture(), left, top,
+                                       PictureBox::RasterOp::SrcInvert);
+        window.platform().sleeper.wait(kKnockDownFrameMs);
+        window.playField->refresh();
     }
-    form.Picture1->setAutoRedraw(false);
+    window.playField->setAutoRedraw(false);
 }
 
 }  // namespace kelvad

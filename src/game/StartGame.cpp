@@ -2,55 +2,55 @@
 #include "settings/SpeedTable.h"
 #include "sound/MediaControl.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
+#include "ui/Gauge.h"
 #include "ui/ImageBox.h"
+#include "ui/MainWindow.h"
 #include "ui/Phase.h"
 #include "ui/PictureBox.h"
-#include "ui/clsProgressBar.h"
 #include "weapons/Guns.h"
 
 #include <QLabel>
 
 namespace kelvad {
 
-void ResetGameCounters() {
-    gameState.score = 0;
-    gameState.bonusCharge = 0;
-    gameState.hitRate = 0;
-    gameState.timeLeft = kTicksPerGame;
+void ResetGameCounters(GameState& state) {
+    state.score = 0;
+    state.bonusCharge = 0;
+    state.hitRate = 0;
+    state.timeLeft = kTicksPerGame;
 }
 
-void StartGame(Form1& form) {
-    ResetGameCounters();
-    gameState.killCount = 0;
-    form.Label20->setText(QString::number(gameState.killCount));
+void StartGame(MainWindow& window, GameState& state) {
+    ResetGameCounters(state);
+    state.killCount = 0;
+    window.killCountLabel->setText(QString::number(state.killCount));
     // The game begins with the start score computed before it; the speed below sets the next game's.
-    gameState.score = gameState.startScore;
-    form.TOKUTEN->setText(QString::number(gameState.score));
-    form.background2Shown = 0;
-    form.background3Shown = 0;
-    ApplySpeed(form);
-    form.HE1->hide();
-    form.M1->setFileName(form.programFile(QStringLiteral("\\Battle.Mid")));
-    form.M1->setCommand(QStringLiteral("Open"));
-    form.M1->setCommand(QStringLiteral("Play"));
-    LoadMagazine(form);
-    form.T7->setInterval(gameState.manInterval1);
-    form.T8->setInterval(gameState.manInterval2);
-    form.T9->setInterval(gameState.manInterval3);
-    form.T10->setEnabled(true);
-    form.TOKUTEN->setText(QString::number(gameState.score));
-    form.timeGauge->setValue(form.timeGauge->Max());
-    gameState.timeLeft = kTicksPerGame;
-    form.T4->setEnabled(true);
-    gameState.hitRate = 0;
-    form.shotCount = 0;
-    form.hitCount = 0;
-    form.GEKIHA->setText(QStringLiteral("0%"));
-    SetPhase(form, Phase::Playing);
-    form.Picture1->loadPicture(form.programFile(QStringLiteral("\\Haitei1.bmp")));
-    form.stageBonus = 0;
-    form.Label20->setText(QStringLiteral("0"));
+    state.score = state.startScore;
+    window.scoreLabel->setText(QString::number(state.score));
+    state.background2Shown = false;
+    state.background3Shown = false;
+    ApplySpeed(window, state);
+    window.civilian->hide();
+    window.tune->setFileName(window.programFile(QStringLiteral("\\Battle.Mid")));
+    window.tune->setCommand(QStringLiteral("Open"));
+    window.tune->setCommand(QStringLiteral("Play"));
+    LoadMagazine(window, state);
+    for (std::size_t man = 0; man < window.manJumpTimers.size(); ++man) {
+        window.manJumpTimers[man]->setInterval(state.manIntervals[man]);
+    }
+    window.civilianArrivalTimer->setEnabled(true);
+    window.scoreLabel->setText(QString::number(state.score));
+    window.timeGauge->setValue(window.timeGauge->Max());
+    state.timeLeft = kTicksPerGame;
+    window.gameClock->setEnabled(true);
+    state.hitRate = 0;
+    state.shotCount = 0;
+    state.hitCount = 0;
+    window.hitRateLabel->setText(QStringLiteral("0%"));
+    SetPhase(window, Phase::Playing);
+    window.playField->loadPicture(window.programFile(QStringLiteral("\\Haitei1.bmp")));
+    state.stageBonus = 0;
+    window.killCountLabel->setText(QStringLiteral("0"));
 }
 
 }  // namespace kelvad

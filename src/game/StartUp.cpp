@@ -3,34 +3,34 @@
 #include "game/Lifecycle.h"
 #include "scores/HighScores.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
+#include "ui/Gauge.h"
+#include "ui/MainWindow.h"
 #include "ui/Phase.h"
 #include "ui/PictureBox.h"
-#include "ui/clsProgressBar.h"
 
 #include <QAction>
 #include <QLabel>
 
 namespace kelvad {
 
-void Form1Load(Form1& form) {
-    gameState.startScore = 0;
-    gameState.killCount = 0;
-    form.Label20->setText(QString::number(gameState.killCount));
-    form.stageBonus = 0;
-    SetPhase(form, Phase::Ready);
-    gameState.bonusSoundFile = QStringLiteral("\\TO.Wav");
-    form.background3Shown = 0;
-    gameState.speedSetting = 5;
-    form.timeGauge = std::make_unique<clsProgressBar>();
-    form.timeGauge->setTarget(form.Picture3);
-    form.timeGauge->setMax(kTicksPerGame);
-    form.ammoGauge2 = std::make_unique<clsProgressBar>();
-    form.ammoGauge2->setTarget(form.Picture4);
-    form.ammoGauge3 = std::make_unique<clsProgressBar>();
-    form.ammoGauge3->setTarget(form.Picture5);
-    form.B11->setChecked(true);
-    LoadHighScores(form);
+void LoadMainWindow(MainWindow& window, GameState& state) {
+    state.startScore = 0;
+    state.killCount = 0;
+    window.killCountLabel->setText(QString::number(state.killCount));
+    state.stageBonus = 0;
+    SetPhase(window, Phase::Ready);
+    state.bonusSoundFile = QStringLiteral("\\TO.Wav");
+    state.background3Shown = false;
+    state.speedSetting = 5;
+    window.timeGauge = std::make_unique<Gauge>();
+    window.timeGauge->setTarget(window.timeBar);
+    window.timeGauge->setMax(kTicksPerGame);
+    window.ammoGauge2 = std::make_unique<Gauge>();
+    window.ammoGauge2->setTarget(window.subMachineGunBar);
+    window.ammoGauge3 = std::make_unique<Gauge>();
+    window.ammoGauge3->setTarget(window.jackGunBar);
+    window.gunActions[0]->setChecked(true);
+    LoadHighScores(window, state);
 }
 
 }  // namespace kelvad

@@ -2,10 +2,11 @@
 
 namespace kelvad {
 
-class Form1;
+class MainWindow;
+struct GameState;
 
 // The load of the main window, run once it is built and connected and has its sound: sets the game variables
 // and puts the window into its ready state.
-void Form1Load(Form1& form);
+void LoadMainWindow(MainWindow& window, GameState& state);
 
 }  // namespace kelvad

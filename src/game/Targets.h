@@ -6,7 +6,8 @@
 
 namespace kelvad {
 
-class Form1;
+class MainWindow;
+struct GameState;
 
 // The three men, by their index on the field: the faster a man jumps, the more he is worth.
 struct Man {
@@ -19,12 +20,12 @@ inline constexpr std::array<Man, kMenOnField> kMen{{{10, 1}, {20, 3}, {30, 5}}};
 inline constexpr int kKnockDownFrameMs = 20;
 
 // A tick of a man's timer: he jumps to a random place.
-void MoveMan(Form1& form, int man);
+void MoveMan(MainWindow& window, GameState& state, int man);
 // A fired shot on a man: scored, counted as a kill and a hit, and the bonus meter charged.
-void HitMan(Form1& form, int man);
+void HitMan(MainWindow& window, GameState& state, int man);
 // Scores a man and takes him off the field, his fall painted where he stood.
-void ScoreHit(Form1& form, int man);
+void ScoreHit(MainWindow& window, GameState& state, int man);
 // The fall of a man painted into the field's lasting background at (left, top) twips.
-void KnockDownAnimation(Form1& form, float left, float top);
+void KnockDownAnimation(MainWindow& window, float left, float top);
 
 }  // namespace kelvad

@@ -2,8 +2,8 @@
 
 #include "scores/NameEntry.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
-#include "ui/Form3.h"
+#include "ui/HighScoreTableWindow.h"
+#include "ui/MainWindow.h"
 
 #include <array>
 
@@ -26,13 +26,13 @@ QString rankWord(int rank) {
                                                                : QString();
 }
 
-void OpenEndOfGameWindows(Form1& form) {
-    form.setEnabled(false);
-    if (const std::optional<int> rank = RankOf(gameState.score, gameState.HighScoreTable)) {
-        OpenNameEntry(form, *rank);
+void OpenEndOfGameWindows(MainWindow& window, GameState& state) {
+    window.setEnabled(false);
+    if (const std::optional<int> rank = RankOf(state.score, state.highScores)) {
+        OpenNameEntry(window, state, *rank);
         return;
     }
-    form.form3().show();
+    window.highScoreTableWindow().show();
 }
 
 }  // namespace kelvad

@@ -8,7 +8,8 @@
 
 namespace kelvad {
 
-class Form1;
+class MainWindow;
+struct GameState;
 
 // The place (1..5) a score wins: the first entry it beats, strictly. A tie goes to the older entry, so a
 // score equal to the fifth earns no place.
@@ -18,6 +19,6 @@ QString rankWord(int rank);
 
 // After the score message: the name entry for a score that ranks, the high-score window otherwise. The main
 // window is disabled until the player leaves the high-score window.
-void OpenEndOfGameWindows(Form1& form);
+void OpenEndOfGameWindows(MainWindow& window, GameState& state);
 
 }  // namespace kelvad

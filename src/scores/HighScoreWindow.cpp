@@ -2,45 +2,45 @@
 
 #include "platform/MessageBoxes.h"
 #include "scores/HighScores.h"
-#include "ui/Form1.h"
-#include "ui/Form3.h"
+#include "ui/HighScoreTableWindow.h"
+#include "ui/MainWindow.h"
 #include "ui/Phase.h"
 
 namespace kelvad {
 
-void OpenHighScoreWindow(Form1& form) {
-    form.form3().show();
-    form.setEnabled(false);
-    ReadHighScores(form);
+void OpenHighScoreWindow(MainWindow& window, GameState& state) {
+    window.highScoreTableWindow().show();
+    window.setEnabled(false);
+    ReadHighScores(window, state);
 }
 
 namespace {
 
-void giveBackTheMainWindow(Form1& form) {
-    form.form3().hide();
-    form.setEnabled(true);
-    form.show();
+void giveBackTheMainWindow(MainWindow& window) {
+    window.highScoreTableWindow().hide();
+    window.setEnabled(true);
+    window.show();
 }
 
 }  // namespace
 
-void CloseHighScoreWindow(Form1& form) {
-    giveBackTheMainWindow(form);
-    SetPhase(form, Phase::Ready);
+void CloseHighScoreWindow(MainWindow& window) {
+    giveBackTheMainWindow(window);
+    SetPhase(window, Phase::Ready);
 }
 
-void CloseHighScoreWindowByFrame(Form1& form) {
-    giveBackTheMainWindow(form);
-    SetPhase(form, Phase::TableClosedByFrame);
+void CloseHighScoreWindowByFrame(MainWindow& window) {
+    giveBackTheMainWindow(window);
+    SetPhase(window, Phase::TableClosedByFrame);
 }
 
-void AskResetHighScores(Form1& form) {
-    const platform::MessageAnswer answer = form.platform().messageBoxes.show(
-        form.form3(), QStringLiteral("ｹﾙﾊﾞﾄﾞ解消ｹﾞｰﾑ"),
+void AskResetHighScores(MainWindow& window, GameState& state) {
+    const platform::MessageAnswer answer = window.platform().messageBoxes.show(
+        window.highScoreTableWindow(), QStringLiteral("ｹﾙﾊﾞﾄﾞ解消ｹﾞｰﾑ"),
         QStringLiteral("データを初期化してもよろしいですか？"), platform::MessageButtons::OkCancel,
         platform::MessageIcon::Question);
     if (answer == platform::MessageAnswer::Ok) {
-        ResetHighScores(form);
+        ResetHighScores(window, state);
     }
 }
 

@@ -2,15 +2,16 @@
 
 namespace kelvad {
 
-class Form1;
+class MainWindow;
+struct GameState;
 
 // The high-score menu item: the table, read from the file again, with the main window disabled meanwhile.
-void OpenHighScoreWindow(Form1& form);
+void OpenHighScoreWindow(MainWindow& window, GameState& state);
 // OK: back to the ready state, ready for a new game.
-void CloseHighScoreWindow(Form1& form);
+void CloseHighScoreWindow(MainWindow& window);
 // The frame's close control: only the main window and its start items come back.
-void CloseHighScoreWindowByFrame(Form1& form);
+void CloseHighScoreWindowByFrame(MainWindow& window);
 // "初期化", after the player confirms.
-void AskResetHighScores(Form1& form);
+void AskResetHighScores(MainWindow& window, GameState& state);
 
 }  // namespace kelvad

@@ -2,8 +2,8 @@
 
 #include "scores/HighScoreFile.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
-#include "ui/Form3.h"
+#include "ui/HighScoreTableWindow.h"
+#include "ui/MainWindow.h"
 
 #include <QLabel>
 
@@ -11,52 +11,52 @@ namespace kelvad {
 
 namespace {
 
-HighScoreFile scoreFile(Form1& form) {
-    return HighScoreFile::inProgramDirectory(form.platform().scoreDirectory);
+HighScoreFile scoreFile(MainWindow& window) {
+    return HighScoreFile::inProgramDirectory(window.platform().scoreDirectory);
 }
 
 }  // namespace
 
-void RefreshHighScoreLabels(Form1& form) {
-    Form3& window = form.form3();
-    const kelvad::HighScoreTable& table = gameState.HighScoreTable;
-    for (int rank = 1; rank <= Form3::kRows; ++rank) {
-        window.NA(rank)->setText(table.names[static_cast<std::size_t>(rank - 1)]);
-        window.TO(rank)->setText(QString::number(table.scores[static_cast<std::size_t>(rank - 1)]));
+void RefreshHighScoreLabels(MainWindow& window, GameState& state) {
+    HighScoreTableWindow& tableWindow = window.highScoreTableWindow();
+    const kelvad::HighScoreTable& table = state.highScores;
+    for (int rank = 1; rank <= HighScoreTableWindow::kRows; ++rank) {
+        tableWindow.nameLabel(rank)->setText(table.names[static_cast<std::size_t>(rank - 1)]);
+        tableWindow.scoreLabel(rank)->setText(
+            QString::number(table.scores[static_cast<std::size_t>(rank - 1)]));
     }
 }
 
-void LoadHighScores(Form1& form) {
+void LoadHighScores(MainWindow& window, GameState& state) {
     // A file that cannot be written leaves the defaults in memory: the game goes on without a message.
-    gameState.highScoresUnsaved =
-        scoreFile(form).load(gameState.HighScoreTable) == HighScoreLoad::DefaultsInMemoryOnly;
-    RefreshHighScoreLabels(form);
+    state.highScoresUnsaved = scoreFile(window).load(state.highScores) == HighScoreLoad::DefaultsInMemoryOnly;
+    RefreshHighScoreLabels(window, state);
 }
 
-void UpdateHighScores(Form1& form, const std::function<void(HighScoreTable&)>& change) {
+void UpdateHighScores(MainWindow& window, GameState& state,
+                      const std::function<void(HighScoreTable&)>& change) {
     // After a failed write the table is newer than the file, and stays the base of the change. A failed write
     // keeps the change in memory and leaves the old file as it was.
-    gameState.highScoresUnsaved =
-        !scoreFile(form).update(gameState.HighScoreTable, change, !gameState.highScoresUnsaved);
-    RefreshHighScoreLabels(form);
+    state.highScoresUnsaved = !scoreFile(window).update(state.highScores, change, !state.highScoresUnsaved);
+    RefreshHighScoreLabels(window, state);
 }
 
-void ResetHighScores(Form1& form) {
-    gameState.highScoresUnsaved = !scoreFile(form).reset(gameState.HighScoreTable);
-    RefreshHighScoreLabels(form);
+void ResetHighScores(MainWindow& window, GameState& state) {
+    state.highScoresUnsaved = !scoreFile(window).reset(state.highScores);
+    RefreshHighScoreLabels(window, state);
 }
 
-void ReadHighScores(Form1& form) {
-    const HighScoreFile file = scoreFile(form);
+void ReadHighScores(MainWindow& window, GameState& state) {
+    const HighScoreFile file = scoreFile(window);
     // After a failed write the table is newer than the file: reading the file back would lose the entry it
     // could not take, so the table is written first, and kept as it is while that still fails.
-    if (gameState.highScoresUnsaved) {
-        gameState.highScoresUnsaved = !file.save(gameState.HighScoreTable);
+    if (state.highScoresUnsaved) {
+        state.highScoresUnsaved = !file.save(state.highScores);
     }
-    if (!gameState.highScoresUnsaved) {
-        file.reread(gameState.HighScoreTable);
+    if (!state.highScoresUnsaved) {
+        file.reread(state.highScores);
     }
-    RefreshHighScoreLabels(form);
+    RefreshHighScoreLabels(window, state);
 }
 
 }  // namespace kelvad

@@ -4,22 +4,24 @@
 
 namespace kelvad {
 
-class Form1;
+class MainWindow;
+struct GameState;
 struct HighScoreTable;
 
-// The table in memory (gameState.HighScoreTable) and in the file TOKUTEN, kept equal: every change of the
+// The table in memory (state.highScores) and in the file TOKUTEN, kept equal: every change of the
 // table rewrites the file at once. Each operation ends by showing the table in the high-score window.
 
 // At start-up: reads the file; a missing or damaged one is replaced by the default table, silently.
-void LoadHighScores(Form1& form);
+void LoadHighScores(MainWindow& window, GameState& state);
 // A new entry: the change is made to the table as the file holds it now, which another copy of the game may
 // have changed since this one read it, and the file is rewritten at once.
-void UpdateHighScores(Form1& form, const std::function<void(HighScoreTable&)>& change);
+void UpdateHighScores(MainWindow& window, GameState& state,
+                      const std::function<void(HighScoreTable&)>& change);
 // The confirmed reset: the default table, written and read back.
-void ResetHighScores(Form1& form);
+void ResetHighScores(MainWindow& window, GameState& state);
 // Opening the table from the menu: reads the file again.
-void ReadHighScores(Form1& form);
+void ReadHighScores(MainWindow& window, GameState& state);
 // The high-score window's ten labels from the table.
-void RefreshHighScoreLabels(Form1& form);
+void RefreshHighScoreLabels(MainWindow& window, GameState& state);
 
 }  // namespace kelvad

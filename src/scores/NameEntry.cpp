@@ -4,32 +4,32 @@
 #include "scores/HighScores.h"
 #include "scores/NameEntryText.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
-#include "ui/Form2.h"
-#include "ui/Form3.h"
+#include "ui/HighScoreTableWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/NameEntryWindow.h"
 #include "ui/TextBox.h"
 
 #include <QLabel>
 
 namespace kelvad {
 
-void OpenNameEntry(Form1& form, int rank) {
-    Form2& window = form.form2();
+void OpenNameEntry(MainWindow& window, GameState& state, int rank) {
+    NameEntryWindow& entry = window.nameEntryWindow();
     // Each opening starts from the default name, fully selected so that typing replaces it.
-    window.Text1->setText(HighScoreTable::defaultName());
-    window.Text1->setSelection(0, static_cast<int>(window.Text1->text().size()));
-    window.Text1->setEnabled(true);
-    window.show();
-    window.Text1->setFocus();
-    window.Label2->setText(rankWord(rank));
-    gameState.newRank = rank;
+    entry.nameBox->setText(HighScoreTable::defaultName());
+    entry.nameBox->setSelection(0, static_cast<int>(entry.nameBox->text().size()));
+    entry.nameBox->setEnabled(true);
+    entry.show();
+    entry.nameBox->setFocus();
+    entry.rankLabel->setText(rankWord(rank));
+    state.newRank = rank;
 }
 
-void InsertEntry(Form1& form) {
+void InsertEntry(MainWindow& window, GameState& state) {
     // The name as the file will hold it: no double quotes or line breaks, "?" for what it cannot store.
-    const QString name = toStoredName(form.form2().Text1->text());
-    const qint64 score = gameState.score;
-    UpdateHighScores(form, [&](HighScoreTable& table) {
+    const QString name = toStoredName(window.nameEntryWindow().nameBox->text());
+    const qint64 score = state.score;
+    UpdateHighScores(window, state, [&](HighScoreTable& table) {
         // Ranked again against the table as it is now: another copy of the game may have entered scores since
         // this game ended. With no other copy the rank is the one the name window shows.
         const std::optional<int> rank = RankOf(score, table);
@@ -46,19 +46,19 @@ void InsertEntry(Form1& form) {
     });
 }
 
-void StorePendingEntry(Form1& form) {
-    Form2& window = form.form2();
-    if (window.isVisible()) {
-        window.hide();
-        InsertEntry(form);
+void StorePendingEntry(MainWindow& window, GameState& state) {
+    NameEntryWindow& entry = window.nameEntryWindow();
+    if (entry.isVisible()) {
+        entry.hide();
+        InsertEntry(window, state);
     }
 }
 
-void ConfirmName(Form1& form) {
-    Form2& window = form.form2();
-    window.hide();
-    InsertEntry(form);
-    form.form3().show();
+void ConfirmName(MainWindow& window, GameState& state) {
+    NameEntryWindow& entry = window.nameEntryWindow();
+    entry.hide();
+    InsertEntry(window, state);
+    window.highScoreTableWindow().show();
 }
 
 }  // namespace kelvad

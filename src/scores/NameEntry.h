@@ -2,18 +2,19 @@
 
 namespace kelvad {
 
-class Form1;
+class MainWindow;
+struct GameState;
 
 // The name-entry window, opened for a score that won a place.
-void OpenNameEntry(Form1& form, int rank);
+void OpenNameEntry(MainWindow& window, GameState& state, int rank);
 // OK, Enter in the name box, or the frame's close control: the entry enters the table, the file is
 // rewritten and the high-score window shows the table.
-void ConfirmName(Form1& form);
+void ConfirmName(MainWindow& window, GameState& state);
 // When the program ends with the name entry open: the entry is stored as OK stores it, with the name typed so
 // far, and the window goes; nothing opens after it.
-void StorePendingEntry(Form1& form);
+void StorePendingEntry(MainWindow& window, GameState& state);
 // Inserts the entry at its rank in the table as the file holds it now: lower entries move down, the old fifth
 // drops out; then the file is rewritten.
-void InsertEntry(Form1& form);
+void InsertEntry(MainWindow& window, GameState& state);
 
 }  // namespace kelvad

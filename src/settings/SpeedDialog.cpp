@@ -2,41 +2,41 @@
 
 #include "settings/SpeedTable.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
-#include "ui/Form4.h"
+#include "ui/MainWindow.h"
+#include "ui/SpeedWindow.h"
 
 #include <QLabel>
 #include "ui/Slider.h"
 
 namespace kelvad {
 
-void OpenSpeedDialog(Form1& form) {
-    if (const std::optional<SpeedRow> row = speedRow(gameState.speedSetting)) {
-        gameState.startScore = row->startScore;
+void OpenSpeedDialog(MainWindow& window, GameState& state) {
+    if (const std::optional<SpeedRow> row = speedRow(state.speedSetting)) {
+        state.startScore = row->startScore;
     }
-    Form4& dialog = form.form4();
-    dialog.Slider1->setValue(gameState.speedSetting);
-    dialog.Label6->setText(QString::number(gameState.startScore));
-    form.setEnabled(false);
+    SpeedWindow& dialog = window.speedWindow();
+    dialog.speedSlider->setValue(state.speedSetting);
+    dialog.startScoreLabel->setText(QString::number(state.startScore));
+    window.setEnabled(false);
     dialog.show();
 }
 
-void FollowSlider(Form1& form) {
-    Form4& dialog = form.form4();
-    ApplySpeedTable(dialog.Slider1->value());
-    dialog.Label6->setText(QString::number(gameState.startScore));
+void FollowSlider(MainWindow& window, GameState& state) {
+    SpeedWindow& dialog = window.speedWindow();
+    ApplySpeedTable(state, dialog.speedSlider->value());
+    dialog.startScoreLabel->setText(QString::number(state.startScore));
 }
 
-void ConfirmSpeed(Form1& form) {
-    form.setEnabled(true);
-    Form4& dialog = form.form4();
+void ConfirmSpeed(MainWindow& window, GameState& state) {
+    window.setEnabled(true);
+    SpeedWindow& dialog = window.speedWindow();
     dialog.hide();
-    gameState.speedSetting = dialog.Slider1->value();
+    state.speedSetting = dialog.speedSlider->value();
 }
 
-void CancelSpeed(Form1& form) {
-    form.setEnabled(true);
-    form.form4().hide();
+void CancelSpeed(MainWindow& window) {
+    window.setEnabled(true);
+    window.speedWindow().hide();
 }
 
 }  // namespace kelvad

@@ -1,26 +1,26 @@
 #include "settings/SpeedTable.h"
 
 #include "state/GameState.h"
-#include "ui/Form1.h"
-#include "ui/Form4.h"
+#include "ui/MainWindow.h"
+#include "ui/SpeedWindow.h"
 
 #include "ui/Slider.h"
 
 namespace kelvad {
 
-void ApplySpeedTable(int p) {
+void ApplySpeedTable(GameState& state, int p) {
     const std::optional<SpeedRow> row = speedRow(p);
     if (!row) {
         return;
     }
-    gameState.startScore = row->startScore;
-    gameState.manInterval1 = row->manInterval1;
-    gameState.manInterval2 = row->manInterval2;
-    gameState.manInterval3 = row->manInterval3;
+    state.startScore = row->startScore;
+    state.manIntervals[0] = row->manInterval1;
+    state.manIntervals[1] = row->manInterval2;
+    state.manIntervals[2] = row->manInterval3;
 }
 
-void ApplySpeed(Form1& form) {
-    ApplySpeedTable(form.form4().Slider1->value());
+void ApplySpeed(MainWindow& window, GameState& state) {
+    ApplySpeedTable(state, window.speedWindow().speedSlider->value());
 }
 
 }  // namespace kelvad

@@ -6,7 +6,8 @@
 
 namespace kelvad {
 
-class Form1;
+class MainWindow;
+struct GameState;
 
 // One row of the speed table: the score a game starts with and the jump intervals of the three men.
 struct SpeedRow {
@@ -41,8 +42,8 @@ constexpr std::optional<SpeedRow> speedRow(int position) {
 }
 
 // Sets the start score and the men's intervals from row p; a position outside the table changes nothing.
-void ApplySpeedTable(int p);
+void ApplySpeedTable(GameState& state, int p);
 // At every start: the row of the speed slider's current position.
-void ApplySpeed(Form1& form);
+void ApplySpeed(MainWindow& window, GameState& state);
 
 }  // namespace kelvad

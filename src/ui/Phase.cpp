@@ -1,6 +1,6 @@
 #include "ui/Phase.h"
 
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/PictureBox.h"
 
 #include <QAction>
@@ -17,21 +17,22 @@ enum class Set { On, Off, Kept };
 
 // What a phase makes of the controls, in the order the game lists them.
 struct PhaseControls {
-    // TAITOLU(0) and TAITOLU(1), over the play field and the status panel.
+    // The title and the legend panel, over the play field and the status panel.
     Set titlePanels;
-    Set command1;
-    // B1, B4, and A2 with the gun and the speed: they change only between games.
+    Set startButton;
+    // The start and high-score items, and the options menu with the gun and the speed: they change only
+    // between games.
     Set startItems;
-    // B19 and B21.
+    // The time-out item and the return to the ready state.
     Set gameItems;
-    // Picture2.
+    // The time-bonus square.
     Set timeBonus;
-    // Label20 reads 0 again, while the kill count itself waits for the next start.
+    // The kill counter reads 0 again, while the kill count itself waits for the next start.
     bool killCounterCleared;
 };
 
 constexpr PhaseControls controlsOf(Phase phase) {
-    // Title panels, Command1, start items, game items, time bonus, kill counter cleared.
+    // Title panels, Start button, start items, game items, time bonus, kill counter cleared.
     switch (phase) {
         case Phase::Ready:
             return {Set::On, Set::On, Set::On, Set::Off, Set::On, true};
@@ -54,25 +55,25 @@ void apply(Set set, const Change& change) {
 
 }  // namespace
 
-void SetPhase(Form1& form, Phase phase) {
+void SetPhase(MainWindow& window, Phase phase) {
     const PhaseControls controls = controlsOf(phase);
     apply(controls.titlePanels, [&](bool on) {
-        form.TAITOLU[0]->setVisible(on);
-        form.TAITOLU[1]->setVisible(on);
+        window.titlePanel->setVisible(on);
+        window.legendPanel->setVisible(on);
     });
-    apply(controls.command1, [&](bool on) { form.Command1->setEnabled(on); });
+    apply(controls.startButton, [&](bool on) { window.startButton->setEnabled(on); });
     apply(controls.startItems, [&](bool on) {
-        form.B1->setEnabled(on);
-        form.B4->setEnabled(on);
-        form.A2->menuAction()->setEnabled(on);
+        window.startAction->setEnabled(on);
+        window.highScoresAction->setEnabled(on);
+        window.optionsMenu->menuAction()->setEnabled(on);
     });
     apply(controls.gameItems, [&](bool on) {
-        form.B19->setEnabled(on);
-        form.B21->setEnabled(on);
+        window.pauseAction->setEnabled(on);
+        window.returnToStartAction->setEnabled(on);
     });
-    apply(controls.timeBonus, [&](bool on) { form.Picture2->setEnabled(on); });
+    apply(controls.timeBonus, [&](bool on) { window.timeBonusSquare->setEnabled(on); });
     if (controls.killCounterCleared) {
-        form.Label20->setText(QStringLiteral("0"));
+        window.killCountLabel->setText(QStringLiteral("0"));
     }
 }
 

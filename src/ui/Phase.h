@@ -2,7 +2,7 @@
 
 namespace kelvad {
 
-class Form1;
+class MainWindow;
 
 // The states of the game as the main window shows them: the title and legend panels, the Start button, the
 // menu items that start, pause or leave a game, and the time-bonus square.
@@ -20,6 +20,6 @@ enum class Phase {
 };
 
 // Puts every control that follows the state of the game into its state for this phase.
-void SetPhase(Form1& form, Phase phase);
+void SetPhase(MainWindow& window, Phase phase);
 
 }  // namespace kelvad

@@ -5,21 +5,17 @@
 
 #include <memory>
 
-class QAction;
-class QFrame;
 class QLabel;
 
 namespace kelvad {
 
-class Form1;
-class clsProgressBar;
+class MainWindow;
+struct GameState;
+class Gauge;
 
-// One of the three guns, numbered 1 to 3 in the order of the gun menu.
+// One of the three guns, numbered 1 to 3 in the order of the gun menu. The window's gun item n - 1 is ticked
+// for gun n, which is the only record of the current gun, and its ammunition display n - 1 shows.
 struct Gun {
-    // B11, B12, B13: the tick mark on this item is the only record that the gun is the current one.
-    QAction* Form1::*menuItem;
-    // F1, F2, F3: the gun's display in the status panel.
-    QFrame* Form1::*display;
     // Bullets at the start of a game.
     int magazine;
     // Bullets after a completed reload.
@@ -30,21 +26,21 @@ struct Gun {
     QStringView soundFile;
     // The count and the gauge of the display, and the gauge's colour. The first gun has neither: it shows one
     // image per bullet.
-    QLabel* Form1::*countLabel;
-    std::unique_ptr<clsProgressBar> Form1::*gauge;
+    QLabel* MainWindow::*countLabel;
+    std::unique_ptr<Gauge> MainWindow::*gauge;
     QRgb barColor;
 };
 
 // The ticked gun: the first or the second when its item is ticked, otherwise the third.
-const Gun& currentGun(const Form1& form);
+const Gun& currentGun(const MainWindow& window);
 
 // Ticks gun 1, 2 or 3 and shows its display; nothing else changes. Any other number changes nothing.
-void SelectGun(Form1& form, int gun);
+void SelectGun(MainWindow& window, int gun);
 // At the start of a game: the gun's sound and a full magazine with its display.
-void LoadMagazine(Form1& form);
+void LoadMagazine(MainWindow& window, GameState& state);
 // The last step of a fired shot: one bullet less, and the display follows.
-void SpendBullet(Form1& form);
+void SpendBullet(MainWindow& window, GameState& state);
 // When a reload completes: the magazine of the gun ticked now is refilled.
-void RefillMagazine(Form1& form);
+void RefillMagazine(MainWindow& window, GameState& state);
 
 }  // namespace kelvad

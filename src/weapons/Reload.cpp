@@ -1,28 +1,28 @@
 #include "weapons/Reload.h"
 
 #include "platform/Timer.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "weapons/Guns.h"
 
 #include <QLabel>
 
 namespace kelvad {
 
-void RequestReload(Form1& form) {
-    form.ME1->setText(QStringLiteral("補給中…"));
-    if (const int delay = currentGun(form).reloadMs; delay > 0) {
-        form.T5->setInterval(delay);
+void RequestReload(MainWindow& window) {
+    window.messageBar->setText(QStringLiteral("補給中…"));
+    if (const int delay = currentGun(window).reloadMs; delay > 0) {
+        window.reloadTimer->setInterval(delay);
         return;
     }
-    form.ME1->setText(QStringLiteral("この銃は補給ができません!!"));
-    form.T6->setEnabled(true);
+    window.messageBar->setText(QStringLiteral("この銃は補給ができません!!"));
+    window.messageTimer->setEnabled(true);
 }
 
-void CompleteReload(Form1& form) {
-    form.T5->setInterval(0);
-    RefillMagazine(form);
-    form.ME1->setText(QStringLiteral("補給中完了!!"));
-    form.T6->setEnabled(true);
+void CompleteReload(MainWindow& window, GameState& state) {
+    window.reloadTimer->setInterval(0);
+    RefillMagazine(window, state);
+    window.messageBar->setText(QStringLiteral("補給中完了!!"));
+    window.messageTimer->setEnabled(true);
 }
 
 }  // namespace kelvad

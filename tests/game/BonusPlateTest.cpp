@@ -11,17 +11,16 @@
 
 #include <array>
 
-using kelvad::gameState;
 using kelvad::testing::GameFixture;
 
 namespace {
 
-std::array<kelvad::PictureBox*, 3> plates(kelvad::Form1& form) {
-    return {form.D1, form.D2, form.D3};
+std::array<kelvad::PictureBox*, 3> plates(kelvad::MainWindow& window) {
+    return {window.plates[0], window.plates[1], window.plates[2]};
 }
 
-bool anyPlateShown(kelvad::Form1& form) {
-    return form.D1->isVisible() || form.D2->isVisible() || form.D3->isVisible();
+bool anyPlateShown(kelvad::MainWindow& window) {
+    return window.plates[0]->isVisible() || window.plates[1]->isVisible() || window.plates[2]->isVisible();
 }
 
 // The draws of the next bonus check: which plate (1..3), then its left and top in twips.
@@ -42,34 +41,36 @@ void advanceTo(GameFixture& game, std::int64_t moment) {
 
 // Plate k (1..3) on show at (left, top) twips, brought up by a shot on the bare field.
 void showPlate(GameFixture& game, int plate, int left, int top) {
-    gameState.bonusCharge = 25;
+    kelvad::GameState& state = game.state();
+    state.bonusCharge = 25;
     scriptPlate(game, plate, left, top);
-    game.press(game.form().Picture1, 1, kBareField);
+    game.press(game.window().playField, 1, kBareField);
 }
 
 }  // namespace
 
 void BonusPlateTest::aFullMeterWaitsForTheNextFiredShot() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     placeMenApart(game);
     game.clickStart();
     game.advance(2500);
-    QVERIFY(form.I1->isVisible());
-    gameState.bonusCharge = 24;
-    game.press(form.I1, 1);
-    QCOMPARE(gameState.score, 10);
+    QVERIFY(window.men[0]->isVisible());
+    state.bonusCharge = 24;
+    game.press(window.men[0], 1);
+    QCOMPARE(state.score, 10);
     // The black man's hit fills the meter after his shot's check: no plate yet.
-    QCOMPARE(gameState.bonusCharge, 25);
-    QVERIFY(!anyPlateShown(form));
-    QVERIFY(!form.T15->enabled());
+    QCOMPARE(state.bonusCharge, 25);
+    QVERIFY(!anyPlateShown(window));
+    QVERIFY(!window.plateTimer->enabled());
     // The next fired shot brings it up, though it misses.
     scriptPlate(game, 2, 1200, 600);
-    game.press(form.Picture1, 1, kBareField);
-    QCOMPARE(form.hitCount, 1);
-    QCOMPARE(gameState.bonusCharge, 0);
-    QVERIFY(form.D2->isVisible());
-    QVERIFY(form.T15->enabled());
+    game.press(window.playField, 1, kBareField);
+    QCOMPARE(state.hitCount, 1);
+    QCOMPARE(state.bonusCharge, 0);
+    QVERIFY(window.plates[1]->isVisible());
+    QVERIFY(window.plateTimer->enabled());
 }
 
 void BonusPlateTest::aShotAtAFullMeterBringsUpOnePlate_data() {
@@ -89,27 +90,26 @@ void BonusPlateTest::aShotAtAFullMeterBringsUpOnePlate() {
     QFETCH(int, left);
     QFETCH(int, top);
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.gun = 3, .bonusCharge = charge});
     const int reseeds = game.platform.random.reseeds;
     if (plate > 0) {
         scriptPlate(game, plate, left, top);
     }
-    game.press(form.Picture1, 1, kBareField);
-    QCOMPARE(form.shotCount, 1);
-    QCOMPARE(gameState.ammoLeft, 99);
-    QCOMPARE(gameState.bonusCharge, plate > 0 ? 0 : charge);
-    QCOMPARE(form.T15->enabled(), plate > 0);
+    game.press(window.playField, 1, kBareField);
+    QCOMPARE(state.shotCount, 1);
+    QCOMPARE(state.ammoLeft, 99);
+    QCOMPARE(state.bonusCharge, plate > 0 ? 0 : charge);
+    QCOMPARE(window.plateTimer->enabled(), plate > 0);
     QCOMPARE(game.platform.random.reseeds, reseeds + (plate > 0 ? 1 : 0));
-    const std::array<float, 3> lefts{form.plateX1, form.plateX2, form.plateX3};
-    const std::array<float, 3> tops{form.plateY1, form.plateY2, form.plateY3};
     for (int k = 1; k <= 3; ++k) {
-        kelvad::PictureBox* each = plates(form)[k - 1];
+        kelvad::PictureBox* each = plates(window)[k - 1];
         QCOMPARE(each->isVisible(), k == plate);
         QCOMPARE(each->isEnabled(), k == plate);
         if (k == plate) {
-            QCOMPARE(lefts[k - 1], static_cast<float>(left));
-            QCOMPARE(tops[k - 1], static_cast<float>(top));
+            QCOMPARE(state.platePlaces[k - 1].left, static_cast<float>(left));
+            QCOMPARE(state.platePlaces[k - 1].top, static_cast<float>(top));
             QCOMPARE(each->pos(), QPoint(qRound(left / 15.0), qRound(top / 15.0)));
         }
     }
@@ -117,27 +117,28 @@ void BonusPlateTest::aShotAtAFullMeterBringsUpOnePlate() {
 
 void BonusPlateTest::aRefusedPressBringsUpNoPlate() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     placeMenApart(game);
     game.clickStart();
     for (int shot = 0; shot < 8; ++shot) {
-        game.press(form.Picture1, 1, kBareField);
+        game.press(window.playField, 1, kBareField);
     }
-    gameState.bonusCharge = 25;
-    game.press(form.Picture1, 1, kBareField);
+    state.bonusCharge = 25;
+    game.press(window.playField, 1, kBareField);
     game.advance(2500);
-    game.press(form.I1, 1);
-    QCOMPARE(form.ME1->text(), QStringLiteral("弾がありません！"));
-    QCOMPARE(gameState.bonusCharge, 25);
-    QVERIFY(!anyPlateShown(form));
-    QVERIFY(!form.T15->enabled());
+    game.press(window.men[0], 1);
+    QCOMPARE(window.messageBar->text(), QStringLiteral("弾がありません！"));
+    QCOMPARE(state.bonusCharge, 25);
+    QVERIFY(!anyPlateShown(window));
+    QVERIFY(!window.plateTimer->enabled());
     // Reloaded, the next shot brings it up.
-    game.press(form.Picture1, 2, kBareField);
+    game.press(window.playField, 2, kBareField);
     game.advance(700);
     scriptPlate(game, 1, 600, 600);
-    game.press(form.Picture1, 1, kBareField);
-    QVERIFY(form.D1->isVisible());
-    QCOMPARE(gameState.bonusCharge, 0);
+    game.press(window.playField, 1, kBareField);
+    QVERIFY(window.plates[0]->isVisible());
+    QCOMPARE(state.bonusCharge, 0);
 }
 
 void BonusPlateTest::clickingAPlateOrItsLabelScoresItsPoints_data() {
@@ -166,19 +167,22 @@ void BonusPlateTest::clickingAPlateOrItsLabelScoresItsPoints() {
     QFETCH(int, points);
     QFETCH(int, other);
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     game.clickStart();
     showPlate(game, plate, 1500, 1500);
     if (emptyGun) {
         for (int shot = 0; shot < 7; ++shot) {
-            game.press(form.Picture1, 1, kBareField);
+            game.press(window.playField, 1, kBareField);
         }
     }
-    const int ammo = gameState.ammoLeft;
-    const int shots = form.shotCount;
+    const int ammo = state.ammoLeft;
+    const int shots = state.shotCount;
     game.platform.soundDevice.calls.clear();
-    kelvad::PictureBox* shown = plates(form)[plate - 1];
-    QLabel* label = std::array<QLabel*, 3>{form.Label4, form.Label7, form.Label13}[plate - 1];
+    kelvad::PictureBox* shown = plates(window)[plate - 1];
+    QLabel* label = std::array<QLabel*, 3>{window.findChild<QLabel*>(QStringLiteral("Label4")),
+                                           window.findChild<QLabel*>(QStringLiteral("Label7")),
+                                           window.findChild<QLabel*>(QStringLiteral("Label13"))}[plate - 1];
     QCOMPARE(label->text(), QString::number(points));
     // The plate's edge, beside its label.
     QWidget* target = onLabel ? static_cast<QWidget*>(label) : shown;
@@ -194,86 +198,89 @@ void BonusPlateTest::clickingAPlateOrItsLabelScoresItsPoints() {
     if (other < 0) {
         game.letGo(target, -other, at);
     }
-    QCOMPARE(gameState.score, points);
-    QCOMPARE(form.TOKUTEN->text(), QString::number(points));
+    QCOMPARE(state.score, points);
+    QCOMPARE(window.scoreLabel->text(), QString::number(points));
     QVERIFY(!shown->isVisible());
     QVERIFY(!shown->isEnabled());
     QCOMPARE(game.platform.soundDevice.calls,
-             QStringList({QStringLiteral("playWave ") + form.programFile(QStringLiteral("\\TO.Wav"))}));
+             QStringList({QStringLiteral("playWave ") + window.programFile(QStringLiteral("\\TO.Wav"))}));
     // Collecting is no shot and costs no bullet.
-    QCOMPARE(gameState.ammoLeft, ammo);
-    QCOMPARE(form.shotCount, shots);
+    QCOMPARE(state.ammoLeft, ammo);
+    QCOMPARE(state.shotCount, shots);
     QCOMPARE(game.platform.beeper.beeps, 0);
 }
 
 void BonusPlateTest::aPlateStickingOutOfTheFieldShowsAndTakesClicksOnlyInside() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.gun = 3});
-    const QPoint hidden = form.Picture1->mapTo(&form, QPoint(form.Picture1->width() + 3, 210));
-    const QImage before = form.grab().toImage();
+    const QPoint hidden = window.playField->mapTo(&window, QPoint(window.playField->width() + 3, 210));
+    const QImage before = window.grab().toImage();
     showPlate(game, 3, 3239, 3000);
     // Left 3239 twips is pixel 216 of the field's 257: the plate's last 19 pixels lie outside it.
-    QCOMPARE(form.D3->geometry(), QRect(216, 200, 60, 20));
-    const QImage after = form.grab().toImage();
+    QCOMPARE(window.plates[2]->geometry(), QRect(216, 200, 60, 20));
+    const QImage after = window.grab().toImage();
     int changedInside = 0;
     for (int y = 0; y < 20; ++y) {
         for (int x = 0; x < 41; ++x) {
-            const QPoint at = form.D3->mapTo(&form, QPoint(x, y));
+            const QPoint at = window.plates[2]->mapTo(&window, QPoint(x, y));
             changedInside += after.pixel(at) != before.pixel(at) ? 1 : 0;
         }
     }
     QVERIFY2(changedInside > 41 * 20 / 2, qPrintable(QString::number(changedInside)));
     QCOMPARE(after.pixel(hidden), before.pixel(hidden));
     // A click on the part outside the field reaches whatever lies there, not the plate.
-    game.click(form.D3, QPoint(50, 10));
-    QCOMPARE(gameState.score, 0);
-    QVERIFY(form.D3->isVisible());
-    game.click(form.D3, QPoint(10, 10));
-    QCOMPARE(gameState.score, 150);
-    QVERIFY(!form.D3->isVisible());
+    game.click(window.plates[2], QPoint(50, 10));
+    QCOMPARE(state.score, 0);
+    QVERIFY(window.plates[2]->isVisible());
+    game.click(window.plates[2], QPoint(10, 10));
+    QCOMPARE(state.score, 150);
+    QVERIFY(!window.plates[2]->isVisible());
 }
 
 void BonusPlateTest::everyPlateGoesThreeSecondsAfterTheLastShowedUp() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
     startGame(game, {.gun = 3});
     // The shot mark lets time pass, so times count from the press.
     std::int64_t shownAt = game.platform.scheduler.now();
     showPlate(game, 1, 2000, 300);
     advanceTo(game, shownAt + 2999);
-    QVERIFY(form.D1->isVisible());
+    QVERIFY(window.plates[0]->isVisible());
     advanceTo(game, shownAt + 3000);
-    QVERIFY(!form.D1->isVisible());
-    QVERIFY(!form.D1->isEnabled());
-    QVERIFY(!form.T15->enabled());
+    QVERIFY(!window.plates[0]->isVisible());
+    QVERIFY(!window.plates[0]->isEnabled());
+    QVERIFY(!window.plateTimer->enabled());
 
     showPlate(game, 1, 2000, 300);
     game.advance(1000);
     shownAt = game.platform.scheduler.now();
     showPlate(game, 2, 2000, 1200);
-    QVERIFY(form.D1->isVisible() && form.D2->isVisible());
+    QVERIFY(window.plates[0]->isVisible() && window.plates[1]->isVisible());
     // One timer for every plate: its tick takes them all together, three seconds after the second at the
     // latest.
     while (game.platform.scheduler.now() < shownAt + 3000) {
-        QCOMPARE(form.D1->isVisible(), form.D2->isVisible());
+        QCOMPARE(window.plates[0]->isVisible(), window.plates[1]->isVisible());
         game.advance(50);
     }
-    QVERIFY(!anyPlateShown(form));
-    QVERIFY(!form.D1->isEnabled() && !form.D2->isEnabled() && !form.D3->isEnabled());
-    QVERIFY(!form.T15->enabled());
+    QVERIFY(!anyPlateShown(window));
+    QVERIFY(!window.plates[0]->isEnabled() && !window.plates[1]->isEnabled() &&
+            !window.plates[2]->isEnabled());
+    QVERIFY(!window.plateTimer->enabled());
 }
 
 void BonusPlateTest::aMoveOverAPlateLeavesThePointerWhereItWas() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.gun = 3});
     showPlate(game, 2, 1500, 1500);
-    game.move(form.Picture1, QPoint(90, 90));
-    QCOMPARE(form.pointerX, 1350.0f);
-    QCOMPARE(form.pointerY, 1350.0f);
-    game.move(form.D2, QPoint(3, 3));
-    game.move(form.Label7, QPoint(3, 3));
-    QCOMPARE(form.pointerX, 1350.0f);
-    QCOMPARE(form.pointerY, 1350.0f);
+    game.move(window.playField, QPoint(90, 90));
+    QCOMPARE(state.pointer.left, 1350.0f);
+    QCOMPARE(state.pointer.top, 1350.0f);
+    game.move(window.plates[1], QPoint(3, 3));
+    game.move(window.findChild<QLabel*>(QStringLiteral("Label7")), QPoint(3, 3));
+    QCOMPARE(state.pointer.left, 1350.0f);
+    QCOMPARE(state.pointer.top, 1350.0f);
 }

@@ -4,16 +4,15 @@
 #include "GameTestSupport.h"
 #include "game/Civilian.h"
 #include "state/GameState.h"
-#include "ui/Form4.h"
+#include "ui/Gauge.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
 #include "ui/Slider.h"
-#include "ui/clsProgressBar.h"
+#include "ui/SpeedWindow.h"
 
 #include <QLabel>
 #include <QTest>
 
-using kelvad::gameState;
 using kelvad::platform::MessageAnswer;
 using kelvad::testing::GameFixture;
 
@@ -23,52 +22,53 @@ const QString kScream = QStringLiteral("一般人　うぁぁぁぁぁぁ!!");
 const QString kThanks = QStringLiteral("一般人 ＴＨＡＮＫ　ＹＯＵ!!");
 const QString kNoBullets = QStringLiteral("弾がありません！");
 
-QString wave(kelvad::Form1& form, const char* name) {
-    return QStringLiteral("playWave ") + form.programFile(QString::fromLatin1(name));
+QString wave(kelvad::MainWindow& window, const char* name) {
+    return QStringLiteral("playWave ") + window.programFile(QString::fromLatin1(name));
 }
 
 // The civilian's own timer ticks now, as it does ten seconds into a game: he turns up at (left, top) twips.
 void bringCivilian(GameFixture& game, int left, int top) {
     game.platform.random.script({leftAt(left), topAt(top)});
-    kelvad::ShowCivilian(game.form());
+    kelvad::ShowCivilian(game.window(), game.state());
 }
 
 }  // namespace
 
 void CivilianTest::theCivilianTurnsUpEveryTenSecondsForOneAndAHalf() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     // At speed 3 no man jumps at 10 s, so the two draws then are the civilian's.
-    form.form4().Slider1->setValue(3);
+    window.speedWindow().speedSlider->setValue(3);
     game.clickStart();
     game.advance(9999);
-    QVERIFY(!form.HE1->isVisible());
+    QVERIFY(!window.civilian->isVisible());
     game.platform.random.script({leftAt(1500), topAt(750)});
     const int reseeds = game.platform.random.reseeds;
     game.advance(1);
-    QVERIFY(form.HE1->isVisible());
-    QVERIFY(form.HE1->isEnabled());
+    QVERIFY(window.civilian->isVisible());
+    QVERIFY(window.civilian->isEnabled());
     QCOMPARE(game.platform.random.reseeds, reseeds + 1);
-    QCOMPARE(gameState.civilianX, 1500.0f);
-    QCOMPARE(gameState.civilianY, 750.0f);
-    QCOMPARE(form.HE1->pos(), QPoint(100, 50));
+    QCOMPARE(state.civilianPlace.left, 1500.0f);
+    QCOMPARE(state.civilianPlace.top, 750.0f);
+    QCOMPARE(window.civilian->pos(), QPoint(100, 50));
     // A move over him is tracked in the field's twips: 105 and 195 twips into him.
-    game.move(form.HE1, QPoint(7, 13));
-    QCOMPARE(form.pointerX, 1605.0f);
-    QCOMPARE(form.pointerY, 945.0f);
+    game.move(window.civilian, QPoint(7, 13));
+    QCOMPARE(state.pointer.left, 1605.0f);
+    QCOMPARE(state.pointer.top, 945.0f);
     game.advance(1499);
-    QVERIFY(form.HE1->isVisible());
+    QVERIFY(window.civilian->isVisible());
     game.advance(1);
-    QVERIFY(!form.HE1->isVisible());
-    QVERIFY(!form.HE1->isEnabled());
-    QVERIFY(!form.T11->enabled());
+    QVERIFY(!window.civilian->isVisible());
+    QVERIFY(!window.civilian->isEnabled());
+    QVERIFY(!window.civilianDepartureTimer->enabled());
     // And again every ten seconds.
     game.advance(8499);
-    QVERIFY(!form.HE1->isVisible());
+    QVERIFY(!window.civilian->isVisible());
     game.advance(1);
-    QVERIFY(form.HE1->isVisible());
+    QVERIFY(window.civilian->isVisible());
     // Nothing of him touches the time while he only comes and goes.
-    QCOMPARE(gameState.timeLeft, 20);
+    QCOMPARE(state.timeLeft, 20);
 }
 
 void CivilianTest::aPressOnTheCivilian_data() {
@@ -104,72 +104,74 @@ void CivilianTest::aPressOnTheCivilian() {
     QFETCH(bool, gone);
     QFETCH(int, held);
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     game.clickStart();
     // 50 ticks left, so the bar can show the time won or lost.
     game.advance(5000);
     if (emptyGun) {
         for (int shot = 0; shot < 8; ++shot) {
-            game.press(form.Picture1, 1, QPoint(250, 225));
+            game.press(window.playField, 1, QPoint(250, 225));
         }
     } else {
-        game.press(form.Picture1, 1, QPoint(250, 225));
+        game.press(window.playField, 1, QPoint(250, 225));
     }
-    const int ammo = gameState.ammoLeft;
-    const int shots = form.shotCount;
-    const QString hitRate = form.GEKIHA->text();
+    const int ammo = state.ammoLeft;
+    const int shots = state.shotCount;
+    const QString hitRate = window.hitRateLabel->text();
     bringCivilian(game, 1500, 1500);
     if (held != 0) {
-        game.hold(form.HE1, held);
+        game.hold(window.civilian, held);
     }
     const int beeps = game.platform.beeper.beeps;
     game.platform.soundDevice.calls.clear();
-    game.press(form.HE1, button);
+    game.press(window.civilian, button);
     if (held != 0) {
-        game.letGo(form.HE1, held);
+        game.letGo(window.civilian, held);
     }
 
-    QCOMPARE(form.ME1->text(), message);
-    QCOMPARE(gameState.timeLeft, 50 + timeChange);
-    QCOMPARE(form.timeGauge->Value(), gameState.timeLeft);
-    QCOMPARE(form.HE1->isVisible(), !gone);
-    QCOMPARE(form.HE1->isEnabled(), !gone);
-    QCOMPARE(form.T11->enabled(), !gone);
+    QCOMPARE(window.messageBar->text(), message);
+    QCOMPARE(state.timeLeft, 50 + timeChange);
+    QCOMPARE(window.timeGauge->Value(), state.timeLeft);
+    QCOMPARE(window.civilian->isVisible(), !gone);
+    QCOMPARE(window.civilian->isEnabled(), !gone);
+    QCOMPARE(window.civilianDepartureTimer->enabled(), !gone);
     // No bullet, no shot, no hit rate, no gun sound: only the civilian's own sound, if any.
-    QCOMPARE(gameState.ammoLeft, ammo);
-    QCOMPARE(form.shotCount, shots);
-    QCOMPARE(form.GEKIHA->text(), hitRate);
+    QCOMPARE(state.ammoLeft, ammo);
+    QCOMPARE(state.shotCount, shots);
+    QCOMPARE(window.hitRateLabel->text(), hitRate);
     if (sound.isEmpty()) {
         QVERIFY(game.platform.soundDevice.calls.isEmpty());
         QCOMPARE(game.platform.beeper.beeps, beeps + 1);
     } else {
-        QCOMPARE(game.platform.soundDevice.calls, QStringList({wave(form, qPrintable(sound))}));
-        QCOMPARE(gameState.civilianSoundFile, sound);
+        QCOMPARE(game.platform.soundDevice.calls, QStringList({wave(window, qPrintable(sound))}));
+        QCOMPARE(state.civilianSoundFile, sound);
         QCOMPARE(game.platform.beeper.beeps, beeps);
     }
     game.advance(1499);
-    QCOMPARE(form.ME1->text(), message);
+    QCOMPARE(window.messageBar->text(), message);
     // A civilian left standing goes at his own time.
-    QCOMPARE(form.HE1->isVisible(), !gone);
+    QCOMPARE(window.civilian->isVisible(), !gone);
     game.advance(1);
-    QVERIFY(form.ME1->text().isEmpty());
-    QVERIFY(!form.HE1->isVisible());
+    QVERIFY(window.messageBar->text().isEmpty());
+    QVERIFY(!window.civilian->isVisible());
 }
 
 void CivilianTest::aRescueAtAFullBarLengthensTheGame() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     int barAtMessage = -1;
-    game.platform.messageBoxes.answer(MessageAnswer::Ok, [&] { barAtMessage = form.timeGauge->Value(); });
+    game.platform.messageBoxes.answer(MessageAnswer::Ok, [&] { barAtMessage = window.timeGauge->Value(); });
     game.clickStart();
     bringCivilian(game, 300, 300);
-    game.press(form.HE1, 2);
-    QCOMPARE(gameState.timeLeft, 65);
-    QCOMPARE(form.timeGauge->Value(), 60);
-    QCOMPARE(form.timeGauge->Max(), 60);
+    game.press(window.civilian, 2);
+    QCOMPARE(state.timeLeft, 65);
+    QCOMPARE(window.timeGauge->Value(), 60);
+    QCOMPARE(window.timeGauge->Max(), 60);
     // 65 ticks to play, ended by the 66th: 2.5 s more than a game without him.
     game.advance(65 * 500);
-    QCOMPARE(gameState.timeLeft, 0);
+    QCOMPARE(state.timeLeft, 0);
     QVERIFY(game.platform.messageBoxes.shown.empty());
     game.advance(500);
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
@@ -178,26 +180,27 @@ void CivilianTest::aRescueAtAFullBarLengthensTheGame() {
 
 void CivilianTest::shootingCiviliansEndsTheGameEarly() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     game.clickStart();
     game.advance(10000);
-    QVERIFY(form.HE1->isVisible());
-    game.press(form.HE1, 1);
-    QCOMPARE(gameState.timeLeft, 35);
+    QVERIFY(window.civilian->isVisible());
+    game.press(window.civilian, 1);
+    QCOMPARE(state.timeLeft, 35);
     game.advance(10000);
-    QVERIFY(form.HE1->isVisible());
-    game.press(form.HE1, 1);
-    QCOMPARE(gameState.timeLeft, 10);
-    QCOMPARE(form.timeGauge->Value(), 10);
+    QVERIFY(window.civilian->isVisible());
+    game.press(window.civilian, 1);
+    QCOMPARE(state.timeLeft, 10);
+    QCOMPARE(window.timeGauge->Value(), 10);
     // Ten ticks left: the clock runs out at 25 s and the tick after ends the game.
     game.advance(4999);
-    QCOMPARE(gameState.timeLeft, 1);
+    QCOMPARE(state.timeLeft, 1);
     game.advance(1);
-    QCOMPARE(gameState.timeLeft, 0);
+    QCOMPARE(state.timeLeft, 0);
     QVERIFY(game.platform.messageBoxes.shown.empty());
     game.advance(500);
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
-    QVERIFY(!form.T4->enabled());
-    QVERIFY(!form.T10->enabled());
-    QVERIFY(form.TAITOLU[0]->isVisible());
+    QVERIFY(!window.gameClock->enabled());
+    QVERIFY(!window.civilianArrivalTimer->enabled());
+    QVERIFY(window.titlePanel->isVisible());
 }

@@ -6,5 +6,7 @@
 #include "ShotsTest.h"
 #include "TargetsTest.h"
 #include "TestMain.h"
+#include "WidgetTreeTest.h"
 
-KELVAD_TEST_MAIN(LifecycleTest, ShotsTest, TargetsTest, CivilianTest, BonusPlateTest, ReloadTest, MenusTest)
+KELVAD_TEST_MAIN(LifecycleTest, ShotsTest, TargetsTest, CivilianTest, BonusPlateTest, ReloadTest, MenusTest,
+                 WidgetTreeTest)

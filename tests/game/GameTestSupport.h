@@ -18,9 +18,8 @@ inline double topAt(int twips) {
 inline const QPoint kBareField(250, 5);
 
 // Ticks gun 1, 2 or 3 from its menu item, as the player does between games.
-inline void chooseGun(kelvad::Form1& form, int gun) {
-    QAction* items[] = {form.B11, form.B12, form.B13};
-    items[gun - 1]->trigger();
+inline void chooseGun(kelvad::MainWindow& window, int gun) {
+    window.gunActions.at(static_cast<std::size_t>(gun - 1))->trigger();
 }
 
 // A game just started in the situation a test needs, said in one line:
@@ -34,15 +33,15 @@ struct Situation {
 };
 
 inline void startGame(kelvad::testing::GameFixture& game, const Situation& situation) {
-    kelvad::Form1& form = game.form();
-    chooseGun(form, situation.gun);
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
+    chooseGun(window, situation.gun);
     game.clickStart();
     // Bounded by the largest magazine, should a press ever not fire.
-    for (int shot = 0;
-         shot < 100 && situation.bulletsLeft >= 0 && kelvad::gameState.ammoLeft > situation.bulletsLeft;
+    for (int shot = 0; shot < 100 && situation.bulletsLeft >= 0 && state.ammoLeft > situation.bulletsLeft;
          ++shot) {
-        game.press(form.Picture1, 1, kBareField);
+        game.press(window.playField, 1, kBareField);
     }
-    form.stageBonus = situation.stageBonus;
-    kelvad::gameState.bonusCharge = situation.bonusCharge;
+    state.stageBonus = situation.stageBonus;
+    state.bonusCharge = situation.bonusCharge;
 }

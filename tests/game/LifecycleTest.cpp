@@ -6,12 +6,12 @@
 #include "game/BonusPlates.h"
 #include "game/Lifecycle.h"
 #include "state/GameState.h"
-#include "ui/Form3.h"
-#include "ui/Form4.h"
+#include "ui/Gauge.h"
+#include "ui/HighScoreTableWindow.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
 #include "ui/Slider.h"
-#include "ui/clsProgressBar.h"
+#include "ui/SpeedWindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -20,32 +20,33 @@
 #include <QTest>
 #include <QWindow>
 
-using kelvad::gameState;
 using kelvad::platform::MessageAnswer;
 using kelvad::testing::GameFixture;
 
 namespace {
 
-bool isBackground(kelvad::Form1& form, const QString& file) {
-    return form.Picture1->picture() == QImage(form.programFile(file)).convertToFormat(QImage::Format_RGB32);
+bool isBackground(kelvad::MainWindow& window, const QString& file) {
+    return window.playField->picture() ==
+           QImage(window.programFile(file)).convertToFormat(QImage::Format_RGB32);
 }
 
 // What still moves or shows after play has stopped: the clock, the men, the civilian's timers and the plates.
-QStringList stillInPlay(kelvad::Form1& form) {
+QStringList stillInPlay(kelvad::MainWindow& window) {
     QStringList left;
     const auto expect = [&](bool stopped, const QString& what) {
         if (!stopped) {
             left << what;
         }
     };
-    expect(!form.T4->enabled(), QStringLiteral("T4 on"));
-    expect(form.T7->interval() == 0, QStringLiteral("T7 ticking"));
-    expect(form.T8->interval() == 0, QStringLiteral("T8 ticking"));
-    expect(form.T9->interval() == 0, QStringLiteral("T9 ticking"));
-    expect(!form.T10->enabled(), QStringLiteral("T10 on"));
-    expect(!form.T11->enabled(), QStringLiteral("T11 on"));
+    expect(!window.gameClock->enabled(), QStringLiteral("T4 on"));
+    expect(window.manJumpTimers[0]->interval() == 0, QStringLiteral("T7 ticking"));
+    expect(window.manJumpTimers[1]->interval() == 0, QStringLiteral("T8 ticking"));
+    expect(window.manJumpTimers[2]->interval() == 0, QStringLiteral("T9 ticking"));
+    expect(!window.civilianArrivalTimer->enabled(), QStringLiteral("T10 on"));
+    expect(!window.civilianDepartureTimer->enabled(), QStringLiteral("T11 on"));
     for (QWidget* shown :
-         std::initializer_list<QWidget*>{form.I1, form.I2, form.I3, form.D1, form.D2, form.D3}) {
+         std::initializer_list<QWidget*>{window.men[0], window.men[1], window.men[2], window.plates[0],
+                                         window.plates[1], window.plates[2]}) {
         expect(shown->isHidden() && !shown->isEnabled(),
                shown->objectName() + QStringLiteral(" shown or enabled"));
     }
@@ -53,13 +54,13 @@ QStringList stillInPlay(kelvad::Form1& form) {
 }
 
 // The speed chosen in the speed dialog, as the player leaves it with OK; the next game starts with its score.
-void chooseSpeed(kelvad::Form1& form, int position) {
-    kelvad::Form4& dialog = form.form4();
-    form.B6->trigger();
-    dialog.Slider1->setValue(position);
+void chooseSpeed(kelvad::MainWindow& window, int position) {
+    kelvad::SpeedWindow& dialog = window.speedWindow();
+    window.gameSpeedAction->trigger();
+    dialog.speedSlider->setValue(position);
     // The dialog follows the slider at the next move of the mouse over it.
-    QTest::mouseMove(dialog.windowHandle(), dialog.Slider1->mapTo(&dialog, QPoint(2, 2)));
-    QTest::mouseClick(dialog.Command2, Qt::LeftButton);
+    QTest::mouseMove(dialog.windowHandle(), dialog.speedSlider->mapTo(&dialog, QPoint(2, 2)));
+    QTest::mouseClick(dialog.okButton, Qt::LeftButton);
 }
 
 }  // namespace
@@ -75,35 +76,36 @@ void LifecycleTest::aGameLasts61TicksAndEndsWithTheScoreMessage() {
     QFETCH(int, speed);
     QFETCH(QString, score);
     GameFixture game;
-    kelvad::Form1& form = game.form();
-    chooseSpeed(form, speed);
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
+    chooseSpeed(window, speed);
     int barAtMessage = -1;
     QStringList inPlayAtMessage;
     QStringList controlsAtMessage;
     int ticksWhileOpen = -1;
     game.platform.messageBoxes.answer(MessageAnswer::Ok, [&] {
-        barAtMessage = form.timeGauge->Value();
-        inPlayAtMessage = stillInPlay(form);
-        controlsAtMessage = kelvad::testing::controlStates(form);
+        barAtMessage = window.timeGauge->Value();
+        inPlayAtMessage = stillInPlay(window);
+        controlsAtMessage = kelvad::testing::controlStates(window);
         // Nothing ticks while the score is on screen: no man or civilian moves, and the game cannot end
         // twice.
         const int drawn = game.platform.random.drawn;
-        const int timeLeft = gameState.timeLeft;
+        const int timeLeft = state.timeLeft;
         game.advance(20000);
-        ticksWhileOpen = game.platform.random.drawn - drawn + timeLeft - gameState.timeLeft;
+        ticksWhileOpen = game.platform.random.drawn - drawn + timeLeft - state.timeLeft;
     });
     game.clickStart();
-    QCOMPARE(form.timeGauge->Value(), 60);
-    QCOMPARE(form.TOKUTEN->text(), score);
+    QCOMPARE(window.timeGauge->Value(), 60);
+    QCOMPARE(window.scoreLabel->text(), score);
     // A plate and the civilian are on the field when the time runs out.
     game.advance(59 * 500);
-    gameState.bonusCharge = kelvad::kBonusThreshold;
-    game.press(form.Picture1, 1, QPoint(250, 5));
-    QVERIFY(form.D1->isVisible() || form.D2->isVisible() || form.D3->isVisible());
+    state.bonusCharge = kelvad::kBonusThreshold;
+    game.press(window.playField, 1, QPoint(250, 5));
+    QVERIFY(window.plates[0]->isVisible() || window.plates[1]->isVisible() || window.plates[2]->isVisible());
     game.advance(500);
-    QCOMPARE(gameState.timeLeft, 0);
-    QVERIFY(form.HE1->isVisible());
-    QVERIFY(form.T11->enabled());
+    QCOMPARE(state.timeLeft, 0);
+    QVERIFY(window.civilian->isVisible());
+    QVERIFY(window.civilianDepartureTimer->enabled());
     QVERIFY(game.platform.messageBoxes.shown.empty());
     game.advance(500);
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
@@ -112,7 +114,7 @@ void LifecycleTest::aGameLasts61TicksAndEndsWithTheScoreMessage() {
     QCOMPARE(box.text, QStringLiteral("あなたの得点は%1点です！").arg(score));
     QCOMPARE(box.buttons, kelvad::platform::MessageButtons::Ok);
     QCOMPARE(box.icon, kelvad::platform::MessageIcon::None);
-    QCOMPARE(box.owner, &form);
+    QCOMPARE(box.owner, &window);
     QCOMPARE(barAtMessage, 0);
     // Everything that moves had stopped before the message opened.
     QCOMPARE(inPlayAtMessage, QStringList());
@@ -123,30 +125,31 @@ void LifecycleTest::aGameLasts61TicksAndEndsWithTheScoreMessage() {
                             "B4 off|A2 off|B19 on|B21 on|Picture2 off|Label20 0")
                  .split(QLatin1Char('|')));
     // Neither score earns a place, so the table is shown.
-    QVERIFY(form.form3().isVisible());
-    QVERIFY(!form.isEnabled());
+    QVERIFY(window.highScoreTableWindow().isVisible());
+    QVERIFY(!window.isEnabled());
     QVERIFY(game.platform.soundDevice.calls.contains(QStringLiteral("closeMidi ") +
-                                                     form.programFile(QStringLiteral("\\Battle.Mid"))));
+                                                     window.programFile(QStringLiteral("\\Battle.Mid"))));
     // The finished game's score stays on show.
-    QTest::mouseClick(form.form3().Command1, Qt::LeftButton);
-    QCOMPARE(form.TOKUTEN->text(), score);
+    QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
+    QCOMPARE(window.scoreLabel->text(), score);
 }
 
 void LifecycleTest::startingAGameSwitchesEveryControlToPlaying() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     game.clickStart();
-    QCOMPARE(kelvad::testing::controlStates(form), kelvad::testing::playingControls());
-    QVERIFY(form.T4->enabled());
-    QVERIFY(form.T10->enabled());
-    QCOMPARE(form.T7->interval(), 2500);
-    QCOMPARE(form.T8->interval(), 1500);
-    QCOMPARE(form.T9->interval(), 750);
-    QCOMPARE(form.TOKUTEN->text(), QStringLiteral("0"));
-    QCOMPARE(form.GEKIHA->text(), QStringLiteral("0%"));
-    QCOMPARE(gameState.timeLeft, 60);
-    QVERIFY(isBackground(form, QStringLiteral("\\Haitei1.bmp")));
-    const QString tune = form.programFile(QStringLiteral("\\Battle.Mid"));
+    QCOMPARE(kelvad::testing::controlStates(window), kelvad::testing::playingControls());
+    QVERIFY(window.gameClock->enabled());
+    QVERIFY(window.civilianArrivalTimer->enabled());
+    QCOMPARE(window.manJumpTimers[0]->interval(), 2500);
+    QCOMPARE(window.manJumpTimers[1]->interval(), 1500);
+    QCOMPARE(window.manJumpTimers[2]->interval(), 750);
+    QCOMPARE(window.scoreLabel->text(), QStringLiteral("0"));
+    QCOMPARE(window.hitRateLabel->text(), QStringLiteral("0%"));
+    QCOMPARE(state.timeLeft, 60);
+    QVERIFY(isBackground(window, QStringLiteral("\\Haitei1.bmp")));
+    const QString tune = window.programFile(QStringLiteral("\\Battle.Mid"));
     QCOMPARE(
         game.platform.soundDevice.calls.filter(QStringLiteral("Midi")),
         QStringList({QStringLiteral("openMidi ") + tune, QStringLiteral("playMidi ") + tune + " from 0"}));
@@ -154,60 +157,63 @@ void LifecycleTest::startingAGameSwitchesEveryControlToPlaying() {
 
 void LifecycleTest::theMenuStartsAGameOnlyInTheReadyState() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
-    form.B1->trigger();
-    QVERIFY(form.T4->enabled());
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
+    window.startAction->trigger();
+    QVERIFY(window.gameClock->enabled());
     game.advance(2000);
-    QCOMPARE(gameState.timeLeft, 56);
+    QCOMPARE(state.timeLeft, 56);
     // Disabled during a game: a second start would restart the clock.
-    form.B1->trigger();
-    QCOMPARE(gameState.timeLeft, 56);
+    window.startAction->trigger();
+    QCOMPARE(state.timeLeft, 56);
 }
 
 void LifecycleTest::answeringNoToTheReturnQuestionChangesNothing() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     game.clickStart();
     game.advance(3000);
-    const int timeLeft = gameState.timeLeft;
+    const int timeLeft = state.timeLeft;
     game.platform.soundDevice.calls.clear();
     game.platform.messageBoxes.answer(MessageAnswer::No);
-    form.B21->trigger();
+    window.returnToStartAction->trigger();
     const auto& box = game.platform.messageBoxes.shown.back();
     QCOMPARE(box.title, QStringLiteral("確認"));
     QCOMPARE(box.text, QStringLiteral("起動した状態に戻しますか？"));
     QCOMPARE(box.buttons, kelvad::platform::MessageButtons::YesNo);
     QCOMPARE(box.icon, kelvad::platform::MessageIcon::Question);
-    QCOMPARE(box.owner, &form);
-    QCOMPARE(gameState.timeLeft, timeLeft);
-    QVERIFY(form.T4->enabled());
-    QCOMPARE(kelvad::testing::controlStates(form), kelvad::testing::playingControls());
-    const QString tune = form.programFile(QStringLiteral("\\Battle.Mid"));
+    QCOMPARE(box.owner, &window);
+    QCOMPARE(state.timeLeft, timeLeft);
+    QVERIFY(window.gameClock->enabled());
+    QCOMPARE(kelvad::testing::controlStates(window), kelvad::testing::playingControls());
+    const QString tune = window.programFile(QStringLiteral("\\Battle.Mid"));
     QCOMPARE(game.platform.soundDevice.calls,
              QStringList({QStringLiteral("pauseMidi ") + tune, QStringLiteral("playMidi ") + tune}));
     game.advance(500);
-    QCOMPARE(gameState.timeLeft, timeLeft - 1);
+    QCOMPARE(state.timeLeft, timeLeft - 1);
 }
 
 void LifecycleTest::answeringYesReturnsToTheReadyStateAndTheNextStartIsFresh() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     game.clickStart();
     // The civilian and a plate are on the field when the player goes back.
     game.advance(10000);
-    QVERIFY(form.HE1->isVisible());
-    gameState.bonusCharge = kelvad::kBonusThreshold;
-    game.press(form.Picture1, 1, QPoint(250, 5));
-    QVERIFY(form.D1->isVisible() || form.D2->isVisible() || form.D3->isVisible());
-    kelvad::CountKill(form);
-    const QString score = form.TOKUTEN->text();
+    QVERIFY(window.civilian->isVisible());
+    state.bonusCharge = kelvad::kBonusThreshold;
+    game.press(window.playField, 1, QPoint(250, 5));
+    QVERIFY(window.plates[0]->isVisible() || window.plates[1]->isVisible() || window.plates[2]->isVisible());
+    kelvad::CountKill(window, state);
+    const QString score = window.scoreLabel->text();
     game.platform.messageBoxes.answer(MessageAnswer::Yes);
-    form.B21->trigger();
-    QCOMPARE(stillInPlay(form), QStringList());
+    window.returnToStartAction->trigger();
+    QCOMPARE(stillInPlay(window), QStringList());
     // The kill counter reads 0 again, while the count itself waits for the next start.
-    QCOMPARE(kelvad::testing::controlStates(form), kelvad::testing::readyControls());
-    QCOMPARE(form.TOKUTEN->text(), score);
-    QCOMPARE(gameState.killCount, 1);
+    QCOMPARE(kelvad::testing::controlStates(window), kelvad::testing::readyControls());
+    QCOMPARE(window.scoreLabel->text(), score);
+    QCOMPARE(state.killCount, 1);
     // Only the plates' own timer finishes its wait; then nothing ticks in the ready state, and no score
     // message comes.
     game.advance(3000);
@@ -216,9 +222,9 @@ void LifecycleTest::answeringYesReturnsToTheReadyStateAndTheNextStartIsFresh() {
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
 
     game.clickStart();
-    QCOMPARE(gameState.timeLeft, 60);
-    QCOMPARE(gameState.killCount, 0);
-    QCOMPARE(form.timeGauge->Value(), 60);
+    QCOMPARE(state.timeLeft, 60);
+    QCOMPARE(state.killCount, 0);
+    QCOMPARE(window.timeGauge->Value(), 60);
     game.advance(30500);
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{2});
 }
@@ -241,74 +247,76 @@ void LifecycleTest::killsChangeTheBackgroundAndTheStageBonus() {
     QFETCH(int, stageBonus);
     QFETCH(int, bonusOfTheLastKill);
     GameFixture game;
-    kelvad::Form1& form = game.form();
-    chooseGun(form, 3);
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
+    chooseGun(window, 3);
     // Twice: every new game goes through the stages again.
     for (int round = 0; round < 2; ++round) {
         game.clickStart();
-        QCOMPARE(form.stageBonus, 0);
+        QCOMPARE(state.stageBonus, 0);
         for (int kill = 1; kill < kills; ++kill) {
-            kelvad::CountKill(form);
+            kelvad::CountKill(window, state);
         }
         // The hit that reaches a new stage is still scored with the old bonus, the next with the new one.
         game.advance(750);
-        int score = gameState.score;
-        game.press(form.I3, 1);
-        QCOMPARE(gameState.score, score + 30 + bonusOfTheLastKill);
-        QCOMPARE(form.Label20->text(), QString::number(kills));
-        QCOMPARE(form.stageBonus, stageBonus);
-        QVERIFY(isBackground(form, background));
+        int score = state.score;
+        game.press(window.men[2], 1);
+        QCOMPARE(state.score, score + 30 + bonusOfTheLastKill);
+        QCOMPARE(window.killCountLabel->text(), QString::number(kills));
+        QCOMPARE(state.stageBonus, stageBonus);
+        QVERIFY(isBackground(window, background));
         game.advance(750);
-        score = gameState.score;
-        game.press(form.I3, 1);
-        QCOMPARE(gameState.score, score + 30 + stageBonus);
+        score = state.score;
+        game.press(window.men[2], 1);
+        QCOMPARE(state.score, score + 30 + stageBonus);
         game.platform.messageBoxes.answer(MessageAnswer::Yes);
-        form.B21->trigger();
+        window.returnToStartAction->trigger();
     }
 }
 
 void LifecycleTest::aTimeOutHoldsTheClockAndTheMen() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     game.clickStart();
     game.advance(2000);
-    QCOMPARE(gameState.timeLeft, 56);
-    const QPoint yellowMan = form.I3->pos();
+    QCOMPARE(state.timeLeft, 56);
+    const QPoint yellowMan = window.men[2]->pos();
     game.platform.soundDevice.calls.clear();
     game.platform.messageBoxes.answer(MessageAnswer::Ok, [&] { game.advance(20000); });
-    form.B19->trigger();
+    window.pauseAction->trigger();
     QCOMPARE(game.platform.messageBoxes.shown.back().text,
              QStringLiteral("タイム中です。再会するには、ボタンをクリックしてください。"));
-    QCOMPARE(game.platform.messageBoxes.shown.back().owner, &form);
-    QCOMPARE(gameState.timeLeft, 56);
-    QCOMPARE(form.I3->pos(), yellowMan);
-    const QString tune = form.programFile(QStringLiteral("\\Battle.Mid"));
+    QCOMPARE(game.platform.messageBoxes.shown.back().owner, &window);
+    QCOMPARE(state.timeLeft, 56);
+    QCOMPARE(window.men[2]->pos(), yellowMan);
+    const QString tune = window.programFile(QStringLiteral("\\Battle.Mid"));
     QCOMPARE(game.platform.soundDevice.calls,
              QStringList({QStringLiteral("pauseMidi ") + tune, QStringLiteral("playMidi ") + tune}));
     // The clock goes on with the time its tick had left.
     game.advance(500);
-    QCOMPARE(gameState.timeLeft, 55);
+    QCOMPARE(state.timeLeft, 55);
 }
 
 void LifecycleTest::theTimeBonusLengthensTheBarButNotTheGame() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
     int barAtMessage = -1;
-    game.click(form.Picture2);
+    game.click(window.timeBonusSquare);
     QCOMPARE(game.platform.beeper.beeps, 1);
-    QCOMPARE(form.timeGauge->Max(), 75);
-    game.platform.messageBoxes.answer(MessageAnswer::Ok, [&] { barAtMessage = form.timeGauge->Value(); });
+    QCOMPARE(window.timeGauge->Max(), 75);
+    game.platform.messageBoxes.answer(MessageAnswer::Ok, [&] { barAtMessage = window.timeGauge->Value(); });
     game.clickStart();
-    QCOMPARE(form.timeGauge->Value(), 75);
+    QCOMPARE(window.timeGauge->Value(), 75);
     game.advance(30500);
     QCOMPARE(barAtMessage, 15);
 }
 
 void LifecycleTest::theTimeBonusDoesNothingDuringAGame() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
     game.clickStart();
-    game.click(form.Picture2);
+    game.click(window.timeBonusSquare);
     QCOMPARE(game.platform.beeper.beeps, 0);
-    QCOMPARE(form.timeGauge->Max(), 60);
+    QCOMPARE(window.timeGauge->Max(), 60);
 }

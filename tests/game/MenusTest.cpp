@@ -5,9 +5,9 @@
 #include "PhaseControls.h"
 #include "platform/QtHelpViewer.h"
 #include "state/GameState.h"
-#include "ui/Form3.h"
-#include "ui/Form4.h"
+#include "ui/HighScoreTableWindow.h"
 #include "ui/PictureBox.h"
+#include "ui/SpeedWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,7 +18,6 @@
 #include <QTest>
 #include <QTextBrowser>
 
-using kelvad::gameState;
 using kelvad::testing::GameFixture;
 
 namespace {
@@ -26,9 +25,9 @@ namespace {
 enum class Effect { Start, TimeOut, HighScores, Speed, Nothing };
 
 // The main window takes the keyboard, as it does when the player works it.
-bool activate(kelvad::Form1& form) {
-    form.activateWindow();
-    return QTest::qWaitForWindowActive(&form);
+bool activate(kelvad::MainWindow& window) {
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
 }
 
 void startAndPlayOneSecond(GameFixture& game) {
@@ -59,20 +58,21 @@ void MenusTest::shortcutsFollowTheStateOfTheGame() {
     QFETCH(bool, playing);
     QFETCH(Effect, effect);
     GameFixture game;
-    kelvad::Form1& form = game.form();
-    QVERIFY(activate(form));
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
+    QVERIFY(activate(window));
     if (playing) {
         startAndPlayOneSecond(game);
     }
-    const int timeLeft = gameState.timeLeft;
-    QTest::keyClick(&form, static_cast<Qt::Key>(key), Qt::ControlModifier);
+    const int timeLeft = state.timeLeft;
+    QTest::keyClick(&window, static_cast<Qt::Key>(key), Qt::ControlModifier);
     const auto& boxes = game.platform.messageBoxes.shown;
 
     switch (effect) {
         case Effect::Start:
-            QVERIFY(form.T4->enabled());
-            QCOMPARE(kelvad::testing::controlStates(form), kelvad::testing::playingControls());
-            QCOMPARE(gameState.timeLeft, 60);
+            QVERIFY(window.gameClock->enabled());
+            QCOMPARE(kelvad::testing::controlStates(window), kelvad::testing::playingControls());
+            QCOMPARE(state.timeLeft, 60);
             break;
         case Effect::TimeOut:
             QCOMPARE(boxes.size(), std::size_t{1});
@@ -80,33 +80,33 @@ void MenusTest::shortcutsFollowTheStateOfTheGame() {
                      QStringLiteral("タイム中です。再会するには、ボタンをクリックしてください。"));
             break;
         case Effect::HighScores:
-            QVERIFY(form.form3().isVisible());
-            QVERIFY(!form.isEnabled());
+            QVERIFY(window.highScoreTableWindow().isVisible());
+            QVERIFY(!window.isEnabled());
             break;
         case Effect::Speed:
-            QVERIFY(form.form4().isVisible());
-            QVERIFY(!form.isEnabled());
+            QVERIFY(window.speedWindow().isVisible());
+            QVERIFY(!window.isEnabled());
             break;
         case Effect::Nothing:
             QVERIFY(boxes.empty());
-            QVERIFY(!form.form3().isVisible());
-            QVERIFY(!form.form4().isVisible());
-            QVERIFY(form.isEnabled());
-            QCOMPARE(form.T4->enabled(), playing);
-            QCOMPARE(gameState.timeLeft, timeLeft);
+            QVERIFY(!window.highScoreTableWindow().isVisible());
+            QVERIFY(!window.speedWindow().isVisible());
+            QVERIFY(window.isEnabled());
+            QCOMPARE(window.gameClock->enabled(), playing);
+            QCOMPARE(state.timeLeft, timeLeft);
             break;
     }
     if (playing) {
         // The game goes on where it was.
         game.advance(500);
-        QCOMPARE(gameState.timeLeft, timeLeft - 1);
+        QCOMPARE(state.timeLeft, timeLeft - 1);
     }
 }
 
 void MenusTest::theVersionMessage() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
-    form.B18->trigger();
+    kelvad::MainWindow& window = game.window();
+    window.versionAction->trigger();
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
     const auto& box = game.platform.messageBoxes.shown.front();
     QCOMPARE(box.title, QStringLiteral("バージョン情報"));
@@ -114,7 +114,7 @@ void MenusTest::theVersionMessage() {
     QCOMPARE(box.text, QStringLiteral("ケルバド解消ゲーム\u3000Ver1.51"));
     QCOMPARE(box.buttons, kelvad::platform::MessageButtons::Ok);
     QCOMPARE(box.icon, kelvad::platform::MessageIcon::None);
-    QCOMPARE(box.owner, &form);
+    QCOMPARE(box.owner, &window);
 }
 
 void MenusTest::helpOpensTheContentsOfTheHelpFile_data() {
@@ -130,39 +130,40 @@ void MenusTest::helpOpensTheContentsOfTheHelpFile() {
     QFETCH(bool, byKey);
     QFETCH(bool, playing);
     GameFixture game;
-    kelvad::Form1& form = game.form();
-    QVERIFY(activate(form));
+    kelvad::MainWindow& window = game.window();
+    QVERIFY(activate(window));
     if (playing) {
         startAndPlayOneSecond(game);
     }
     if (byKey) {
-        QTest::keyClick(&form, Qt::Key_F1);
+        QTest::keyClick(&window, Qt::Key_F1);
     } else {
-        form.B17->trigger();
+        window.helpAction->trigger();
     }
     QCOMPARE(game.platform.helpViewer.opened,
-             QStringList({form.programFile(QStringLiteral("\\Kelvad.Hlp"))}));
-    QCOMPARE(game.platform.helpViewer.owners, QList<QWidget*>({&form}));
+             QStringList({window.programFile(QStringLiteral("\\Kelvad.Hlp"))}));
+    QCOMPARE(game.platform.helpViewer.owners, QList<QWidget*>({&window}));
     QVERIFY(game.platform.messageBoxes.shown.empty());
-    QCOMPARE(form.T4->enabled(), playing);
+    QCOMPARE(window.gameClock->enabled(), playing);
 }
 
 void MenusTest::aHelpViewerErrorIsShownAndTheGameGoesOn() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startAndPlayOneSecond(game);
     const QString error = QStringLiteral("ヘルプファイルを開けません");
     game.platform.helpViewer.error = error;
-    form.B17->trigger();
+    window.helpAction->trigger();
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
     QCOMPARE(game.platform.messageBoxes.shown.front().text, error);
     QCOMPARE(game.platform.messageBoxes.shown.front().buttons, kelvad::platform::MessageButtons::Ok);
-    QCOMPARE(game.platform.messageBoxes.shown.front().owner, &form);
-    QVERIFY(form.isEnabled());
+    QCOMPARE(game.platform.messageBoxes.shown.front().owner, &window);
+    QVERIFY(window.isEnabled());
     game.advance(500);
-    QCOMPARE(gameState.timeLeft, 57);
+    QCOMPARE(state.timeLeft, 57);
     // Asking again asks the viewer again.
-    form.B17->trigger();
+    window.helpAction->trigger();
     QCOMPARE(game.platform.helpViewer.opened.size(), 2);
 }
 
@@ -196,12 +197,12 @@ void MenusTest::theHelpWindowShowsTheHelpFileOrSaysWhyNot() {
 
 void MenusTest::exitEndsTheProgram() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
     startAndPlayOneSecond(game);
     QSignalSpy aboutToQuit(qApp, &QCoreApplication::aboutToQuit);
-    QCOMPARE(kelvad::testing::runUntilTheProgramEnds([&] { form.B5->trigger(); }), 0);
+    QCOMPARE(kelvad::testing::runUntilTheProgramEnds([&] { window.exitAction->trigger(); }), 0);
     QCOMPARE(aboutToQuit.count(), 1);
     // No question was asked and nothing was saved.
     QVERIFY(game.platform.messageBoxes.shown.empty());
-    QVERIFY(!form.isVisible());
+    QVERIFY(!window.isVisible());
 }

@@ -3,15 +3,14 @@
 
 #include "GameTestSupport.h"
 #include "state/GameState.h"
+#include "ui/Gauge.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
-#include "ui/clsProgressBar.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QTest>
 
-using kelvad::gameState;
 using kelvad::testing::GameFixture;
 
 void ShotsTest::theHitRateRoundsHalvesToEven_data() {
@@ -30,130 +29,135 @@ void ShotsTest::theHitRateRoundsHalvesToEven() {
     QFETCH(int, shots);
     QFETCH(QString, shown);
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.gun = 3});
     for (int shot = 0; shot < shots - hits; ++shot) {
-        game.press(form.Picture1, 1, QPoint(2, 2));
+        game.press(window.playField, 1, QPoint(2, 2));
     }
     if (shots > hits) {
-        QCOMPARE(form.GEKIHA->text(), QStringLiteral("0%"));
+        QCOMPARE(window.hitRateLabel->text(), QStringLiteral("0%"));
     }
     for (int hit = 0; hit < hits; ++hit) {
         // The yellow man jumps every 750 ms; a hit takes him off until then.
         game.advance(750);
-        QVERIFY(form.I3->isVisible());
-        game.press(form.I3, 1);
+        QVERIFY(window.men[2]->isVisible());
+        game.press(window.men[2], 1);
     }
-    QCOMPARE(form.shotCount, shots);
-    QCOMPARE(form.hitCount, hits);
-    QCOMPARE(form.GEKIHA->text(), shown);
+    QCOMPARE(state.shotCount, shots);
+    QCOMPARE(state.hitCount, hits);
+    QCOMPARE(window.hitRateLabel->text(), shown);
 }
 
 void ShotsTest::eightShotsEmptyTheFirstGunRightToLeftAndTheNinthIsRefused() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     game.clickStart();
-    QCOMPARE(gameState.ammoLeft, 8);
+    QCOMPARE(state.ammoLeft, 8);
     for (int shot = 1; shot <= 8; ++shot) {
-        game.press(form.Picture1, 1, QPoint(3, 3));
+        game.press(window.playField, 1, QPoint(3, 3));
         for (int index = 0; index < 8; ++index) {
-            QCOMPARE(form.TA[index]->isVisible(), index < 8 - shot);
+            QCOMPARE(window.bullets[index]->isVisible(), index < 8 - shot);
         }
     }
-    const QString gun = QStringLiteral("playWave ") + form.programFile(QStringLiteral("\\Gun1.Wav"));
+    const QString gun = QStringLiteral("playWave ") + window.programFile(QStringLiteral("\\Gun1.Wav"));
     QCOMPARE(game.platform.soundDevice.calls.count(gun), 8);
-    QCOMPARE(form.GEKIHA->text(), QStringLiteral("0%"));
-    form.GEKIHA->setText(QStringLiteral("marker"));
-    game.press(form.Picture1, 1, QPoint(3, 3));
+    QCOMPARE(window.hitRateLabel->text(), QStringLiteral("0%"));
+    window.hitRateLabel->setText(QStringLiteral("marker"));
+    game.press(window.playField, 1, QPoint(3, 3));
     QCOMPARE(game.platform.beeper.beeps, 1);
-    QCOMPARE(form.ME1->text(), QStringLiteral("弾がありません！"));
-    QCOMPARE(form.GEKIHA->text(), QStringLiteral("marker"));
-    QCOMPARE(form.shotCount, 8);
+    QCOMPARE(window.messageBar->text(), QStringLiteral("弾がありません！"));
+    QCOMPARE(window.hitRateLabel->text(), QStringLiteral("marker"));
+    QCOMPARE(state.shotCount, 8);
     QCOMPARE(game.platform.soundDevice.calls.count(gun), 8);
     game.advance(1499);
-    QCOMPARE(form.ME1->text(), QStringLiteral("弾がありません！"));
+    QCOMPARE(window.messageBar->text(), QStringLiteral("弾がありません！"));
     game.advance(1);
-    QVERIFY(form.ME1->text().isEmpty());
-    QVERIFY(!form.T6->enabled());
+    QVERIFY(window.messageBar->text().isEmpty());
+    QVERIFY(!window.messageTimer->enabled());
 }
 
 void ShotsTest::rightAndMiddlePresses() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.gun = 2});
     game.advance(750);
-    game.press(form.I3, 2);
-    game.press(form.Picture1, 2, QPoint(5, 5));
-    QCOMPARE(form.shotCount, 0);
-    QCOMPARE(gameState.ammoLeft, 15);
-    QVERIFY(form.I3->isVisible());
-    QCOMPARE(gameState.score, 0);
+    game.press(window.men[2], 2);
+    game.press(window.playField, 2, QPoint(5, 5));
+    QCOMPARE(state.shotCount, 0);
+    QCOMPARE(state.ammoLeft, 15);
+    QVERIFY(window.men[2]->isVisible());
+    QCOMPARE(state.score, 0);
     // The middle button fires: on the field a miss.
-    game.press(form.Picture1, 4, QPoint(5, 5));
-    QCOMPARE(form.shotCount, 1);
-    QCOMPARE(gameState.ammoLeft, 14);
-    QCOMPARE(form.hitCount, 0);
+    game.press(window.playField, 4, QPoint(5, 5));
+    QCOMPARE(state.shotCount, 1);
+    QCOMPARE(state.ammoLeft, 14);
+    QCOMPARE(state.hitCount, 0);
     // A left or middle press with the right button held still fires, on the field and on a man.
-    game.hold(form.Picture1, 2, QPoint(5, 5));
-    game.press(form.Picture1, 1, QPoint(5, 5));
-    game.press(form.Picture1, 4, QPoint(5, 5));
-    game.letGo(form.Picture1, 2, QPoint(5, 5));
-    QCOMPARE(form.shotCount, 3);
-    game.hold(form.I3, 2);
-    game.press(form.I3, 1);
-    game.letGo(form.I3, 2);
-    QCOMPARE(form.shotCount, 4);
-    QCOMPARE(form.hitCount, 1);
-    QCOMPARE(gameState.score, 30);
+    game.hold(window.playField, 2, QPoint(5, 5));
+    game.press(window.playField, 1, QPoint(5, 5));
+    game.press(window.playField, 4, QPoint(5, 5));
+    game.letGo(window.playField, 2, QPoint(5, 5));
+    QCOMPARE(state.shotCount, 3);
+    game.hold(window.men[2], 2);
+    game.press(window.men[2], 1);
+    game.letGo(window.men[2], 2);
+    QCOMPARE(state.shotCount, 4);
+    QCOMPARE(state.hitCount, 1);
+    QCOMPARE(state.score, 30);
 }
 
 void ShotsTest::thePressedManTakesNoPressWhileTheMarkIsDrawn() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.gun = 3});
     game.advance(1500);
-    QVERIFY(form.I2->isVisible());
-    game.press(form.I2, 2);  // records the blue man as pressed, without firing
+    QVERIFY(window.men[1]->isVisible());
+    game.press(window.men[1], 2);  // records the blue man as pressed, without firing
     bool pressedDuringMark = false;
     bool enabledDuringMark = true;
     game.platform.sleeper.duringWait = [&] {
         if (!pressedDuringMark) {
             pressedDuringMark = true;
-            enabledDuringMark = form.I2->isEnabled();
+            enabledDuringMark = window.men[1]->isEnabled();
             // A press on the blue man while the mark is on screen falls through to the field.
-            game.press(form.I2, 1);
+            game.press(window.men[1], 1);
         }
     };
-    game.press(form.Picture1, 1, QPoint(1, 1));
+    game.press(window.playField, 1, QPoint(1, 1));
     game.platform.sleeper.duringWait = nullptr;
     QVERIFY(pressedDuringMark);
     QVERIFY(!enabledDuringMark);
-    QCOMPARE(form.hitCount, 0);
-    QCOMPARE(gameState.score, 0);
-    QCOMPARE(form.shotCount, 2);
-    QVERIFY(form.I2->isEnabled());
-    QVERIFY(form.I2->isVisible());
+    QCOMPARE(state.hitCount, 0);
+    QCOMPARE(state.score, 0);
+    QCOMPARE(state.shotCount, 2);
+    QVERIFY(window.men[1]->isEnabled());
+    QVERIFY(window.men[1]->isVisible());
 }
 
 void ShotsTest::theMarkIsDrawnAroundThePointerAndWipedFrameByFrame() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
-    chooseGun(form, 3);
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
+    chooseGun(window, 3);
     // The yellow man lands at left 1000, top 2000.
     game.platform.random.script({leftAt(1000), topAt(2000)});
     game.clickStart();
     game.advance(750);
-    QCOMPARE(gameState.manX3, 1000.0f);
-    QCOMPARE(gameState.manY3, 2000.0f);
+    QCOMPARE(state.menPlaces[2].left, 1000.0f);
+    QCOMPARE(state.menPlaces[2].top, 2000.0f);
     // Moved onto him 105 twips right of and 195 below his corner (7 and 13 pixels), and pressed there: the
     // frames' corner lies 280 twips up and left of the pointer, at 825, 1915.
-    game.move(form.I3, QPoint(7, 13));
-    QCOMPARE(form.pointerX, 1105.0f);
-    QCOMPARE(form.pointerY, 2195.0f);
+    game.move(window.men[2], QPoint(7, 13));
+    QCOMPARE(state.pointer.left, 1105.0f);
+    QCOMPARE(state.pointer.top, 2195.0f);
     std::vector<QRect> marks;
     game.platform.sleeper.duringWait = [&] {
-        const QImage screen = form.Picture1->screenImage();
-        const QImage lasting = form.Picture1->lastingImage();
+        const QImage screen = window.playField->screenImage();
+        const QImage lasting = window.playField->lastingImage();
         QRect changed;
         for (int y = 0; y < screen.height(); ++y) {
             for (int x = 0; x < screen.width(); ++x) {
@@ -164,9 +168,9 @@ void ShotsTest::theMarkIsDrawnAroundThePointerAndWipedFrameByFrame() {
         }
         marks.push_back(changed);
     };
-    game.press(form.I3, 1, QPoint(7, 13));
+    game.press(window.men[2], 1, QPoint(7, 13));
     game.platform.sleeper.duringWait = nullptr;
-    QCOMPARE(form.hitCount, 1);
+    QCOMPARE(state.hitCount, 1);
     // Four frames of the mark, then the three of the fall, which are painted into the lasting background.
     QCOMPARE(game.platform.sleeper.waits, std::vector<int>({15, 15, 15, 15, 20, 20, 20}));
     const QRect frame(55, 128, 40, 40);
@@ -179,22 +183,22 @@ void ShotsTest::theMarkIsDrawnAroundThePointerAndWipedFrameByFrame() {
                                                       .arg(mark.height())));
     }
     // Wiped after the last frame.
-    QCOMPARE(form.Picture1->screenImage(), form.Picture1->lastingImage());
+    QCOMPARE(window.playField->screenImage(), window.playField->lastingImage());
 }
 
 void ShotsTest::theSecondGunsGaugeFollowsItsBullets() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
-    chooseGun(form, 2);
-    QVERIFY(form.F2->isVisible());
-    QVERIFY(!form.F1->isVisible());
+    kelvad::MainWindow& window = game.window();
+    chooseGun(window, 2);
+    QVERIFY(window.ammoDisplays[1]->isVisible());
+    QVERIFY(!window.ammoDisplays[0]->isVisible());
     game.clickStart();
-    QCOMPARE(form.Label11->text(), QStringLiteral("15"));
-    game.press(form.Picture1, 1, QPoint(4, 4));
-    QCOMPARE(form.Label11->text(), QStringLiteral("14"));
-    QCOMPARE(form.ammoGauge2->Value(), 14);
+    QCOMPARE(window.subMachineGunCount->text(), QStringLiteral("15"));
+    game.press(window.playField, 1, QPoint(4, 4));
+    QCOMPARE(window.subMachineGunCount->text(), QStringLiteral("14"));
+    QCOMPARE(window.ammoGauge2->Value(), 14);
     // 14 of the 73 pixels' 15 parts are orange, the rest white.
-    const QImage bar = form.Picture4->lastingImage();
+    const QImage bar = window.subMachineGunBar->lastingImage();
     const QRgb orange = qRgb(255, 128, 0);
     int orangeColumns = 0;
     for (int x = 0; x < bar.width(); ++x) {
@@ -206,27 +210,30 @@ void ShotsTest::theSecondGunsGaugeFollowsItsBullets() {
 
 void ShotsTest::theThirdGunStartsFull() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.gun = 3});
-    QCOMPARE(form.Label12->text(), QStringLiteral("100"));
-    QCOMPARE(form.ammoGauge3->Value(), 100);
-    const QImage bar = form.Picture5->lastingImage();
+    QCOMPARE(window.jackGunCount->text(), QStringLiteral("100"));
+    QCOMPARE(window.ammoGauge3->Value(), 100);
+    const QImage bar = window.jackGunBar->lastingImage();
     QCOMPARE(bar.pixel(bar.width() - 2, bar.height() / 2), qRgb(255, 255, 0));
-    QCOMPARE(gameState.gunSoundFile, QStringLiteral("\\Gun3.Wav"));
+    QCOMPARE(state.gunSoundFile, QStringLiteral("\\Gun3.Wav"));
 }
 
 void ShotsTest::changingTheGunBetweenGamesOnlySwapsTheDisplay() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.gun = 2});
-    game.press(form.Picture1, 1, QPoint(4, 4));
+    game.press(window.playField, 1, QPoint(4, 4));
     game.platform.messageBoxes.answer(kelvad::platform::MessageAnswer::Yes);
-    form.B21->trigger();
-    chooseGun(form, 1);
-    QVERIFY(form.B11->isChecked() && !form.B12->isChecked() && !form.B13->isChecked());
-    QVERIFY(form.F1->isVisible() && !form.F2->isVisible());
-    QCOMPARE(gameState.ammoLeft, 14);
-    chooseGun(form, 2);
-    QCOMPARE(form.Label11->text(), QStringLiteral("14"));
-    QCOMPARE(gameState.gunSoundFile, QStringLiteral("\\Gun2.Wav"));
+    window.returnToStartAction->trigger();
+    chooseGun(window, 1);
+    QVERIFY(window.gunActions[0]->isChecked() && !window.gunActions[1]->isChecked() &&
+            !window.gunActions[2]->isChecked());
+    QVERIFY(window.ammoDisplays[0]->isVisible() && !window.ammoDisplays[1]->isVisible());
+    QCOMPARE(state.ammoLeft, 14);
+    chooseGun(window, 2);
+    QCOMPARE(window.subMachineGunCount->text(), QStringLiteral("14"));
+    QCOMPARE(state.gunSoundFile, QStringLiteral("\\Gun2.Wav"));
 }

@@ -5,15 +5,14 @@
 #include "game/Lifecycle.h"
 #include "settings/SpeedTable.h"
 #include "state/GameState.h"
-#include "ui/Form4.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
 #include "ui/Slider.h"
+#include "ui/SpeedWindow.h"
 
 #include <QLabel>
 #include <QTest>
 
-using kelvad::gameState;
 using kelvad::testing::GameFixture;
 
 void TargetsTest::theMenFirstShowUpInTheirOrder_data() {
@@ -32,26 +31,27 @@ void TargetsTest::theMenFirstShowUpInTheirOrder() {
     QFETCH(int, blue);
     QFETCH(int, yellow);
     GameFixture game;
-    kelvad::Form1& form = game.form();
-    form.form4().Slider1->setValue(speed);
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
+    window.speedWindow().speedSlider->setValue(speed);
     // Yellow, then blue, then black, each at the place its two draws give.
     game.platform.random.script({leftAt(3239), topAt(0), leftAt(0), topAt(2879)});
     game.clickStart();
     game.advance(yellow - 1);
-    QVERIFY(!form.I3->isVisible());
+    QVERIFY(!window.men[2]->isVisible());
     game.advance(1);
-    QVERIFY(form.I3->isVisible() && form.I3->isEnabled());
-    QCOMPARE(form.I3->pos(), QPoint(216, 0));
-    QCOMPARE(gameState.manX3, 3239.0f);
+    QVERIFY(window.men[2]->isVisible() && window.men[2]->isEnabled());
+    QCOMPARE(window.men[2]->pos(), QPoint(216, 0));
+    QCOMPARE(state.menPlaces[2].left, 3239.0f);
     game.advance(blue - yellow);
-    QVERIFY(form.I2->isVisible() && !form.I1->isVisible());
-    QCOMPARE(form.I2->pos(), QPoint(0, 192));
+    QVERIFY(window.men[1]->isVisible() && !window.men[0]->isVisible());
+    QCOMPARE(window.men[1]->pos(), QPoint(0, 192));
     game.advance(black - blue);
-    QVERIFY(form.I1->isVisible());
+    QVERIFY(window.men[0]->isVisible());
     // Every jump reseeds from the clock, then draws left and top; a man always lies wholly inside the field.
     QCOMPARE(game.platform.random.drawn, 2 * game.platform.random.reseeds);
-    QVERIFY(form.Picture1->rect().contains(form.I3->geometry()));
-    QVERIFY(form.Picture1->rect().contains(form.I2->geometry()));
+    QVERIFY(window.playField->rect().contains(window.men[2]->geometry()));
+    QVERIFY(window.playField->rect().contains(window.men[1]->geometry()));
 }
 
 void TargetsTest::aHitScoresTheManPlusTheStageBonus_data() {
@@ -73,31 +73,33 @@ void TargetsTest::aHitScoresTheManPlusTheStageBonus() {
     QFETCH(int, points);
     QFETCH(int, charge);
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.gun = 3, .stageBonus = stageBonus});
     game.advance(2500);
-    kelvad::ImageBox* image[] = {form.I1, form.I2, form.I3};
+    kelvad::ImageBox* image[] = {window.men[0], window.men[1], window.men[2]};
     game.press(image[man - 1], 1);
-    QCOMPARE(gameState.score, points);
-    QCOMPARE(form.TOKUTEN->text(), QString::number(points));
-    QCOMPARE(gameState.bonusCharge, charge);
-    QCOMPARE(gameState.killCount, 1);
-    QCOMPARE(form.Label20->text(), QStringLiteral("1"));
-    QCOMPARE(form.GEKIHA->text(), QStringLiteral("100%"));
+    QCOMPARE(state.score, points);
+    QCOMPARE(window.scoreLabel->text(), QString::number(points));
+    QCOMPARE(state.bonusCharge, charge);
+    QCOMPARE(state.killCount, 1);
+    QCOMPARE(window.killCountLabel->text(), QStringLiteral("1"));
+    QCOMPARE(window.hitRateLabel->text(), QStringLiteral("100%"));
     QVERIFY(!image[man - 1]->isVisible());
     QVERIFY(!image[man - 1]->isEnabled());
 }
 
 void TargetsTest::theFallStaysOnTheFieldUntilTheBackgroundChanges() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
-    chooseGun(form, 3);
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
+    chooseGun(window, 3);
     game.platform.random.script({leftAt(1500), topAt(1500)});
     game.clickStart();
     game.advance(750);
-    const QImage before = form.Picture1->lastingImage();
-    game.press(form.I3, 1);
-    const QImage after = form.Picture1->lastingImage();
+    const QImage before = window.playField->lastingImage();
+    game.press(window.men[2], 1);
+    const QImage after = window.playField->lastingImage();
     // The fall is painted where the man stood (100, 100 in pixels), and nowhere else.
     const QRect where(100, 100, 32, 39);
     int changedInside = 0;
@@ -110,64 +112,68 @@ void TargetsTest::theFallStaysOnTheFieldUntilTheBackgroundChanges() {
         }
     }
     QVERIFY(changedInside > 50);
-    QVERIFY(!form.Picture1->autoRedraw());
+    QVERIFY(!window.playField->autoRedraw());
     // He jumps on; his fall stays.
     game.advance(750);
-    QVERIFY(form.I3->isVisible());
-    QCOMPARE(form.Picture1->lastingImage(), after);
+    QVERIFY(window.men[2]->isVisible());
+    QCOMPARE(window.playField->lastingImage(), after);
     // The second stage's background replaces it.
     for (int kill = 1; kill <= 20; ++kill) {
-        kelvad::CountKill(form);
+        kelvad::CountKill(window, state);
     }
-    QCOMPARE(form.Picture1->lastingImage().pixel(116, 130),
-             QImage(form.programFile(QStringLiteral("\\HAITEI2.BMP"))).pixel(116, 130));
+    QCOMPARE(window.playField->lastingImage().pixel(116, 130),
+             QImage(window.programFile(QStringLiteral("\\HAITEI2.BMP"))).pixel(116, 130));
 }
 
 void TargetsTest::theLastBulletScoresAndTheNextPressIsRefused() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.bulletsLeft = 1});
     game.advance(750);
-    game.press(form.I3, 1);
-    QCOMPARE(gameState.ammoLeft, 0);
-    QCOMPARE(gameState.score, 30);
+    game.press(window.men[2], 1);
+    QCOMPARE(state.ammoLeft, 0);
+    QCOMPARE(state.score, 30);
     game.advance(750);
-    const int charge = gameState.bonusCharge;
-    game.press(form.I3, 1);
-    QCOMPARE(gameState.score, 30);
-    QCOMPARE(form.shotCount, 8);
-    QCOMPARE(gameState.bonusCharge, charge);
-    QVERIFY(form.I3->isVisible());
-    QCOMPARE(form.ME1->text(), QStringLiteral("弾がありません！"));
+    const int charge = state.bonusCharge;
+    game.press(window.men[2], 1);
+    QCOMPARE(state.score, 30);
+    QCOMPARE(state.shotCount, 8);
+    QCOMPARE(state.bonusCharge, charge);
+    QVERIFY(window.men[2]->isVisible());
+    QCOMPARE(window.messageBar->text(), QStringLiteral("弾がありません！"));
 }
 
 void TargetsTest::aManNotHitJumpsAtEveryTick() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     for (int jump = 0; jump < 5; ++jump) {
         game.platform.random.script({leftAt(10), topAt(10)});
     }
     game.clickStart();
     game.advance(2500);
     // The first five jumps of the game, the black man's first among them, land at 10, 10.
-    QCOMPARE(gameState.manX1, 10.0f);
-    game.move(form.I1, QPoint(2, 2));
+    QCOMPARE(state.menPlaces[0].left, 10.0f);
+    game.move(window.men[0], QPoint(2, 2));
     game.advance(2500);
-    QVERIFY(gameState.manX1 != 10.0f);
-    QVERIFY(form.I1->isVisible());
+    QVERIFY(state.menPlaces[0].left != 10.0f);
+    QVERIFY(window.men[0]->isVisible());
 }
 
 void TargetsTest::fiveHitsOnTheYellowManBringAPlateWithTheNextShot() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     startGame(game, {.gun = 3});
     for (int hit = 0; hit < 5; ++hit) {
         game.advance(750);
-        game.press(form.I3, 1);
+        game.press(window.men[2], 1);
     }
-    QCOMPARE(gameState.bonusCharge, 25);
-    QVERIFY(!form.D1->isVisible() && !form.D2->isVisible() && !form.D3->isVisible());
-    game.press(form.Picture1, 1, QPoint(1, 1));
-    QCOMPARE(gameState.bonusCharge, 0);
-    QVERIFY(form.D1->isVisible() || form.D2->isVisible() || form.D3->isVisible());
+    QCOMPARE(state.bonusCharge, 25);
+    QVERIFY(!window.plates[0]->isVisible() && !window.plates[1]->isVisible() &&
+            !window.plates[2]->isVisible());
+    game.press(window.playField, 1, QPoint(1, 1));
+    QCOMPARE(state.bonusCharge, 0);
+    QVERIFY(window.plates[0]->isVisible() || window.plates[1]->isVisible() || window.plates[2]->isVisible());
 }

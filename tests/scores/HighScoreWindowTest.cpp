@@ -4,9 +4,9 @@
 #include "ScoreGames.h"
 #include "game/Lifecycle.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
-#include "ui/Form2.h"
-#include "ui/Form3.h"
+#include "ui/HighScoreTableWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/NameEntryWindow.h"
 #include "ui/PictureBox.h"
 #include "ui/TextBox.h"
 
@@ -34,17 +34,17 @@ const HighScoreTable kPlayedTable =
 enum class Opened { AfterGameWithoutPlace, AfterNameEntry, FromMenu };
 
 void open(GameFixture& game, Opened how) {
-    Form1& form = game.form();
+    MainWindow& window = game.window();
     switch (how) {
         case Opened::AfterGameWithoutPlace:
             testing::playGameScoring(game, 0, 2);
             break;
         case Opened::AfterNameEntry:
             testing::playGameScoring(game, 1, 2);
-            QTest::mouseClick(form.form2().Command1, Qt::LeftButton);
+            QTest::mouseClick(window.nameEntryWindow().okButton, Qt::LeftButton);
             break;
         case Opened::FromMenu:
-            form.B4->trigger();
+            window.highScoresAction->trigger();
             break;
     }
 }
@@ -65,20 +65,20 @@ void HighScoreWindowTest::okGivesBackTheReadyState_data() {
 void HighScoreWindowTest::okGivesBackTheReadyState() {
     QFETCH(Opened, how);
     GameFixture game;
-    Form1& form = game.form();
+    MainWindow& window = game.window();
     open(game, how);
-    Form3& table = form.form3();
+    HighScoreTableWindow& table = window.highScoreTableWindow();
     QVERIFY(table.isVisible());
-    QVERIFY(!form.isEnabled());
+    QVERIFY(!window.isEnabled());
     QVERIFY(table.isEnabled());
 
-    QTest::mouseClick(table.Command1, Qt::LeftButton);
+    QTest::mouseClick(table.okButton, Qt::LeftButton);
     QVERIFY(!table.isVisible());
-    QVERIFY(form.isVisible());
-    QCOMPARE(testing::controlStates(form), testing::readyControls());
+    QVERIFY(window.isVisible());
+    QCOMPARE(testing::controlStates(window), testing::readyControls());
     // Hidden, not gone: the next showing has the same window.
-    form.B4->trigger();
-    QCOMPARE(&form.form3(), &table);
+    window.highScoresAction->trigger();
+    QCOMPARE(&window.highScoreTableWindow(), &table);
     QVERIFY(table.isVisible());
 }
 
@@ -97,22 +97,23 @@ void HighScoreWindowTest::theCloseControlGivesBackOnlyTheStartItems() {
     QFETCH(Opened, how);
     QFETCH(QStringList, controls);
     GameFixture game;
-    Form1& form = game.form();
+    MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     open(game, how);
-    QVERIFY(form.form3().isVisible());
+    QVERIFY(window.highScoreTableWindow().isVisible());
 
-    form.form3().close();
-    QVERIFY(!form.form3().isVisible());
-    QCOMPARE(testing::controlStates(form), controls);
+    window.highScoreTableWindow().close();
+    QVERIFY(!window.highScoreTableWindow().isVisible());
+    QCOMPARE(testing::controlStates(window), controls);
 
     // The table shows again from the menu, and the menu starts the next game.
-    form.B4->trigger();
-    QVERIFY(form.form3().isVisible());
-    QCOMPARE(testing::rowsOnScreen(form), testing::rowsOf(HighScoreTable{}));
-    QTest::mouseClick(form.form3().Command1, Qt::LeftButton);
-    form.B1->trigger();
-    QVERIFY(form.T4->enabled());
-    QCOMPARE(gameState.timeLeft, kTicksPerGame);
+    window.highScoresAction->trigger();
+    QVERIFY(window.highScoreTableWindow().isVisible());
+    QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(HighScoreTable{}));
+    QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
+    window.startAction->trigger();
+    QVERIFY(window.gameClock->enabled());
+    QCOMPARE(state.timeLeft, kTicksPerGame);
 }
 
 void HighScoreWindowTest::theResetAsksFirst_data() {
@@ -128,12 +129,12 @@ void HighScoreWindowTest::theResetAsksFirst() {
     QFETCH(HighScoreTable, after);
     QFETCH(QByteArray, fileAfter);
     GameFixture game(withPlayedFile);
-    Form1& form = game.form();
-    form.B4->trigger();
-    QCOMPARE(testing::rowsOnScreen(form), testing::rowsOf(kPlayedTable));
+    MainWindow& window = game.window();
+    window.highScoresAction->trigger();
+    QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(kPlayedTable));
 
     game.platform.messageBoxes.answer(answer);
-    QTest::mouseClick(form.form3().Command2, Qt::LeftButton);
+    QTest::mouseClick(window.highScoreTableWindow().resetButton, Qt::LeftButton);
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
     const testing::ShownBox& box = game.platform.messageBoxes.shown.back();
     QCOMPARE(box.title, u"ｹﾙﾊﾞﾄﾞ解消ｹﾞｰﾑ"_s);
@@ -141,65 +142,66 @@ void HighScoreWindowTest::theResetAsksFirst() {
     QCOMPARE(box.buttons, platform::MessageButtons::OkCancel);
     QCOMPARE(box.icon, platform::MessageIcon::Question);
     // The question is about the table: it belongs to the high-score window, not to the disabled main window.
-    QCOMPARE(box.owner, &form.form3());
+    QCOMPARE(box.owner, &window.highScoreTableWindow());
 
-    QVERIFY(form.form3().isVisible());
-    QVERIFY(!form.isEnabled());
-    QCOMPARE(testing::rowsOnScreen(form), testing::rowsOf(after));
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(after));
+    QVERIFY(window.highScoreTableWindow().isVisible());
+    QVERIFY(!window.isEnabled());
+    QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(after));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(after));
     QCOMPARE(testing::readScoreFile(game.platform), fileAfter);
 }
 
 void HighScoreWindowTest::afterAResetAScoreOf1RanksFifth() {
     GameFixture game(withPlayedFile);
-    Form1& form = game.form();
+    MainWindow& window = game.window();
     testing::playGameScoring(game, 1);
-    QVERIFY(form.form3().isVisible());
-    QTest::mouseClick(form.form3().Command2, Qt::LeftButton);
-    QTest::mouseClick(form.form3().Command1, Qt::LeftButton);
+    QVERIFY(window.highScoreTableWindow().isVisible());
+    QTest::mouseClick(window.highScoreTableWindow().resetButton, Qt::LeftButton);
+    QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
 
     testing::playGameScoring(game, 1);
-    QVERIFY(form.form2().isVisible());
-    QCOMPARE(form.form2().Label2->text(), u"五位"_s);
-    QTest::keyClick(form.form2().Text1, Qt::Key_Return);
+    QVERIFY(window.nameEntryWindow().isVisible());
+    QCOMPARE(window.nameEntryWindow().rankLabel->text(), u"五位"_s);
+    QTest::keyClick(window.nameEntryWindow().nameBox, Qt::Key_Return);
     const HighScoreTable after = testing::defaultNamesBut({2000, 1500, 1000, 500, 1}, 0, QString());
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(after));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(after));
     QCOMPARE(testing::rowsInFile(game.platform), testing::rowsOf(after));
 }
 
 void HighScoreWindowTest::theMenuReadsTheFileAgain() {
     GameFixture game;
-    Form1& form = game.form();
-    QCOMPARE(testing::rowsOnScreen(form), testing::rowsOf(HighScoreTable{}));
+    MainWindow& window = game.window();
+    QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(HighScoreTable{}));
     // Changed behind the game's back, as by a second copy of the game or an editor.
     QVERIFY(testing::writeScoreFile(game.platform, kPlayedFile));
-    form.B4->trigger();
-    QCOMPARE(testing::rowsOnScreen(form), testing::rowsOf(kPlayedTable));
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(kPlayedTable));
-    QTest::mouseClick(form.form3().Command1, Qt::LeftButton);
+    window.highScoresAction->trigger();
+    QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(kPlayedTable));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(kPlayedTable));
+    QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
 
     // The next game ranks against what the table showed: 500 would have been fifth in the defaults.
     testing::playGameScoring(game, 500);
-    QVERIFY(!form.findChild<Form2*>());
-    QVERIFY(form.form3().isVisible());
+    QVERIFY(!window.findChild<NameEntryWindow*>());
+    QVERIFY(window.highScoreTableWindow().isVisible());
 }
 
 void HighScoreWindowTest::theTableAtTheEndOfAGameIsTheCurrentOne() {
     GameFixture game;
-    Form1& form = game.form();
+    MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     testing::playGameScoring(game, 3000);
-    QTest::keyClicks(form.form2().Text1, u"Ace"_s);
-    QTest::keyClick(form.form2().Text1, Qt::Key_Return);
+    QTest::keyClicks(window.nameEntryWindow().nameBox, u"Ace"_s);
+    QTest::keyClick(window.nameEntryWindow().nameBox, Qt::Key_Return);
     // Left by the close control this time, so the next game starts from the menu.
-    form.form3().close();
-    form.B1->trigger();
-    gameState.score = 0;
+    window.highScoreTableWindow().close();
+    window.startAction->trigger();
+    state.score = 0;
     game.advance(61 * 500);
 
-    QVERIFY(form.form3().isVisible());
+    QVERIFY(window.highScoreTableWindow().isVisible());
     const HighScoreTable current = testing::defaultNamesBut({3000, 2000, 1500, 1000, 500}, 1, u"Ace"_s);
-    QCOMPARE(testing::rowsOnScreen(form), testing::rowsOf(current));
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(current));
+    QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(current));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(current));
 }
 
 }  // namespace kelvad

@@ -3,9 +3,9 @@
 #include "PhaseControls.h"
 #include "ScoreGames.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
-#include "ui/Form2.h"
-#include "ui/Form3.h"
+#include "ui/HighScoreTableWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/NameEntryWindow.h"
 #include "ui/TextBox.h"
 
 #include <QClipboard>
@@ -70,26 +70,26 @@ enum class Confirm { Ok, Enter, KeypadEnter, CloseControl };
 
 void NameEntryTest::everyEntryStartsFromTheSelectedDefaultName() {
     GameFixture game;
-    Form1& form = game.form();
+    MainWindow& window = game.window();
     for (const auto& [score, word] :
          {std::pair(1, u"五位"_s), std::pair(2, u"五位"_s), std::pair(3000, u"一位"_s)}) {
         testing::playGameScoring(game, score);
-        Form2& entry = form.form2();
+        NameEntryWindow& entry = window.nameEntryWindow();
         QVERIFY(entry.isVisible());
-        QCOMPARE(entry.Label2->text(), word);
-        QCOMPARE(entry.Text1->text(), u"名前なし"_s);
-        QCOMPARE(entry.Text1->selectedText(), u"名前なし"_s);
+        QCOMPARE(entry.rankLabel->text(), word);
+        QCOMPARE(entry.nameBox->text(), u"名前なし"_s);
+        QCOMPARE(entry.nameBox->selectedText(), u"名前なし"_s);
         // The main window is disabled, but the name entry takes input, with the name box first.
-        QVERIFY(entry.isEnabled() && entry.Text1->isEnabled());
-        QCOMPARE(entry.focusWidget(), entry.Text1);
+        QVERIFY(entry.isEnabled() && entry.nameBox->isEnabled());
+        QCOMPARE(entry.focusWidget(), entry.nameBox);
         // Typing without a click first replaces the whole default name.
-        QTest::keyClicks(entry.Text1, u"Kel"_s);
-        QCOMPARE(entry.Text1->text(), u"Kel"_s);
-        QTest::mouseClick(entry.Command1, Qt::LeftButton);
-        QTest::mouseClick(form.form3().Command1, Qt::LeftButton);
-        QVERIFY(form.isEnabled());
+        QTest::keyClicks(entry.nameBox, u"Kel"_s);
+        QCOMPARE(entry.nameBox->text(), u"Kel"_s);
+        QTest::mouseClick(entry.okButton, Qt::LeftButton);
+        QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
+        QVERIFY(window.isEnabled());
     }
-    QCOMPARE(testing::rowsInMemory(),
+    QCOMPARE(testing::rowsInMemory(game.state()),
              testing::rowsOf(
                  testing::tableOf({3000, 2000, 1500, 1000, 500},
                                   {u"Kel"_s, u"名前なし"_s, u"名前なし"_s, u"名前なし"_s, u"名前なし"_s})));
@@ -106,19 +106,19 @@ void NameEntryTest::eachWayOfConfirmingStoresTheEntryOnce_data() {
 void NameEntryTest::eachWayOfConfirmingStoresTheEntryOnce() {
     QFETCH(Confirm, way);
     GameFixture game;
-    Form1& form = game.form();
+    MainWindow& window = game.window();
     testing::playGameScoring(game, 1500);
-    Form2& entry = form.form2();
-    QTest::keyClicks(entry.Text1, u"Ace"_s);
+    NameEntryWindow& entry = window.nameEntryWindow();
+    QTest::keyClicks(entry.nameBox, u"Ace"_s);
     switch (way) {
         case Confirm::Ok:
-            QTest::mouseClick(entry.Command1, Qt::LeftButton);
+            QTest::mouseClick(entry.okButton, Qt::LeftButton);
             break;
         case Confirm::Enter:
-            QTest::keyClick(entry.Text1, Qt::Key_Return);
+            QTest::keyClick(entry.nameBox, Qt::Key_Return);
             break;
         case Confirm::KeypadEnter:
-            QTest::keyClick(entry.Text1, Qt::Key_Enter, Qt::KeypadModifier);
+            QTest::keyClick(entry.nameBox, Qt::Key_Enter, Qt::KeypadModifier);
             break;
         case Confirm::CloseControl:
             entry.close();
@@ -126,16 +126,16 @@ void NameEntryTest::eachWayOfConfirmingStoresTheEntryOnce() {
     }
     QVERIFY(!entry.isVisible());
     // The table follows, and only leaving it gives the main window back.
-    QVERIFY(form.form3().isVisible());
-    QVERIFY(!form.isEnabled());
+    QVERIFY(window.highScoreTableWindow().isVisible());
+    QVERIFY(!window.isEnabled());
     const HighScoreTable after = testing::defaultNamesBut({2000, 1500, 1500, 1000, 500}, 3, u"Ace"_s);
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(after));
-    QCOMPARE(testing::rowsOnScreen(form), testing::rowsOf(after));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(after));
+    QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(after));
     QCOMPARE(testing::rowsInFile(game.platform), testing::rowsOf(after));
 
-    QTest::mouseClick(form.form3().Command1, Qt::LeftButton);
-    QCOMPARE(testing::controlStates(form), testing::readyControls());
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(after));
+    QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
+    QCOMPARE(testing::controlStates(window), testing::readyControls());
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(after));
 }
 
 void NameEntryTest::theNameIsStoredAsTheFileReadsItBack_data() {
@@ -169,15 +169,15 @@ void NameEntryTest::theNameIsStoredAsTheFileReadsItBack() {
     QFETCH(QString, stored);
     QFETCH(QByteArray, nameBytes);
     GameFixture game;
-    Form1& form = game.form();
+    MainWindow& window = game.window();
     testing::playGameScoring(game, 1);
-    Form2& entry = form.form2();
-    enter(entry.Text1, input, typed);
-    QTest::mouseClick(entry.Command1, Qt::LeftButton);
+    NameEntryWindow& entry = window.nameEntryWindow();
+    enter(entry.nameBox, input, typed);
+    QTest::mouseClick(entry.okButton, Qt::LeftButton);
 
     const HighScoreTable after = testing::defaultNamesBut({2000, 1500, 1000, 500, 1}, 5, stored);
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(after));
-    QCOMPARE(testing::rowsOnScreen(form), testing::rowsOf(after));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(after));
+    QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(after));
     QCOMPARE(testing::readScoreFile(game.platform), fileWithFifthName(nameBytes));
     QCOMPARE(testing::rowsInFile(game.platform), testing::rowsOf(after));
 }

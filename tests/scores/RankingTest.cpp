@@ -2,9 +2,9 @@
 
 #include "ScoreGames.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
-#include "ui/Form2.h"
-#include "ui/Form3.h"
+#include "ui/HighScoreTableWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/NameEntryWindow.h"
 #include "ui/TextBox.h"
 
 #include <QLabel>
@@ -80,23 +80,24 @@ void RankingTest::aScoreEntersAtItsRank() {
     QFETCH(QString, rankWord);
     QFETCH(HighScoreTable, after);
     GameFixture game(withScoreFile(file));
-    Form1& form = game.form();
+    MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
 
     testing::playGameScoring(game, score);
     QCOMPARE(game.platform.messageBoxes.shown.back().text, u"あなたの得点は%1点です！"_s.arg(score));
-    Form2& entry = form.form2();
+    NameEntryWindow& entry = window.nameEntryWindow();
     QVERIFY(entry.isVisible());
-    QVERIFY(!form.form3().isVisible());
-    QVERIFY(!form.isEnabled());
-    QCOMPARE(entry.Label2->text(), rankWord);
-    QCOMPARE(gameState.newRank, rank);
+    QVERIFY(!window.highScoreTableWindow().isVisible());
+    QVERIFY(!window.isEnabled());
+    QCOMPARE(entry.rankLabel->text(), rankWord);
+    QCOMPARE(state.newRank, rank);
 
-    QTest::keyClicks(entry.Text1, u"Ace"_s);
-    QTest::keyClick(entry.Text1, Qt::Key_Return);
+    QTest::keyClicks(entry.nameBox, u"Ace"_s);
+    QTest::keyClick(entry.nameBox, Qt::Key_Return);
     QVERIFY(!entry.isVisible());
-    QVERIFY(form.form3().isVisible());
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(after));
-    QCOMPARE(testing::rowsOnScreen(form), testing::rowsOf(after));
+    QVERIFY(window.highScoreTableWindow().isVisible());
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(after));
+    QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(after));
     QCOMPARE(testing::rowsInFile(game.platform), testing::rowsOf(after));
 }
 
@@ -115,16 +116,17 @@ void RankingTest::aScoreWithoutAPlaceShowsTheTable() {
     QFETCH(QByteArray, file);
     QFETCH(int, score);
     GameFixture game(withScoreFile(file));
-    Form1& form = game.form();
-    const HighScoreTable before = gameState.HighScoreTable;
+    MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
+    const HighScoreTable before = state.highScores;
 
     testing::playGameScoring(game, score);
-    QVERIFY(form.form3().isVisible());
-    QVERIFY(!form.isEnabled());
+    QVERIFY(window.highScoreTableWindow().isVisible());
+    QVERIFY(!window.isEnabled());
     // No name entry was opened at all.
-    QVERIFY(!form.findChild<Form2*>());
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(before));
-    QCOMPARE(testing::rowsOnScreen(form), testing::rowsOf(before));
+    QVERIFY(!window.findChild<NameEntryWindow*>());
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(before));
+    QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(before));
     QCOMPARE(testing::readScoreFile(game.platform), file);
 }
 

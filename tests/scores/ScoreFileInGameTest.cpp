@@ -4,10 +4,10 @@
 #include "ScoreGames.h"
 #include "platform/CloseOnSignals.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
-#include "ui/Form2.h"
-#include "ui/Form3.h"
+#include "ui/HighScoreTableWindow.h"
 #include "ui/ImageBox.h"
+#include "ui/MainWindow.h"
+#include "ui/NameEntryWindow.h"
 #include "ui/TextBox.h"
 
 #include <QAction>
@@ -80,11 +80,11 @@ private:
 // A game scoring 3500, with "Ace" entered for it: first against the defaults, third against the played table.
 void enterAce(GameFixture& game) {
     testing::playGameScoring(game, 3500);
-    Form1& form = game.form();
-    QVERIFY(form.form2().isVisible());
-    QTest::keyClicks(form.form2().Text1, u"Ace"_s);
-    QTest::mouseClick(form.form2().Command1, Qt::LeftButton);
-    QVERIFY(form.form3().isVisible());
+    MainWindow& window = game.window();
+    QVERIFY(window.nameEntryWindow().isVisible());
+    QTest::keyClicks(window.nameEntryWindow().nameBox, u"Ace"_s);
+    QTest::mouseClick(window.nameEntryWindow().okButton, Qt::LeftButton);
+    QVERIFY(window.highScoreTableWindow().isVisible());
 }
 
 }  // namespace
@@ -93,8 +93,8 @@ void ScoreFileInGameTest::theFirstRunWritesTheDefaultFile() {
     GameFixture game;
     QCOMPARE(testing::readScoreFile(game.platform), testing::defaultScoreFile());
     QCOMPARE(testing::readScoreFile(game.platform).size(), 78);
-    QCOMPARE(testing::rowsOnScreen(game.form()), testing::rowsOf(HighScoreTable{}));
-    QVERIFY(!game.form().form3().isVisible());
+    QCOMPARE(testing::rowsOnScreen(game.window()), testing::rowsOf(HighScoreTable{}));
+    QVERIFY(!game.window().highScoreTableWindow().isVisible());
 }
 
 void ScoreFileInGameTest::anUnwritableFileAtStartUp_data() {
@@ -129,18 +129,18 @@ void ScoreFileInGameTest::anUnwritableFileAtStartUp() {
     if (blocked->skipReason()) {
         QSKIP(blocked->skipReason());
     }
-    Form1& form = game.form();
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(loaded));
-    QCOMPARE(testing::rowsOnScreen(form), testing::rowsOf(loaded));
+    MainWindow& window = game.window();
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(loaded));
+    QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(loaded));
 
     // The game goes on, and the new entry stays in the table for the rest of the run.
     enterAce(game);
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(withAce));
-    QCOMPARE(testing::rowsOnScreen(form), testing::rowsOf(withAce));
-    QTest::mouseClick(form.form3().Command1, Qt::LeftButton);
-    QCOMPARE(testing::controlStates(form), testing::readyControls());
-    form.B4->trigger();
-    QCOMPARE(testing::rowsOnScreen(form), testing::rowsOf(withAce));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(withAce));
+    QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(withAce));
+    QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
+    QCOMPARE(testing::controlStates(window), testing::readyControls());
+    window.highScoresAction->trigger();
+    QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(withAce));
 
     // Whatever was in the file's place is as it was.
     const QFileInfo file(testing::scoreFilePath(game.platform));
@@ -160,35 +160,35 @@ void ScoreFileInGameTest::anUnwritableFileAtASave_data() {
 void ScoreFileInGameTest::anUnwritableFileAtASave() {
     QFETCH(Obstacle, obstacle);
     GameFixture game([](TestPlatform& platform) { QVERIFY(testing::writeScoreFile(platform, kPlayedFile)); });
-    Form1& form = game.form();
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(kPlayedTable));
+    MainWindow& window = game.window();
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(kPlayedTable));
     Blocked blocked(game.platform, obstacle);
     if (blocked.skipReason()) {
         QSKIP(blocked.skipReason());
     }
 
     enterAce(game);
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(kPlayedWithAce));
-    QCOMPARE(testing::rowsOnScreen(form), testing::rowsOf(kPlayedWithAce));
-    QTest::mouseClick(form.form3().Command1, Qt::LeftButton);
-    QCOMPARE(testing::controlStates(form), testing::readyControls());
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(kPlayedWithAce));
+    QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(kPlayedWithAce));
+    QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
+    QCOMPARE(testing::controlStates(window), testing::readyControls());
 
     // Opening the table from the menu does not lose the entry the file could not take.
-    form.B4->trigger();
-    QCOMPARE(testing::rowsOnScreen(form), testing::rowsOf(kPlayedWithAce));
-    QCOMPARE(testing::rowsInMemory(), testing::rowsOf(kPlayedWithAce));
+    window.highScoresAction->trigger();
+    QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(kPlayedWithAce));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(kPlayedWithAce));
     if (obstacle == Obstacle::FolderInFilesPlace) {
         QVERIFY(QFileInfo(testing::scoreFilePath(game.platform)).isDir());
     } else {
         QCOMPARE(testing::readScoreFile(game.platform), kPlayedFile);
     }
-    QTest::mouseClick(form.form3().Command1, Qt::LeftButton);
+    QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
 
     // Once the file can be written again, the next opening of the table puts the entry into it.
     blocked.lift();
-    form.B4->trigger();
+    window.highScoresAction->trigger();
     QCOMPARE(testing::rowsInFile(game.platform), testing::rowsOf(kPlayedWithAce));
-    QCOMPARE(testing::rowsOnScreen(form), testing::rowsOf(kPlayedWithAce));
+    QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(kPlayedWithAce));
 }
 
 void ScoreFileInGameTest::anEntryAnotherCopyMadeMeanwhileIsKept_data() {
@@ -218,10 +218,10 @@ void ScoreFileInGameTest::anEntryAnotherCopyMadeMeanwhileIsKept() {
         QVERIFY(
             testing::writeScoreFile(platform, "\"n1\",\"n2\",\"n3\",\"n4\",\"n5\"\r\n10,5,-1,-5,-10\r\n"));
     });
-    Form1& form = game.form();
+    MainWindow& window = game.window();
     testing::playGameScoring(game, 0);
-    QVERIFY(form.form2().isVisible());
-    QTest::keyClicks(form.form2().Text1, u"P2"_s);
+    QVERIFY(window.nameEntryWindow().isVisible());
+    QTest::keyClicks(window.nameEntryWindow().nameBox, u"P2"_s);
     QVERIFY(testing::writeScoreFile(game.platform, otherCopysFile));
     const QString lockPath = testing::scoreFilePath(game.platform) + u".lock"_s;
     if (staleLock) {
@@ -231,10 +231,10 @@ void ScoreFileInGameTest::anEntryAnotherCopyMadeMeanwhileIsKept() {
         lock.write(QByteArray::number(std::numeric_limits<qint32>::max()) + "\nkelvad\n" +
                    QSysInfo::machineHostName().toUtf8() + '\n');
     }
-    QTest::mouseClick(form.form2().Command1, Qt::LeftButton);
+    QTest::mouseClick(window.nameEntryWindow().okButton, Qt::LeftButton);
     QCOMPARE(testing::readScoreFile(game.platform), after);
-    QCOMPARE(testing::rowsOnScreen(form), testing::rowsInFile(game.platform));
-    QCOMPARE(testing::rowsInMemory(), testing::rowsInFile(game.platform));
+    QCOMPARE(testing::rowsOnScreen(window), testing::rowsInFile(game.platform));
+    QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsInFile(game.platform));
     QVERIFY(!QFileInfo::exists(lockPath));
 }
 
@@ -262,17 +262,18 @@ void ScoreFileInGameTest::closingTheMainWindowEndsTheProgramInEveryState() {
     QFETCH(State, state);
     QFETCH(Close, close);
     GameFixture game([](TestPlatform& platform) { QVERIFY(testing::writeScoreFile(platform, kPlayedFile)); });
-    Form1& form = game.form();
-    platform::CloseOnSignals closeOnSignals(form);
+    MainWindow& window = game.window();
+    kelvad::GameState& played = game.state();
+    platform::CloseOnSignals closeOnSignals(window);
     QVERIFY(closeOnSignals.isActive());
     const auto closeNow = [&] {
         switch (close) {
             case Close::Frame:
                 // As the window system delivers the frame's close control.
-                form.windowHandle()->close();
+                window.windowHandle()->close();
                 break;
             case Close::ExitItem:
-                form.B5->trigger();
+                window.exitAction->trigger();
                 break;
             case Close::Sigterm:
                 ::raise(SIGTERM);
@@ -295,14 +296,14 @@ void ScoreFileInGameTest::closingTheMainWindowEndsTheProgramInEveryState() {
             break;
         case State::NameEntry:
             testing::playGameScoring(game, 3500);
-            QVERIFY(form.form2().isVisible());
-            QTest::keyClicks(form.form2().Text1, u"Ace"_s);
+            QVERIFY(window.nameEntryWindow().isVisible());
+            QTest::keyClicks(window.nameEntryWindow().nameBox, u"Ace"_s);
             break;
         case State::HighScores:
-            form.B4->trigger();
+            window.highScoresAction->trigger();
             break;
         case State::Speed:
-            form.B6->trigger();
+            window.gameSpeedAction->trigger();
             break;
     }
     const int code = testing::runUntilTheProgramEnds([&] {
@@ -317,18 +318,18 @@ void ScoreFileInGameTest::closingTheMainWindowEndsTheProgramInEveryState() {
             if (++waits == closeAt) {
                 closeNow();
             }
-            openThroughTheWait = openThroughTheWait && form.isVisible();
+            openThroughTheWait = openThroughTheWait && window.isVisible();
         };
-        game.press(form.I3, 1);
+        game.press(window.men[2], 1);
     });
     game.platform.sleeper.duringWait = nullptr;
     QCOMPARE(code, 0);
-    QVERIFY(!form.isVisible());
+    QVERIFY(!window.isVisible());
     QVERIFY(openThroughTheWait);
     if (state == State::ShotWait || state == State::FallWait) {
         // The handler ran to its end before the close: the hit was scored and the bullet spent.
-        QCOMPARE(gameState.score, 30);
-        QCOMPARE(gameState.ammoLeft, 7);
+        QCOMPARE(played.score, 30);
+        QCOMPARE(played.ammoLeft, 7);
     }
     // Only a name being entered is saved, once, with the name typed so far; nothing opens after it.
     const QByteArray expected = state == State::NameEntry ? QByteArray(
@@ -336,8 +337,8 @@ void ScoreFileInGameTest::closingTheMainWindowEndsTheProgramInEveryState() {
                                                                 "5000,4000,3500,3000,2000\r\n")
                                                           : kPlayedFile;
     QCOMPARE(testing::readScoreFile(game.platform), expected);
-    QVERIFY(!form.form2().isVisible());
-    QCOMPARE(form.form3().isVisible(), state == State::HighScores);
+    QVERIFY(!window.nameEntryWindow().isVisible());
+    QCOMPARE(window.highScoreTableWindow().isVisible(), state == State::HighScores);
 }
 
 }  // namespace kelvad

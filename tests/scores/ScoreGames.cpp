@@ -4,8 +4,8 @@
 #include "scores/HighScoreFile.h"
 #include "scores/HighScoreFormat.h"
 #include "state/GameState.h"
-#include "ui/Form1.h"
-#include "ui/Form3.h"
+#include "ui/HighScoreTableWindow.h"
+#include "ui/MainWindow.h"
 #include "ui/PictureBox.h"
 
 #include <QAction>
@@ -49,14 +49,15 @@ QStringList rowsOf(const HighScoreTable& table) {
     return rows;
 }
 
-QStringList rowsInMemory() {
-    return rowsOf(gameState.HighScoreTable);
+QStringList rowsInMemory(const GameState& state) {
+    return rowsOf(state.highScores);
 }
 
-QStringList rowsOnScreen(Form1& form) {
+QStringList rowsOnScreen(MainWindow& window) {
     QStringList rows;
-    for (int rank = 1; rank <= Form3::kRows; ++rank) {
-        rows << form.form3().TO(rank)->text() + u'\t' + form.form3().NA(rank)->text();
+    for (int rank = 1; rank <= HighScoreTableWindow::kRows; ++rank) {
+        rows << window.highScoreTableWindow().scoreLabel(rank)->text() + u'\t' +
+                    window.highScoreTableWindow().nameLabel(rank)->text();
     }
     return rows;
 }
@@ -88,11 +89,12 @@ HighScoreTable defaultNamesBut(const std::array<qint64, HighScoreTable::kEntries
 }
 
 void playGameScoring(GameFixture& game, int score, int kills) {
+    kelvad::GameState& state = game.state();
     game.clickStart();
     for (int kill = 0; kill < kills; ++kill) {
-        CountKill(game.form());
+        CountKill(game.window(), game.state());
     }
-    gameState.score = score;
+    state.score = score;
     // The clock runs out: 60 ticks of time and the 61st that ends the game.
     game.advance(61 * 500);
 }

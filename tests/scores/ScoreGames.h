@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameFixture.h"
+#include "state/GameState.h"
 #include "state/HighScoreTable.h"
 
 #include <QByteArray>
@@ -23,9 +24,9 @@ QByteArray readScoreFile(TestPlatform& platform);
 // that differs.
 QStringList rowsOf(const HighScoreTable& table);
 // The table in the game's memory.
-QStringList rowsInMemory();
+QStringList rowsInMemory(const GameState& state);
 // The table as the high-score window shows it, exactly as its labels read.
-QStringList rowsOnScreen(Form1& form);
+QStringList rowsOnScreen(MainWindow& window);
 // The table the file holds, read as the game reads it; a single row saying why when there is none.
 QStringList rowsInFile(TestPlatform& platform);
 

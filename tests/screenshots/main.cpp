@@ -5,11 +5,11 @@
 #include "game/Lifecycle.h"
 #include "state/GameState.h"
 #include "ui/Fonts.h"
-#include "ui/Form2.h"
-#include "ui/Form3.h"
-#include "ui/Form4.h"
+#include "ui/HighScoreTableWindow.h"
 #include "ui/ImageBox.h"
+#include "ui/NameEntryWindow.h"
 #include "ui/PictureBox.h"
+#include "ui/SpeedWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,46 +49,47 @@ int main(int argc, char** argv) {
     bool ok = true;
 
     GameFixture game;
-    kelvad::Form1& form = game.form();
-    ok = save(form, folder, QStringLiteral("ready")) && ok;
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
+    ok = save(window, folder, QStringLiteral("ready")) && ok;
 
-    form.B13->trigger();
+    window.gunActions[2]->trigger();
     // Yellow at 1500, 1200; blue at 400, 2000; later jumps spread out.
     game.platform.random.script(
         {leftAt(1500), topAt(1200), leftAt(400), topAt(2000), leftAt(2600), topAt(600)});
     game.clickStart();
     game.advance(1600);
-    game.press(form.I2, 1);
+    game.press(window.men[1], 1);
     game.advance(700);
     // The mark is on screen only while its frame waits: take the second frame.
     int frame = 0;
     game.platform.sleeper.duringWait = [&] {
         if (++frame == 2) {
-            ok = save(form, folder, QStringLiteral("shot-mark")) && ok;
+            ok = save(window, folder, QStringLiteral("shot-mark")) && ok;
         }
     };
-    game.press(form.Picture1, 1, QPoint(150, 60));
+    game.press(window.playField, 1, QPoint(150, 60));
     game.platform.sleeper.duringWait = nullptr;
-    ok = save(form, folder, QStringLiteral("fallen-man")) && ok;
+    ok = save(window, folder, QStringLiteral("fallen-man")) && ok;
 
     for (int kill = 0; kill < 20; ++kill) {
-        kelvad::CountKill(form);
+        kelvad::CountKill(window, state);
     }
     game.advance(800);
-    ok = save(form, folder, QStringLiteral("second-stage")) && ok;
+    ok = save(window, folder, QStringLiteral("second-stage")) && ok;
     for (int kill = 0; kill < 20; ++kill) {
-        kelvad::CountKill(form);
+        kelvad::CountKill(window, state);
     }
     game.advance(800);
-    ok = save(form, folder, QStringLiteral("third-stage")) && ok;
+    ok = save(window, folder, QStringLiteral("third-stage")) && ok;
 
-    kelvad::gameState.score = 1800;
+    state.score = 1800;
     game.advance(30000);
-    ok = save(form.form2(), folder, QStringLiteral("name-entry")) && ok;
-    form.form2().Command1->click();
-    ok = save(form.form3(), folder, QStringLiteral("high-scores")) && ok;
-    form.form3().Command1->click();
-    form.B6->trigger();
-    ok = save(form.form4(), folder, QStringLiteral("game-speed")) && ok;
+    ok = save(window.nameEntryWindow(), folder, QStringLiteral("name-entry")) && ok;
+    window.nameEntryWindow().okButton->click();
+    ok = save(window.highScoreTableWindow(), folder, QStringLiteral("high-scores")) && ok;
+    window.highScoreTableWindow().okButton->click();
+    window.gameSpeedAction->trigger();
+    ok = save(window.speedWindow(), folder, QStringLiteral("game-speed")) && ok;
     return ok ? 0 : 1;
 }

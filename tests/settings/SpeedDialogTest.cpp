@@ -3,8 +3,8 @@
 
 #include "GameFixture.h"
 #include "state/GameState.h"
-#include "ui/Form4.h"
 #include "ui/Slider.h"
+#include "ui/SpeedWindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -13,7 +13,6 @@
 #include <QTest>
 #include <QWindow>
 
-using kelvad::gameState;
 using kelvad::testing::GameFixture;
 
 namespace {
@@ -29,11 +28,13 @@ struct GameStart {
 };
 
 GameStart startGame(GameFixture& game) {
-    kelvad::Form1& form = game.form();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
     game.clickStart();
-    const GameStart start{gameState.score, form.T7->interval(), form.T8->interval(), form.T9->interval()};
+    const GameStart start{state.score, window.manJumpTimers[0]->interval(),
+                          window.manJumpTimers[1]->interval(), window.manJumpTimers[2]->interval()};
     game.platform.messageBoxes.answer(kelvad::platform::MessageAnswer::Yes);
-    form.B21->trigger();
+    window.returnToStartAction->trigger();
     return start;
 }
 
@@ -76,9 +77,9 @@ Q_DECLARE_METATYPE(WayOut)
 
 void SpeedDialogTest::aFirstGameStartsAtZeroAtNormalSpeed() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
-    QCOMPARE(form.form4().Slider1->value(), 5);
-    QVERIFY(!form.form4().isVisible());
+    kelvad::MainWindow& window = game.window();
+    QCOMPARE(window.speedWindow().speedSlider->value(), 5);
+    QVERIFY(!window.speedWindow().isVisible());
     const GameStart first = startGame(game);
     QCOMPARE(first.score, 0);
     QCOMPARE(first.black, 2500);
@@ -88,45 +89,46 @@ void SpeedDialogTest::aFirstGameStartsAtZeroAtNormalSpeed() {
 
 void SpeedDialogTest::theStartScoreFollowsTheSlider() {
     GameFixture game;
-    kelvad::Form1& form = game.form();
-    kelvad::Form4& dialog = form.form4();
-    form.B6->trigger();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
+    kelvad::SpeedWindow& dialog = window.speedWindow();
+    window.gameSpeedAction->trigger();
     QVERIFY(dialog.isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QCOMPARE(dialog.Label6->text(), QStringLiteral("0"));
+    QCOMPARE(dialog.startScoreLabel->text(), QStringLiteral("0"));
     // The dialog itself still takes input while the main window is disabled.
-    QVERIFY(!form.isEnabled());
+    QVERIFY(!window.isEnabled());
     QVERIFY(dialog.isEnabled());
-    QVERIFY(dialog.Slider1->isEnabled());
-    QVERIFY(dialog.Command1->isEnabled() && dialog.Command2->isEnabled());
+    QVERIFY(dialog.speedSlider->isEnabled());
+    QVERIFY(dialog.cancelButton->isEnabled() && dialog.okButton->isEnabled());
 
     // Dragged to the left end: the start score follows while the button is still down.
-    kelvad::Slider* slider = dialog.Slider1;
+    kelvad::Slider* slider = dialog.speedSlider;
     const int y = slider->height() / 2;
     pressOn(slider, QPoint(handleAt(slider, 5), y));
     moveOver(slider, QPoint(0, y));
     QCOMPARE(slider->value(), 0);
-    QCOMPARE(dialog.Label6->text(), QStringLiteral("-250"));
+    QCOMPARE(dialog.startScoreLabel->text(), QStringLiteral("-250"));
     releaseOn(slider, QPoint(0, y));
-    QCOMPARE(gameState.startScore, -250);
-    QCOMPARE(gameState.manInterval1, 3000);
+    QCOMPARE(state.startScore, -250);
+    QCOMPARE(state.manIntervals[0], 3000);
 
     // A position reached without the mouse shows at the next move over the slider.
     slider->setValue(3);
-    QCOMPARE(dialog.Label6->text(), QStringLiteral("-250"));
+    QCOMPARE(dialog.startScoreLabel->text(), QStringLiteral("-250"));
     moveOver(slider, QPoint(slider->width() / 2, 2));
-    QCOMPARE(dialog.Label6->text(), QStringLiteral("-100"));
-    QCOMPARE(gameState.startScore, -100);
+    QCOMPARE(dialog.startScoreLabel->text(), QStringLiteral("-100"));
+    QCOMPARE(state.startScore, -100);
 
     // So does a click on the handle where the pointer already is.
     const QPoint onHandle(handleAt(slider, 8), y);
     moveOver(slider, onHandle);
     slider->setValue(8);
-    QCOMPARE(dialog.Label6->text(), QStringLiteral("-100"));
+    QCOMPARE(dialog.startScoreLabel->text(), QStringLiteral("-100"));
     pressOn(slider, onHandle);
     releaseOn(slider, onHandle);
     QCOMPARE(slider->value(), 8);
-    QCOMPARE(dialog.Label6->text(), QStringLiteral("150"));
+    QCOMPARE(dialog.startScoreLabel->text(), QStringLiteral("150"));
 }
 
 void SpeedDialogTest::eachWayOutOfTheDialogAndTheNextTwoGames_data() {
@@ -158,31 +160,32 @@ void SpeedDialogTest::eachWayOutOfTheDialogAndTheNextTwoGames() {
     QFETCH(int, reopenedAt);
     QFETCH(QString, reopenedScore);
     GameFixture game;
-    kelvad::Form1& form = game.form();
-    kelvad::Form4& dialog = form.form4();
-    form.B6->trigger();
+    kelvad::MainWindow& window = game.window();
+    kelvad::GameState& state = game.state();
+    kelvad::SpeedWindow& dialog = window.speedWindow();
+    window.gameSpeedAction->trigger();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    dragTo(dialog.Slider1, position);
-    QCOMPARE(dialog.Slider1->value(), position);
-    QCOMPARE(dialog.Label6->text(), QString::number(score));
+    dragTo(dialog.speedSlider, position);
+    QCOMPARE(dialog.speedSlider->value(), position);
+    QCOMPARE(dialog.startScoreLabel->text(), QString::number(score));
 
     switch (wayOut) {
         case WayOut::Ok:
-            QTest::mouseClick(dialog.Command2, Qt::LeftButton);
+            QTest::mouseClick(dialog.okButton, Qt::LeftButton);
             break;
         case WayOut::Cancel:
-            QTest::mouseClick(dialog.Command1, Qt::LeftButton);
+            QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
             break;
         case WayOut::Escape:
-            QTest::keyClick(dialog.Slider1, Qt::Key_Escape);
+            QTest::keyClick(dialog.speedSlider, Qt::Key_Escape);
             break;
         case WayOut::Frame:
             dialog.close();
             break;
     }
     QVERIFY(!dialog.isVisible());
-    QVERIFY(form.isEnabled());
-    QCOMPARE(gameState.speedSetting, wayOut == WayOut::Ok ? position : 5);
+    QVERIFY(window.isEnabled());
+    QCOMPARE(state.speedSetting, wayOut == WayOut::Ok ? position : 5);
 
     // Both next games follow the slider's position, however the dialog was left.
     for (int round = 1; round <= 2; ++round) {
@@ -194,11 +197,11 @@ void SpeedDialogTest::eachWayOutOfTheDialogAndTheNextTwoGames() {
     }
 
     // Reopened, the dialog shows the saved position and its start score, which the next game starts with.
-    form.B6->trigger();
-    QCOMPARE(dialog.Slider1->value(), reopenedAt);
-    QCOMPARE(dialog.Label6->text(), reopenedScore);
-    QVERIFY(!form.isEnabled());
-    QTest::mouseClick(dialog.Command1, Qt::LeftButton);
-    QVERIFY(form.isEnabled());
+    window.gameSpeedAction->trigger();
+    QCOMPARE(dialog.speedSlider->value(), reopenedAt);
+    QCOMPARE(dialog.startScoreLabel->text(), reopenedScore);
+    QVERIFY(!window.isEnabled());
+    QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
+    QVERIFY(window.isEnabled());
     QCOMPARE(startGame(game).score, reopenedScore.toInt());
 }

@@ -5,8 +5,6 @@
 
 #include <QTest>
 
-using kelvad::gameState;
-
 void SpeedTableTest::eachPositionSetsItsRow_data() {
     QTest::addColumn<int>("position");
     // The start score, then the black, blue and yellow man's interval in ms.
@@ -24,10 +22,10 @@ void SpeedTableTest::eachPositionSetsItsRow_data() {
 void SpeedTableTest::eachPositionSetsItsRow() {
     QFETCH(int, position);
     QFETCH(QList<int>, row);
-    gameState = kelvad::GameState{};
-    gameState.startScore = gameState.manInterval1 = gameState.manInterval2 = gameState.manInterval3 = 7;
-    kelvad::ApplySpeedTable(position);
-    QCOMPARE(QList<int>({gameState.startScore, gameState.manInterval1, gameState.manInterval2,
-                         gameState.manInterval3}),
-             row);
+    kelvad::GameState state;
+    state.startScore = state.manIntervals[0] = state.manIntervals[1] = state.manIntervals[2] = 7;
+    kelvad::ApplySpeedTable(state, position);
+    QCOMPARE(
+        QList<int>({state.startScore, state.manIntervals[0], state.manIntervals[1], state.manIntervals[2]}),
+        row);
 }

@@ -66,11 +66,11 @@ void MediaControlTest::commands() {
     QFETCH(MidiMode, mode);
 
     testing::RecordingSoundDevice device;
-    sound::MediaControl M1(device);
-    M1.setFileName(tune);
+    sound::MediaControl control(device);
+    control.setFileName(tune);
     for (const QString& command : commands) {
-        M1.setCommand(command);
-        QCOMPARE(M1.Command(), command);
+        control.setCommand(command);
+        QCOMPARE(control.Command(), command);
     }
     QCOMPARE(device.calls, calls);
     QCOMPARE(device.midiMode(tune), mode);
@@ -94,10 +94,10 @@ void MediaControlTest::nothingWhenTheTuneCannotBeOpened() {
     testing::RecordingSoundDevice device;
     device.midiOutput = midiOutput;
     device.existingFiles = {QStringLiteral("/elsewhere/Other.Mid")};
-    sound::MediaControl M1(device);
-    M1.setFileName(fileName);
+    sound::MediaControl control(device);
+    control.setFileName(fileName);
     for (const char* command : {"Open", "Play", "Pause", "Play", "Close"}) {
-        M1.setCommand(QString::fromLatin1(command));
+        control.setCommand(QString::fromLatin1(command));
     }
     QCOMPARE(device.calls, calls);
 }
@@ -105,13 +105,13 @@ void MediaControlTest::nothingWhenTheTuneCannotBeOpened() {
 void MediaControlTest::closeAddressesTheFileThatWasOpened() {
     // The file name may be set anew while a tune plays; the commands still go to the tune that is open.
     testing::RecordingSoundDevice device;
-    sound::MediaControl M1(device);
-    M1.setFileName(tune);
-    M1.setCommand(QStringLiteral("Open"));
-    M1.setCommand(QStringLiteral("Play"));
-    M1.setFileName(QStringLiteral("/game dir/Other.Mid"));
-    M1.setCommand(QStringLiteral("Pause"));
-    M1.setCommand(QStringLiteral("Close"));
+    sound::MediaControl control(device);
+    control.setFileName(tune);
+    control.setCommand(QStringLiteral("Open"));
+    control.setCommand(QStringLiteral("Play"));
+    control.setFileName(QStringLiteral("/game dir/Other.Mid"));
+    control.setCommand(QStringLiteral("Pause"));
+    control.setCommand(QStringLiteral("Close"));
     QCOMPARE(device.calls.mid(2), QStringList({"pauseMidi " + tune, "closeMidi " + tune}));
     QCOMPARE(device.midiMode(tune), MidiMode::NotOpen);
 }

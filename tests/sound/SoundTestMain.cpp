@@ -1,5 +1,5 @@
-#include "ClsSoundTest.h"
 #include "MediaControlTest.h"
+#include "SoundPlayerTest.h"
 #include "TestMain.h"
 
-KELVAD_TEST_MAIN(kelvad::ClsSoundTest, kelvad::MediaControlTest)
+KELVAD_TEST_MAIN(kelvad::SoundPlayerTest, kelvad::MediaControlTest)

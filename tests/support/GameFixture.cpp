@@ -1,7 +1,6 @@
 #include "GameFixture.h"
 
 #include "app/GameWindow.h"
-#include "state/GameState.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -29,9 +28,8 @@ QPoint pointIn(QWidget* widget, QPoint at) {
 
 }  // namespace
 
-std::unique_ptr<Form1> freshGameWindow(platform::Platform& platform) {
-    gameState = GameState{};
-    return makeGameWindow(platform);
+std::unique_ptr<MainWindow> freshGameWindow(platform::Platform& platform, GameState& state) {
+    return makeGameWindow(platform, state);
 }
 
 GameFixture::GameFixture() : GameFixture([](TestPlatform&) {}) {}
@@ -39,14 +37,14 @@ GameFixture::GameFixture() : GameFixture([](TestPlatform&) {}) {}
 GameFixture::GameFixture(const std::function<void(TestPlatform&)>& beforeLoad) {
     platform.copyGameFiles();
     beforeLoad(platform);
-    m_form = freshGameWindow(platform.platform());
-    m_form->show();
+    m_window = freshGameWindow(platform.platform(), m_state);
+    m_window->show();
 }
 
 GameFixture::~GameFixture() = default;
 
 void GameFixture::clickStart() {
-    QTest::mouseClick(m_form->Command1, Qt::LeftButton);
+    QTest::mouseClick(m_window->startButton, Qt::LeftButton);
 }
 
 void GameFixture::press(QWidget* widget, int button, QPoint at) {
@@ -57,17 +55,17 @@ void GameFixture::press(QWidget* widget, int button, QPoint at) {
 void GameFixture::hold(QWidget* widget, int button, QPoint at) {
     // Through the window: a disabled or covered widget lets the press fall to what lies beneath. QTest keeps
     // the buttons held down, so a press while another is held carries both.
-    const QPoint inWindow = widget->mapTo(m_form.get(), pointIn(widget, at));
-    QTest::mousePress(m_form->windowHandle(), qtButton(button), Qt::NoModifier, inWindow);
+    const QPoint inWindow = widget->mapTo(m_window.get(), pointIn(widget, at));
+    QTest::mousePress(m_window->windowHandle(), qtButton(button), Qt::NoModifier, inWindow);
 }
 
 void GameFixture::letGo(QWidget* widget, int button, QPoint at) {
-    const QPoint inWindow = widget->mapTo(m_form.get(), pointIn(widget, at));
-    QTest::mouseRelease(m_form->windowHandle(), qtButton(button), Qt::NoModifier, inWindow);
+    const QPoint inWindow = widget->mapTo(m_window.get(), pointIn(widget, at));
+    QTest::mouseRelease(m_window->windowHandle(), qtButton(button), Qt::NoModifier, inWindow);
 }
 
 void GameFixture::move(QWidget* widget, QPoint at) {
-    QTest::mouseMove(m_form->windowHandle(), widget->mapTo(m_form.get(), at));
+    QTest::mouseMove(m_window->windowHandle(), widget->mapTo(m_window.get(), at));
 }
 
 int runUntilTheProgramEnds(const std::function<void()>& first) {

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "FakePlatform.h"
-#include "ui/Form1.h"
+#include "state/GameState.h"
+#include "ui/MainWindow.h"
 
 #include <QPoint>
 
@@ -10,9 +11,9 @@
 
 namespace kelvad::testing {
 
-// The main window as the game opens it, on fresh game variables: wired to the game's operations and loaded,
-// not yet shown.
-std::unique_ptr<Form1> freshGameWindow(platform::Platform& platform);
+// The main window as the game opens it on a game state: wired to the game's operations and loaded, not yet
+// shown. The state must outlive the window.
+std::unique_ptr<MainWindow> freshGameWindow(platform::Platform& platform, GameState& state);
 
 // A main window on the fake platform, loaded and shown, with fresh game variables and the game's pictures
 // and sounds in its program directory. Presses go through Qt's event delivery, as a player's would.
@@ -23,7 +24,8 @@ public:
     explicit GameFixture(const std::function<void(TestPlatform&)>& beforeLoad);
     ~GameFixture();
 
-    Form1& form() { return *m_form; }
+    MainWindow& window() { return *m_window; }
+    GameState& state() { return m_state; }
 
     // Runs every tick due in the next ms milliseconds.
     void advance(std::int64_t ms) { platform.scheduler.advance(ms); }
@@ -41,7 +43,9 @@ public:
     TestPlatform platform;
 
 private:
-    std::unique_ptr<Form1> m_form;
+    // Made before the window and gone after it.
+    GameState m_state;
+    std::unique_ptr<MainWindow> m_window;
 };
 
 // Runs Qt's event loop as main() does, starting with an action, and returns the code it ends with: the

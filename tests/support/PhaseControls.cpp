@@ -1,6 +1,6 @@
 #include "PhaseControls.h"
 
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/PictureBox.h"
 
 #include <QAction>
@@ -12,22 +12,22 @@ using namespace Qt::StringLiterals;
 
 namespace kelvad::testing {
 
-QStringList controlStates(Form1& form) {
+QStringList controlStates(MainWindow& window) {
     const auto enabled = [](const QString& name, bool on) { return name + (on ? u" on"_s : u" off"_s); };
     const auto shown = [](const QString& name, const QWidget* widget) {
         return name + (widget->isVisible() ? u" shown"_s : u" hidden"_s);
     };
-    return {enabled(u"Form1"_s, form.isEnabled()),
-            shown(u"TAITOLU(0)"_s, form.TAITOLU[0]),
-            shown(u"TAITOLU(1)"_s, form.TAITOLU[1]),
-            enabled(u"Command1"_s, form.Command1->isEnabled()),
-            enabled(u"B1"_s, form.B1->isEnabled()),
-            enabled(u"B4"_s, form.B4->isEnabled()),
-            enabled(u"A2"_s, form.A2->menuAction()->isEnabled()),
-            enabled(u"B19"_s, form.B19->isEnabled()),
-            enabled(u"B21"_s, form.B21->isEnabled()),
-            enabled(u"Picture2"_s, form.Picture2->isEnabled()),
-            u"Label20 "_s + form.Label20->text()};
+    return {enabled(u"Form1"_s, window.isEnabled()),
+            shown(u"TAITOLU(0)"_s, window.titlePanel),
+            shown(u"TAITOLU(1)"_s, window.legendPanel),
+            enabled(u"Command1"_s, window.startButton->isEnabled()),
+            enabled(u"B1"_s, window.startAction->isEnabled()),
+            enabled(u"B4"_s, window.highScoresAction->isEnabled()),
+            enabled(u"A2"_s, window.optionsMenu->menuAction()->isEnabled()),
+            enabled(u"B19"_s, window.pauseAction->isEnabled()),
+            enabled(u"B21"_s, window.returnToStartAction->isEnabled()),
+            enabled(u"Picture2"_s, window.timeBonusSquare->isEnabled()),
+            u"Label20 "_s + window.killCountLabel->text()};
 }
 
 QStringList readyControls() {

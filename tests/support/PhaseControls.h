@@ -3,7 +3,7 @@
 #include <QStringList>
 
 namespace kelvad {
-class Form1;
+class MainWindow;
 }
 
 namespace kelvad::testing {
@@ -12,7 +12,7 @@ namespace kelvad::testing {
 // "TAITOLU(0) shown", "Label20 0"), so that a QCOMPARE names every control that is not as expected: the main
 // window, the title and legend panels, the Start button, the game menu items, the time-bonus square and the
 // kill counter.
-QStringList controlStates(Form1& form);
+QStringList controlStates(MainWindow& window);
 
 // Where a new game can start: after start-up, after a return to the start and after the table's OK.
 QStringList readyControls();

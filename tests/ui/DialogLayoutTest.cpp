@@ -1,10 +1,10 @@
 #include "DialogLayoutTest.h"
 #include "MakeSmallWindow.h"
 
-#include "ui/Form2.h"
-#include "ui/Form3.h"
-#include "ui/Form4.h"
+#include "ui/HighScoreTableWindow.h"
+#include "ui/NameEntryWindow.h"
 #include "ui/Slider.h"
+#include "ui/SpeedWindow.h"
 #include "ui/TextBox.h"
 #include "ui/Twips.h"
 
@@ -190,8 +190,8 @@ void DialogLayoutTest::controls() {
     QFETCH(bool, bold);
 
     QWidget owner;
-    std::unique_ptr<SmallWindow> form = makeWindow(window, &owner);
-    auto* widget = form->findChild<QWidget*>(control, Qt::FindDirectChildrenOnly);
+    std::unique_ptr<SmallWindow> shown = makeWindow(window, &owner);
+    auto* widget = shown->findChild<QWidget*>(control, Qt::FindDirectChildrenOnly);
     QVERIFY2(widget, qPrintable(control + QStringLiteral(" is missing")));
     QCOMPARE(widget->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     QCOMPARE(textOf(widget), text);
@@ -202,26 +202,35 @@ void DialogLayoutTest::controls() {
 
 void DialogLayoutTest::scoreRowsLineUp() {
     QWidget owner;
-    Form3 form(&owner);
-    const QList<QLabel*> ranks{form.Label2, form.Label4, form.Label6, form.Label8, form.Label10};
-    const QList<QLabel*> units{form.Label17, form.Label18, form.Label19, form.Label20, form.Label21};
-    for (int rank = 1; rank <= Form3::kRows; ++rank) {
+    HighScoreTableWindow table(&owner);
+    const QList<QLabel*> ranks{table.findChild<QLabel*>(QStringLiteral("Label2")),
+                               table.findChild<QLabel*>(QStringLiteral("Label4")),
+                               table.findChild<QLabel*>(QStringLiteral("Label6")),
+                               table.findChild<QLabel*>(QStringLiteral("Label8")),
+                               table.findChild<QLabel*>(QStringLiteral("Label10"))};
+    const QList<QLabel*> units{table.findChild<QLabel*>(QStringLiteral("Label17")),
+                               table.findChild<QLabel*>(QStringLiteral("Label18")),
+                               table.findChild<QLabel*>(QStringLiteral("Label19")),
+                               table.findChild<QLabel*>(QStringLiteral("Label20")),
+                               table.findChild<QLabel*>(QStringLiteral("Label21"))};
+    for (int rank = 1; rank <= HighScoreTableWindow::kRows; ++rank) {
         // The same glyph in the name and the score as in the rank digit: its ink must start on the same row.
-        form.NA(rank)->setText(QString::number(rank));
-        form.TO(rank)->setText(QString::number(rank));
+        table.nameLabel(rank)->setText(QString::number(rank));
+        table.scoreLabel(rank)->setText(QString::number(rank));
     }
-    const QImage image = picture(form);
+    const QImage image = picture(table);
     int previousTop = -1;
-    for (int row = 0; row < Form3::kRows; ++row) {
-        const QList<QWidget*> pieces{ranks[row], form.NA(row + 1), form.TO(row + 1), units[row]};
+    for (int row = 0; row < HighScoreTableWindow::kRows; ++row) {
+        const QList<QWidget*> pieces{ranks[row], table.nameLabel(row + 1), table.scoreLabel(row + 1),
+                                     units[row]};
         for (QWidget* piece : pieces) {
             QCOMPARE(piece->geometry().top(), ranks[row]->geometry().top());
             QCOMPARE(piece->geometry().height(), ranks[row]->geometry().height());
         }
         const int digitTop = inkTop(image, ranks[row]->geometry());
         QVERIFY(digitTop >= 0);
-        QCOMPARE(inkTop(image, form.NA(row + 1)->geometry()), digitTop);
-        QCOMPARE(inkTop(image, form.TO(row + 1)->geometry()), digitTop);
+        QCOMPARE(inkTop(image, table.nameLabel(row + 1)->geometry()), digitTop);
+        QCOMPARE(inkTop(image, table.scoreLabel(row + 1)->geometry()), digitTop);
         // "点" is another glyph; its ink must still lie within the line of its row.
         const int unitTop = inkTop(image, units[row]->geometry());
         QVERIFY(unitTop >= ranks[row]->geometry().top() && unitTop < digitTop + 4);
@@ -232,66 +241,66 @@ void DialogLayoutTest::scoreRowsLineUp() {
 
 void DialogLayoutTest::scoresAlignRight() {
     QWidget owner;
-    Form3 form(&owner);
+    HighScoreTableWindow table(&owner);
     const QStringList scores{QStringLiteral("2000"), QStringLiteral("1500"), QStringLiteral("1000"),
                              QStringLiteral("500"), QStringLiteral("0")};
-    for (int rank = 1; rank <= Form3::kRows; ++rank) {
-        form.TO(rank)->setText(scores[rank - 1]);
+    for (int rank = 1; rank <= HighScoreTableWindow::kRows; ++rank) {
+        table.scoreLabel(rank)->setText(scores[rank - 1]);
     }
-    const QImage image = picture(form);
+    const QImage image = picture(table);
     // Every score ends in "0": right-aligned, the last digits stand in one column.
-    const int right = inkRight(image, form.TO1->geometry());
-    QVERIFY(right > form.TO1->geometry().center().x());
-    for (int rank = 2; rank <= Form3::kRows; ++rank) {
-        QCOMPARE(inkRight(image, form.TO(rank)->geometry()), right);
+    const int right = inkRight(image, table.scoreLabels[0]->geometry());
+    QVERIFY(right > table.scoreLabels[0]->geometry().center().x());
+    for (int rank = 2; rank <= HighScoreTableWindow::kRows; ++rank) {
+        QCOMPARE(inkRight(image, table.scoreLabel(rank)->geometry()), right);
     }
 }
 
 void DialogLayoutTest::namesAreShownAsTyped() {
     // A player may type anything; markup in a name is shown as the characters typed.
     QWidget owner;
-    Form3 form(&owner);
-    form.NA1->setText(QStringLiteral("<br>"));
-    const QImage image = picture(form);
-    QVERIFY(inkTop(image, form.NA1->geometry()) >= 0);
+    HighScoreTableWindow table(&owner);
+    table.nameLabels[0]->setText(QStringLiteral("<br>"));
+    const QImage image = picture(table);
+    QVERIFY(inkTop(image, table.nameLabels[0]->geometry()) >= 0);
 }
 
 void DialogLayoutTest::rowAccessors() {
     QWidget owner;
-    Form3 form(&owner);
-    QCOMPARE(form.NA(1), form.NA1);
-    QCOMPARE(form.NA(5), form.NA5);
-    QCOMPARE(form.TO(3), form.TO3);
-    QCOMPARE(form.NA(0), nullptr);
-    QCOMPARE(form.TO(6), nullptr);
+    HighScoreTableWindow table(&owner);
+    QCOMPARE(table.nameLabel(1), table.nameLabels[0]);
+    QCOMPARE(table.nameLabel(5), table.nameLabels[4]);
+    QCOMPARE(table.scoreLabel(3), table.scoreLabels[2]);
+    QCOMPARE(table.nameLabel(0), nullptr);
+    QCOMPARE(table.scoreLabel(6), nullptr);
 }
 
 void DialogLayoutTest::speedSlider() {
     QWidget owner;
-    Form4 form(&owner);
-    QCOMPARE(form.Slider1->orientation(), Qt::Horizontal);
-    QCOMPARE(form.Slider1->minimum(), 0);
-    QCOMPARE(form.Slider1->maximum(), 10);
-    QCOMPARE(form.Slider1->value(), 5);
-    QCOMPARE(form.Slider1->tickPosition(), QSlider::TicksBelow);
-    QCOMPARE(form.Label6->alignment(), Qt::AlignCenter);
-    QCOMPARE(form.Label6->palette().color(QPalette::Window), QColor(Qt::white));
-    QVERIFY(form.Label6->autoFillBackground());
-    QCOMPARE(form.Label6->frameShape(), QFrame::Box);
+    SpeedWindow dialog(&owner);
+    QCOMPARE(dialog.speedSlider->orientation(), Qt::Horizontal);
+    QCOMPARE(dialog.speedSlider->minimum(), 0);
+    QCOMPARE(dialog.speedSlider->maximum(), 10);
+    QCOMPARE(dialog.speedSlider->value(), 5);
+    QCOMPARE(dialog.speedSlider->tickPosition(), QSlider::TicksBelow);
+    QCOMPARE(dialog.startScoreLabel->alignment(), Qt::AlignCenter);
+    QCOMPARE(dialog.startScoreLabel->palette().color(QPalette::Window), QColor(Qt::white));
+    QVERIFY(dialog.startScoreLabel->autoFillBackground());
+    QCOMPARE(dialog.startScoreLabel->frameShape(), QFrame::Box);
 }
 
 void DialogLayoutTest::captionsRenderInJapaneseFonts() {
     QWidget owner;
-    Form2 name(&owner);
-    Form3 table(&owner);
-    Form4 speed(&owner);
-    name.Label2->setText(QStringLiteral("一位"));
-    name.Text1->setText(QStringLiteral("名前なし"));
-    for (int rank = 1; rank <= Form3::kRows; ++rank) {
-        table.NA(rank)->setText(QStringLiteral("名前なし"));
-        table.TO(rank)->setText(QString::number(2500 - 500 * rank));
+    NameEntryWindow name(&owner);
+    HighScoreTableWindow table(&owner);
+    SpeedWindow speed(&owner);
+    name.rankLabel->setText(QStringLiteral("一位"));
+    name.nameBox->setText(QStringLiteral("名前なし"));
+    for (int rank = 1; rank <= HighScoreTableWindow::kRows; ++rank) {
+        table.nameLabel(rank)->setText(QStringLiteral("名前なし"));
+        table.scoreLabel(rank)->setText(QString::number(2500 - 500 * rank));
     }
-    speed.Label6->setText(QStringLiteral("-250"));
+    speed.startScoreLabel->setText(QStringLiteral("-250"));
 
     // Every character must come from the window's own Japanese font, not from a fallback without it.
     const QList<QWidget*> windows{&name, &table, &speed};

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/Form2.h"
-#include "ui/Form3.h"
-#include "ui/Form4.h"
+#include "ui/HighScoreTableWindow.h"
+#include "ui/NameEntryWindow.h"
+#include "ui/SpeedWindow.h"
 
 #include <QString>
 
@@ -13,12 +13,12 @@ namespace kelvad {
 // One of the three small windows by its design name, owned by the test.
 inline std::unique_ptr<SmallWindow> makeWindow(const QString& name, QWidget* owner) {
     if (name == QLatin1String("Form2")) {
-        return std::make_unique<Form2>(owner);
+        return std::make_unique<NameEntryWindow>(owner);
     }
     if (name == QLatin1String("Form3")) {
-        return std::make_unique<Form3>(owner);
+        return std::make_unique<HighScoreTableWindow>(owner);
     }
-    return std::make_unique<Form4>(owner);
+    return std::make_unique<SpeedWindow>(owner);
 }
 
 }  // namespace kelvad

@@ -3,11 +3,12 @@
 
 #include "FakePlatform.h"
 #include "GameFixture.h"
-#include "ui/Form1.h"
-#include "ui/Form2.h"
-#include "ui/Form3.h"
-#include "ui/Form4.h"
+#include "state/GameState.h"
+#include "ui/HighScoreTableWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/NameEntryWindow.h"
 #include "ui/Slider.h"
+#include "ui/SpeedWindow.h"
 #include "ui/TextBox.h"
 
 #include <QGuiApplication>
@@ -90,17 +91,17 @@ void SmallWindowTest::escapeIsCancel_data() {
 void SmallWindowTest::escapeIsCancel() {
     QFETCH(QString, focus);
     QWidget owner;
-    Form4 form(&owner);
-    QSignalSpy cancel(form.Command1, &QPushButton::clicked);
-    QSignalSpy ok(form.Command2, &QPushButton::clicked);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    SpeedWindow dialog(&owner);
+    QSignalSpy cancel(dialog.cancelButton, &QPushButton::clicked);
+    QSignalSpy ok(dialog.okButton, &QPushButton::clicked);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
-    QTest::keyClick(form.findChild<QWidget*>(focus), Qt::Key_Escape);
+    QTest::keyClick(dialog.findChild<QWidget*>(focus), Qt::Key_Escape);
     QCOMPARE(cancel.count(), 1);
     QCOMPARE(ok.count(), 0);
     // The slider keeps its place: Escape is no slider key.
-    QCOMPARE(form.Slider1->value(), Form4::kNormal);
+    QCOMPARE(dialog.speedSlider->value(), SpeedWindow::kNormal);
 }
 
 void SmallWindowTest::nameBoxReportsKeysBeforeActing_data() {
@@ -126,69 +127,70 @@ void SmallWindowTest::nameBoxReportsKeysBeforeActing() {
     QFETCH(QString, textAfter);
 
     QWidget owner;
-    Form2 form(&owner);
-    form.Text1->setText(QStringLiteral("名前"));
+    NameEntryWindow entry(&owner);
+    entry.nameBox->setText(QStringLiteral("名前"));
     QList<int> codes;
     QStringList textsSeen;
-    connect(form.Text1, &TextBox::keyDown, this, [&](int keyCode, int shift) {
+    connect(entry.nameBox, &TextBox::keyDown, this, [&](int keyCode, int shift) {
         codes << keyCode;
         QCOMPARE(shift, 0);
-        textsSeen << form.Text1->text();
+        textsSeen << entry.nameBox->text();
     });
 
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, typed);
-    QApplication::sendEvent(form.Text1, &press);
+    QApplication::sendEvent(entry.nameBox, &press);
 
     QCOMPARE(codes, QList<int>{code});
     QCOMPARE(textsSeen, QStringList{QStringLiteral("名前")});
-    QCOMPARE(form.Text1->text(), textAfter);
+    QCOMPARE(entry.nameBox->text(), textAfter);
 }
 
 void SmallWindowTest::nameBoxComesFirst() {
     QWidget owner;
-    Form2 form(&owner);
-    QWidget* first = form.nextInFocusChain();
-    while (first != &form && first->focusPolicy() == Qt::NoFocus) {
+    NameEntryWindow entry(&owner);
+    QWidget* first = entry.nextInFocusChain();
+    while (first != &entry && first->focusPolicy() == Qt::NoFocus) {
         first = first->nextInFocusChain();
     }
-    QCOMPARE(first, form.Text1);
+    QCOMPARE(first, entry.nameBox);
 }
 
 void SmallWindowTest::sliderReportsClickAfterMoving() {
     QWidget owner;
-    Form4 form(&owner);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    SpeedWindow dialog(&owner);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QList<int> positionsSeen;
-    connect(form.Slider1, &Slider::clicked, this, [&] { positionsSeen << form.Slider1->value(); });
+    connect(dialog.speedSlider, &Slider::clicked, this,
+            [&] { positionsSeen << dialog.speedSlider->value(); });
 
-    const QPoint rightEnd = onGroove(form.Slider1, form.Slider1->width() - 3);
-    QTest::mouseClick(form.Slider1, Qt::LeftButton, Qt::NoModifier, rightEnd);
+    const QPoint rightEnd = onGroove(dialog.speedSlider, dialog.speedSlider->width() - 3);
+    QTest::mouseClick(dialog.speedSlider, Qt::LeftButton, Qt::NoModifier, rightEnd);
 
     QCOMPARE(positionsSeen.size(), 1);
-    QVERIFY(positionsSeen.first() > Form4::kNormal);
-    QCOMPARE(positionsSeen.first(), form.Slider1->value());
+    QVERIFY(positionsSeen.first() > SpeedWindow::kNormal);
+    QCOMPARE(positionsSeen.first(), dialog.speedSlider->value());
 
     // The right button is no click.
-    QTest::mouseClick(form.Slider1, Qt::RightButton, Qt::NoModifier, rightEnd);
+    QTest::mouseClick(dialog.speedSlider, Qt::RightButton, Qt::NoModifier, rightEnd);
     QCOMPARE(positionsSeen.size(), 1);
 }
 
 void SmallWindowTest::sliderReportsMovesAfterFollowing() {
     QWidget owner;
-    Form4 form(&owner);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    SpeedWindow dialog(&owner);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     struct Move {
         int button;
         float x;
         int position;
     };
     QList<Move> moves;
-    connect(form.Slider1, &Slider::mouseMove, this, [&](int button, int, float x, float) {
-        moves << Move{button, x, form.Slider1->value()};
+    connect(dialog.speedSlider, &Slider::mouseMove, this, [&](int button, int, float x, float) {
+        moves << Move{button, x, dialog.speedSlider->value()};
     });
-    Slider* slider = form.Slider1;
+    Slider* slider = dialog.speedSlider;
     const QPoint middle(slider->width() / 2, slider->height() / 2);
     const QPoint leftEnd(1, slider->height() / 2);
 
@@ -197,33 +199,33 @@ void SmallWindowTest::sliderReportsMovesAfterFollowing() {
     QCOMPARE(moves.size(), 1);
     QCOMPARE(moves[0].button, 0);
     QCOMPARE(moves[0].x, float(middle.x() * 15));
-    QCOMPARE(moves[0].position, Form4::kNormal);
+    QCOMPARE(moves[0].position, SpeedWindow::kNormal);
 
     // Dragging the handle from the middle to the left end: the handler sees where the handle went.
     sendMouse(slider, QEvent::MouseButtonPress, middle, Qt::LeftButton, Qt::LeftButton);
     sendMouse(slider, QEvent::MouseMove, leftEnd, Qt::NoButton, Qt::LeftButton);
     QCOMPARE(moves.size(), 2);
     QCOMPARE(moves[1].button, 1);
-    QCOMPARE(moves[1].position, Form4::kSlowest);
+    QCOMPARE(moves[1].position, SpeedWindow::kSlowest);
     sendMouse(slider, QEvent::MouseButtonRelease, leftEnd, Qt::LeftButton, Qt::NoButton);
-    QCOMPARE(slider->value(), Form4::kSlowest);
+    QCOMPARE(slider->value(), SpeedWindow::kSlowest);
 }
 
 void SmallWindowTest::staysUsableWhileOwnerIsDisabled() {
     QWidget owner;
-    Form4 speed(&owner);
-    Form3 table(&owner);
+    SpeedWindow speed(&owner);
+    HighScoreTableWindow table(&owner);
     owner.setEnabled(false);
     QVERIFY(speed.isEnabled());
-    QVERIFY(speed.Command2->isEnabled());
-    QVERIFY(speed.Slider1->isEnabled());
-    QVERIFY(table.Command1->isEnabled());
+    QVERIFY(speed.okButton->isEnabled());
+    QVERIFY(speed.speedSlider->isEnabled());
+    QVERIFY(table.okButton->isEnabled());
 
     // A window made while the owner is disabled is usable too, and enabling the owner changes nothing.
-    Form2 name(&owner);
-    QVERIFY(name.Text1->isEnabled());
+    NameEntryWindow name(&owner);
+    QVERIFY(name.nameBox->isEnabled());
     owner.setEnabled(true);
-    QVERIFY(name.Command1->isEnabled());
+    QVERIFY(name.okButton->isEnabled());
 
     // A window that its handlers disable stays disabled.
     speed.setEnabled(false);
@@ -241,9 +243,9 @@ void SmallWindowTest::startPositions() {
     const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
     auto near = [](QPoint a, QPoint b) { return (a - b).manhattanLength() <= 2; };
 
-    Form2 name(&owner);
-    Form3 table(&owner);
-    Form4 speed(&owner);
+    NameEntryWindow name(&owner);
+    HighScoreTableWindow table(&owner);
+    SpeedWindow speed(&owner);
     for (SmallWindow* window : {static_cast<SmallWindow*>(&name), static_cast<SmallWindow*>(&table),
                                 static_cast<SmallWindow*>(&speed)}) {
         window->show();
@@ -266,37 +268,38 @@ void SmallWindowTest::startPositions() {
 
 void SmallWindowTest::mainWindowCreatesEachOnce() {
     testing::TestPlatform platform;
-    const std::unique_ptr<Form1> window = testing::freshGameWindow(platform.platform());
-    Form1& form = *window;
+    GameState state;
+    const std::unique_ptr<MainWindow> owned = testing::freshGameWindow(platform.platform(), state);
+    MainWindow& window = *owned;
     // The game connects each small window when it is told of it: told twice, every press would count twice.
     int madeSpeed = 0;
-    QObject::connect(&form, &Form1::form4Created, [&madeSpeed] { ++madeSpeed; });
+    QObject::connect(&window, &MainWindow::speedWindowCreated, [&madeSpeed] { ++madeSpeed; });
 
-    Form4& speed = form.form4();
-    QCOMPARE(&form.form4(), &speed);
+    SpeedWindow& speed = window.speedWindow();
+    QCOMPARE(&window.speedWindow(), &speed);
     QCOMPARE(madeSpeed, 1);
-    QCOMPARE(speed.parentWidget(), &form);
+    QCOMPARE(speed.parentWidget(), &window);
     QVERIFY(speed.isWindow());
     QVERIFY(!speed.isVisible());
-    QCOMPARE(&form.form2(), &form.form2());
-    QCOMPARE(&form.form3(), &form.form3());
-    QCOMPARE(form.form2().parentWidget(), &form);
-    QCOMPARE(form.form3().parentWidget(), &form);
+    QCOMPARE(&window.nameEntryWindow(), &window.nameEntryWindow());
+    QCOMPARE(&window.highScoreTableWindow(), &window.highScoreTableWindow());
+    QCOMPARE(window.nameEntryWindow().parentWidget(), &window);
+    QCOMPARE(window.highScoreTableWindow().parentWidget(), &window);
 
     // Closed with the frame and asked for again: the same window, its slider where the player left it.
-    speed.Slider1->setValue(Form4::kFastest);
+    speed.speedSlider->setValue(SpeedWindow::kFastest);
     speed.show();
     speed.close();
     QCoreApplication::processEvents();
-    QCOMPARE(&form.form4(), &speed);
-    QCOMPARE(form.form4().Slider1->value(), Form4::kFastest);
+    QCOMPARE(&window.speedWindow(), &speed);
+    QCOMPARE(window.speedWindow().speedSlider->value(), SpeedWindow::kFastest);
     QCOMPARE(madeSpeed, 1);
 
     // The game disables its main window while a small window is open.
-    form.setEnabled(false);
-    QVERIFY(form.form4().Command2->isEnabled());
-    QVERIFY(form.form3().Command1->isEnabled());
-    QVERIFY(form.form2().Text1->isEnabled());
+    window.setEnabled(false);
+    QVERIFY(window.speedWindow().okButton->isEnabled());
+    QVERIFY(window.highScoreTableWindow().okButton->isEnabled());
+    QVERIFY(window.nameEntryWindow().nameBox->isEnabled());
 }
 
 }  // namespace kelvad

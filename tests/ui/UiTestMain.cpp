@@ -1,9 +1,9 @@
 #include "DialogLayoutTest.h"
-#include "Form1LayoutTest.h"
+#include "GaugeTest.h"
+#include "MainWindowLayoutTest.h"
 #include "PictureBoxTest.h"
-#include "ProgressBarTest.h"
 #include "SmallWindowTest.h"
 #include "TestMain.h"
 
-KELVAD_TEST_MAIN(kelvad::DialogLayoutTest, kelvad::SmallWindowTest, Form1LayoutTest, PictureBoxTest,
-                 kelvad::ProgressBarTest)
+KELVAD_TEST_MAIN(kelvad::DialogLayoutTest, kelvad::SmallWindowTest, MainWindowLayoutTest, PictureBoxTest,
+                 kelvad::GaugeTest)

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class Form1LayoutTest : public QObject {
+class MainWindowLayoutTest : public QObject {
     Q_OBJECT
 
 private slots:

@@ -10,19 +10,18 @@ namespace kelvad {
 class TextBox;
 
 // The name entry: asks for the player's name when a score enters the high-score table.
-class Form2 final : public SmallWindow {
+class NameEntryWindow final : public SmallWindow {
     Q_OBJECT
-    Q_DISABLE_COPY(Form2)
+    Q_DISABLE_COPY(NameEntryWindow)
 
 public:
-    explicit Form2(QWidget* owner);
+    explicit NameEntryWindow(QWidget* owner);
 
     // The rank word of the new entry.
-    QLabel* Label2 = nullptr;
-    QLabel* Label1 = nullptr;
+    QLabel* rankLabel = nullptr;
     // The name; Enter in it is a key-down with code 13.
-    TextBox* Text1 = nullptr;
-    QPushButton* Command1 = nullptr;
+    TextBox* nameBox = nullptr;
+    QPushButton* okButton = nullptr;
 };
 
 }  // namespace kelvad

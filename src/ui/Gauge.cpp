@@ -1,4 +1,4 @@
-#include "ui/clsProgressBar.h"
+#include "ui/Gauge.h"
 
 #include "ui/PictureBox.h"
 
@@ -23,7 +23,7 @@ double roundHalfEven(double value) {
 
 }  // namespace
 
-void clsProgressBar::setTarget(PictureBox* picNewTarget) {
+void Gauge::setTarget(PictureBox* picNewTarget) {
     m_target = picNewTarget;
     if (m_target) {
         m_target->cls();
@@ -34,7 +34,7 @@ void clsProgressBar::setTarget(PictureBox* picNewTarget) {
     setValue(0);
 }
 
-void clsProgressBar::setValue(std::int32_t lngNewValue) {
+void Gauge::setValue(std::int32_t lngNewValue) {
     if (lngNewValue < 0) {
         lngNewValue = 0;
     } else if (lngNewValue > m_max) {
@@ -75,12 +75,12 @@ void clsProgressBar::setValue(std::int32_t lngNewValue) {
     canvas.refresh();
 }
 
-void clsProgressBar::setBarColor(QRgb lngNewBarColor) {
+void Gauge::setBarColor(QRgb lngNewBarColor) {
     m_barColor = lngNewBarColor;
     Redraw();
 }
 
-void clsProgressBar::setMax(std::int32_t lngNewMax) {
+void Gauge::setMax(std::int32_t lngNewMax) {
     m_max = lngNewMax;
     if (m_target) {
         m_target->setScaleWidth(m_max);
@@ -89,28 +89,28 @@ void clsProgressBar::setMax(std::int32_t lngNewMax) {
     Redraw();
 }
 
-void clsProgressBar::setUnit(const QString& strNewUnit) {
+void Gauge::setUnit(const QString& strNewUnit) {
     m_unit = strNewUnit;
     Redraw();
 }
 
-void clsProgressBar::setValueShow(bool bolNewValue) {
+void Gauge::setValueShow(bool bolNewValue) {
     m_valueShow = bolNewValue;
     Redraw();
 }
 
-void clsProgressBar::setBackColor(QRgb lngNewBackColor) {
+void Gauge::setBackColor(QRgb lngNewBackColor) {
     m_backColor = lngNewBackColor;
     Redraw();
 }
 
-void clsProgressBar::setStyle(std::int32_t lngNewStyle) {
+void Gauge::setStyle(std::int32_t lngNewStyle) {
     m_style = lngNewStyle;
     setMax(m_max);
     Redraw();
 }
 
-void clsProgressBar::Redraw() {
+void Gauge::Redraw() {
     setValue(m_value);
 }
 

@@ -1,8 +1,8 @@
-#include "ClsSoundTest.h"
+#include "SoundPlayerTest.h"
 
 #include "RecordingSoundDevice.h"
 #include "SoundFiles.h"
-#include "sound/clsSound.h"
+#include "sound/SoundPlayer.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,12 +26,12 @@ struct Situation {
     QString spacedTune = directory.filePath(QStringLiteral("My Tunes/Battle Theme.Mid"));
     QString missing = directory.filePath(QStringLiteral("Nothing.Mid"));
     RecordingSoundDevice device;
-    sound::clsSound player{device};
+    sound::SoundPlayer player{device};
 };
 
 }  // namespace
 
-void ClsSoundTest::waves_data() {
+void SoundPlayerTest::waves_data() {
     QTest::addColumn<bool>("waveOutput");
     QTest::addColumn<QString>("operation");
     QTest::addColumn<QStringList>("calls");
@@ -42,14 +42,14 @@ void ClsSoundTest::waves_data() {
     QTest::newRow("played to its end without an output") << false << "PlayWaveSync" << QStringList{};
 }
 
-void ClsSoundTest::waves() {
+void SoundPlayerTest::waves() {
     QFETCH(bool, waveOutput);
     QFETCH(QString, operation);
     QFETCH(QStringList, calls);
 
     RecordingSoundDevice device;
     device.waveOutput = waveOutput;
-    sound::clsSound player(device);
+    sound::SoundPlayer player(device);
     if (operation == QLatin1String("PlayWave")) {
         player.PlayWave(QStringLiteral("/d/Gun1.Wav"));
     } else {
@@ -58,18 +58,18 @@ void ClsSoundTest::waves() {
     QCOMPARE(device.calls, calls);
 }
 
-void ClsSoundTest::secondWaveCutsTheFirst() {
+void SoundPlayerTest::secondWaveCutsTheFirst() {
     // Rapid shots: each one is handed over at once, without waiting for or stopping the one before, so the
     // newest shot is what is heard.
     RecordingSoundDevice device;
-    sound::clsSound player(device);
+    sound::SoundPlayer player(device);
     player.PlayWave(QStringLiteral("/d/Gun1.Wav"));
     player.PlayWave(QStringLiteral("/d/TO.Wav"));
     QCOMPARE(device.calls, (QStringList{"playWave /d/Gun1.Wav", "playWave /d/TO.Wav"}));
     QCOMPARE(device.playingWave, QStringLiteral("/d/TO.Wav"));
 }
 
-void ClsSoundTest::playMidi_data() {
+void SoundPlayerTest::playMidi_data() {
     QTest::addColumn<QString>("tune");
     QTest::addColumn<bool>("midiOutput");
     QTest::addColumn<bool>("deviceOpens");
@@ -93,7 +93,7 @@ void ClsSoundTest::playMidi_data() {
         << "spaced" << true << true << false << true << both << true;
 }
 
-void ClsSoundTest::playMidi() {
+void SoundPlayerTest::playMidi() {
     QFETCH(QString, tune);
     QFETCH(bool, midiOutput);
     QFETCH(bool, deviceOpens);
@@ -127,7 +127,7 @@ void ClsSoundTest::playMidi() {
              keptPlaying);
 }
 
-void ClsSoundTest::playMidiClosesTheTuneBeforeOpeningAgain() {
+void SoundPlayerTest::playMidiClosesTheTuneBeforeOpeningAgain() {
     Situation s;
     s.player.setMidiFileName(s.tune);
     QVERIFY(s.player.PlayMidi());
@@ -136,7 +136,7 @@ void ClsSoundTest::playMidiClosesTheTuneBeforeOpeningAgain() {
                                           "openMidi " + s.tune, "playMidi " + s.tune}));
 }
 
-void ClsSoundTest::stopMidi_data() {
+void SoundPlayerTest::stopMidi_data() {
     QTest::addColumn<bool>("started");
     QTest::addColumn<bool>("midiOutput");
     QTest::addColumn<QStringList>("calls");
@@ -146,7 +146,7 @@ void ClsSoundTest::stopMidi_data() {
     QTest::newRow("no MIDI output sends nothing") << false << false << QStringList{};
 }
 
-void ClsSoundTest::stopMidi() {
+void SoundPlayerTest::stopMidi() {
     QFETCH(bool, started);
     QFETCH(bool, midiOutput);
     QFETCH(QStringList, calls);
@@ -164,7 +164,7 @@ void ClsSoundTest::stopMidi() {
     QCOMPARE(s.device.midiMode(s.tune), MidiMode::NotOpen);
 }
 
-void ClsSoundTest::loopTimer_data() {
+void SoundPlayerTest::loopTimer_data() {
     QTest::addColumn<bool>("isRepeet");
     QTest::addColumn<MidiMode>("mode");
     QTest::addColumn<QStringList>("calls");
@@ -178,7 +178,7 @@ void ClsSoundTest::loopTimer_data() {
         << true << MidiMode::NotOpen << QStringList{"openMidi $", "playMidi $"};
 }
 
-void ClsSoundTest::loopTimer() {
+void SoundPlayerTest::loopTimer() {
     QFETCH(bool, isRepeet);
     QFETCH(MidiMode, mode);
     QFETCH(QStringList, calls);
@@ -198,7 +198,7 @@ void ClsSoundTest::loopTimer() {
     QCOMPARE(s.device.calls, calls);
 }
 
-void ClsSoundTest::loopTimerAfterStopMidiSendsNothing() {
+void SoundPlayerTest::loopTimerAfterStopMidiSendsNothing() {
     Situation s;
     s.player.setMidiFileName(s.tune);
     s.player.setIsRepeet(true);

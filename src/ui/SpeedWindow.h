@@ -10,28 +10,24 @@ namespace kelvad {
 class Slider;
 
 // The game speed: a slider of eleven positions from slow to fast, and the score a game starts with.
-class Form4 final : public SmallWindow {
+class SpeedWindow final : public SmallWindow {
     Q_OBJECT
-    Q_DISABLE_COPY(Form4)
+    Q_DISABLE_COPY(SpeedWindow)
 
 public:
-    explicit Form4(QWidget* owner);
+    explicit SpeedWindow(QWidget* owner);
 
     static constexpr int kSlowest = 0;
     static constexpr int kNormal = 5;
     static constexpr int kFastest = 10;
 
     // Reports clicks and mouse moves; its position is the speed.
-    Slider* Slider1 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label2 = nullptr;
+    Slider* speedSlider = nullptr;
     // The start score that goes with the slider's position.
-    QLabel* Label6 = nullptr;
-    QPushButton* Command2 = nullptr;
-    // Cancel; Escape clicks it too.
-    QPushButton* Command1 = nullptr;
+    QLabel* startScoreLabel = nullptr;
+    QPushButton* okButton = nullptr;
+    // Escape clicks it too.
+    QPushButton* cancelButton = nullptr;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -18,11 +18,11 @@ constexpr int MCI_MODE_PAUSE = 529;
 // The game's sound player: wave effects, and a MIDI tune that can be kept going. The main window makes one
 // at start-up and keeps it for the whole run. Nothing here reports a failure to the player: without a device
 // or a file, the game is silent.
-class clsSound final {
+class SoundPlayer final {
 public:
-    explicit clsSound(platform::SoundDevice& device);
-    clsSound(const clsSound&) = delete;
-    clsSound& operator=(const clsSound&) = delete;
+    explicit SoundPlayer(platform::SoundDevice& device);
+    SoundPlayer(const SoundPlayer&) = delete;
+    SoundPlayer& operator=(const SoundPlayer&) = delete;
 
     // Meant to be called now and then by the owner: starts the tune again once it has ended, if asked to.
     void LoopTimer();

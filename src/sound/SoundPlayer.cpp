@@ -1,4 +1,4 @@
-#include "sound/clsSound.h"
+#include "sound/SoundPlayer.h"
 
 #include "platform/SoundDevice.h"
 
@@ -9,44 +9,44 @@ namespace kelvad::sound {
 using MidiMode = platform::SoundDevice::MidiMode;
 using MidiStart = platform::SoundDevice::MidiStart;
 
-clsSound::clsSound(platform::SoundDevice& device) : m_device(device) {}
+SoundPlayer::SoundPlayer(platform::SoundDevice& device) : m_device(device) {}
 
-void clsSound::LoopTimer() {
+void SoundPlayer::LoopTimer() {
     if (m_midiPlaying && m_isRepeet) {
         KeepMidiPlaying(m_midiFileName);
     }
 }
 
-void clsSound::PlayWave(const QString& file) {
+void SoundPlayer::PlayWave(const QString& file) {
     if (!m_device.hasWaveOutput()) {
         return;
     }
     m_device.playWave(file);
 }
 
-void clsSound::PlayWaveSync(const QString& file) {
+void SoundPlayer::PlayWaveSync(const QString& file) {
     if (!m_device.hasWaveOutput()) {
         return;
     }
     m_device.playWaveToEnd(file);
 }
 
-void clsSound::StopWave() {
+void SoundPlayer::StopWave() {
     m_device.stopWave();
 }
 
-bool clsSound::PlayMidi() {
+bool SoundPlayer::PlayMidi() {
     if (m_midiFileName.isEmpty()) {
         return false;
     }
     return OpenAndPlayMidi(m_midiFileName);
 }
 
-void clsSound::StopMidi() {
+void SoundPlayer::StopMidi() {
     CloseMidi();
 }
 
-int clsSound::QueryMidiMode(const QString& deviceName) const {
+int SoundPlayer::QueryMidiMode(const QString& deviceName) const {
     switch (m_device.midiMode(deviceName)) {
         case MidiMode::NotOpen:
             return MCI_MODE_NOT_READY;
@@ -60,7 +60,7 @@ int clsSound::QueryMidiMode(const QString& deviceName) const {
     return MCI_MODE_NOT_READY;
 }
 
-bool clsSound::OpenAndPlayMidi(const QString& path) {
+bool SoundPlayer::OpenAndPlayMidi(const QString& path) {
     bool result = true;
     if (!m_midiFileName.isEmpty()) {
         CloseMidi();
@@ -81,7 +81,7 @@ bool clsSound::OpenAndPlayMidi(const QString& path) {
     return result;
 }
 
-bool clsSound::KeepMidiPlaying(const QString& path) {
+bool SoundPlayer::KeepMidiPlaying(const QString& path) {
     if (path != m_midiFileName) {
         CloseMidi();
     }
@@ -97,7 +97,7 @@ bool clsSound::KeepMidiPlaying(const QString& path) {
     return m_device.playMidi(m_midiFileName, true) != MidiStart::PortInUse;
 }
 
-void clsSound::CloseMidi() {
+void SoundPlayer::CloseMidi() {
     if (!m_device.hasMidiOutput()) {
         return;
     }

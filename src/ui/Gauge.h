@@ -16,9 +16,9 @@ class PictureBox;
 //
 // Every assignment redraws the whole gauge at once; Target must be assigned before anything else, because
 // every other assignment draws into it.
-class clsProgressBar {
+class Gauge {
 public:
-    clsProgressBar() = default;
+    Gauge() = default;
 
     // The picture box drawn into; the gauge shares it and does not own it. Assigning it empties the gauge.
     void setTarget(PictureBox* picNewTarget);

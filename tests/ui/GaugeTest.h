@@ -5,7 +5,7 @@
 namespace kelvad {
 
 // The gauge, pixel by pixel, in the lasting image of the box it draws into.
-class ProgressBarTest : public QObject {
+class GaugeTest : public QObject {
     Q_OBJECT
 
 private slots:

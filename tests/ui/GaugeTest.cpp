@@ -1,8 +1,8 @@
-#include "ProgressBarTest.h"
+#include "GaugeTest.h"
 
 #include "ui/Fonts.h"
+#include "ui/Gauge.h"
 #include "ui/PictureBox.h"
-#include "ui/clsProgressBar.h"
 
 #include <QSet>
 #include <QTest>
@@ -68,7 +68,7 @@ void verifyHorizontal(const PictureBox& box, int barEnd) {
 
 }  // namespace
 
-void ProgressBarTest::horizontalBar_data() {
+void GaugeTest::horizontalBar_data() {
     QTest::addColumn<int>("max");
     QTest::addColumn<int>("value");
     QTest::addColumn<int>("stored");
@@ -83,14 +83,14 @@ void ProgressBarTest::horizontalBar_data() {
     QTest::newRow("one tick left") << 60 << 1 << 1 << 2;
 }
 
-void ProgressBarTest::horizontalBar() {
+void GaugeTest::horizontalBar() {
     QFETCH(int, max);
     QFETCH(int, value);
     QFETCH(int, stored);
     QFETCH(int, barEnd);
 
     auto box = makeBox();
-    clsProgressBar gauge;
+    Gauge gauge;
     gauge.setTarget(box.get());
     gauge.setMax(max);
     gauge.setValue(value);
@@ -99,9 +99,9 @@ void ProgressBarTest::horizontalBar() {
     verifyHorizontal(*box, barEnd);
 }
 
-void ProgressBarTest::loweringMaxClampsValue() {
+void GaugeTest::loweringMaxClampsValue() {
     auto box = makeBox();
-    clsProgressBar gauge;
+    Gauge gauge;
     gauge.setTarget(box.get());
     gauge.setMax(100);
     gauge.setValue(40);
@@ -112,7 +112,7 @@ void ProgressBarTest::loweringMaxClampsValue() {
     verifyHorizontal(*box, kWidth);
 }
 
-void ProgressBarTest::verticalBar_data() {
+void GaugeTest::verticalBar_data() {
     QTest::addColumn<int>("value");
     QTest::addColumn<int>("firstBarRow");
     QTest::addColumn<int>("lastBarRow");
@@ -124,16 +124,16 @@ void ProgressBarTest::verticalBar_data() {
     QTest::newRow("empty") << 0 << 0 << 0;
 }
 
-void ProgressBarTest::verticalBar() {
+void GaugeTest::verticalBar() {
     QFETCH(int, value);
     QFETCH(int, firstBarRow);
     QFETCH(int, lastBarRow);
 
     auto box = makeBox();
-    clsProgressBar gauge;
+    Gauge gauge;
     gauge.setTarget(box.get());
     // Max is never assigned: the style alone must give the box its logical height.
-    gauge.setStyle(clsProgressBar::kVertical);
+    gauge.setStyle(Gauge::kVertical);
     gauge.setValue(value);
 
     for (int y = 0; y < kHeight; ++y) {
@@ -142,9 +142,9 @@ void ProgressBarTest::verticalBar() {
     }
 }
 
-void ProgressBarTest::otherStyleDrawsNoBar() {
+void GaugeTest::otherStyleDrawsNoBar() {
     auto box = makeBox();
-    clsProgressBar gauge;
+    Gauge gauge;
     gauge.setTarget(box.get());
     gauge.setStyle(2);
     gauge.setValue(50);
@@ -153,15 +153,15 @@ void ProgressBarTest::otherStyleDrawsNoBar() {
     QCOMPARE(coloursWhere(*box, [](int, int) { return true; }), QSet<QRgb>{kWhite});
 }
 
-void ProgressBarTest::textReadsWhiteOnBarAndBarColourBeside() {
+void GaugeTest::textReadsWhiteOnBarAndBarColourBeside() {
     auto plainBox = makeBox();
-    clsProgressBar plain;
+    Gauge plain;
     plain.setTarget(plainBox.get());
     plain.setMax(100);
     plain.setValue(50);
 
     auto box = makeBox();
-    clsProgressBar gauge;
+    Gauge gauge;
     gauge.setTarget(box.get());
     gauge.setMax(100);
     gauge.setUnit(QStringLiteral("%"));
@@ -203,9 +203,9 @@ void ProgressBarTest::textReadsWhiteOnBarAndBarColourBeside() {
     QCOMPARE(coloursWhere(*box, [](int, int) { return true; }), (QSet<QRgb>{kNavy, kWhite}));
 }
 
-void ProgressBarTest::anotherBackColor() {
+void GaugeTest::anotherBackColor() {
     auto box = makeBox();
-    clsProgressBar gauge;
+    Gauge gauge;
     gauge.setTarget(box.get());
     gauge.setMax(15);
     gauge.setValue(5);
@@ -220,9 +220,9 @@ void ProgressBarTest::anotherBackColor() {
     QCOMPARE(coloursWhere(*box, [&](int x, int) { return x >= barEnd; }), (QSet<QRgb>{kRed, letterOnRest}));
 }
 
-void ProgressBarTest::everyAssignmentRedraws() {
+void GaugeTest::everyAssignmentRedraws() {
     auto box = makeBox();
-    clsProgressBar gauge;
+    Gauge gauge;
     gauge.setTarget(box.get());
     gauge.setMax(15);
     gauge.setValue(7);
@@ -251,10 +251,10 @@ void ProgressBarTest::everyAssignmentRedraws() {
     QCOMPARE(coloursWhere(*box, [](int x, int) { return x < 40; }), QSet<QRgb>{kWhite});
 }
 
-void ProgressBarTest::newTargetIsDrawnEmpty() {
+void GaugeTest::newTargetIsDrawnEmpty() {
     auto first = makeBox();
     auto second = makeBox();
-    clsProgressBar gauge;
+    Gauge gauge;
     gauge.setTarget(first.get());
     gauge.setMax(60);
     gauge.setValue(40);
@@ -271,9 +271,9 @@ void ProgressBarTest::newTargetIsDrawnEmpty() {
     QCOMPARE(first->lastingImage(), firstDrawing);
 }
 
-void ProgressBarTest::drawingIsRetainedAndShown() {
+void GaugeTest::drawingIsRetainedAndShown() {
     auto box = makeBox();
-    clsProgressBar gauge;
+    Gauge gauge;
     gauge.setTarget(box.get());
     gauge.setMax(60);
     gauge.setValue(45);
@@ -283,13 +283,13 @@ void ProgressBarTest::drawingIsRetainedAndShown() {
     verifyHorizontal(*box, 103);
 }
 
-void ProgressBarTest::drawingWhileHiddenSurvivesShowing() {
+void GaugeTest::drawingWhileHiddenSurvivesShowing() {
     // The magazine gauges are drawn while their frame is hidden, and must show when the frame appears.
     QWidget frame;
     frame.resize(200, 50);
     auto* box = new PictureBox(&frame);
     box->setGeometry(10, 10, kWidth, kHeight);
-    clsProgressBar gauge;
+    Gauge gauge;
     gauge.setTarget(box);
     gauge.setMax(15);
     gauge.setValue(14);
@@ -299,39 +299,39 @@ void ProgressBarTest::drawingWhileHiddenSurvivesShowing() {
     verifyHorizontal(*box, 128);
 }
 
-void ProgressBarTest::logicalHeightRoundsHalvesToEven() {
+void GaugeTest::logicalHeightRoundsHalvesToEven() {
     // On a black box the white ground shows how high the gauge reckons itself: 16.5 units read as 16.
     auto box = makeBox(kWidth, 33, Qt::black);
-    clsProgressBar gauge;
+    Gauge gauge;
     gauge.setTarget(box.get());
     box->setScaleHeight(16.5);
-    gauge.setBarColor(clsProgressBar::kNavy);
+    gauge.setBarColor(Gauge::kNavy);
 
     QCOMPARE(coloursWhere(*box, [](int x, int y) { return y == 31 && x > 0; }), QSet<QRgb>{kWhite});
     QCOMPARE(coloursWhere(*box, [](int, int y) { return y == 32; }), QSet<QRgb>{0x000000});
 }
 
-void ProgressBarTest::fullScaleOfZeroOrLessDrawsNoBar_data() {
+void GaugeTest::fullScaleOfZeroOrLessDrawsNoBar_data() {
     QTest::addColumn<int>("max");
     QTest::newRow("0") << 0;
     QTest::newRow("negative") << -5;
 }
 
-void ProgressBarTest::fullScaleOfZeroOrLessDrawsNoBar() {
+void GaugeTest::fullScaleOfZeroOrLessDrawsNoBar() {
     QFETCH(int, max);
     auto box = makeBox();
-    clsProgressBar gauge;
+    Gauge gauge;
     gauge.setTarget(box.get());
     gauge.setMax(max);
     gauge.setValue(5);
-    gauge.setStyle(clsProgressBar::kVertical);
+    gauge.setStyle(Gauge::kVertical);
 
     QVERIFY(gauge.Value() <= qMax(max, 0));
     QCOMPARE(coloursWhere(*box, [](int, int) { return true; }), QSet<QRgb>{kWhite});
 }
 
-void ProgressBarTest::withoutTargetOnlyStores() {
-    clsProgressBar gauge;
+void GaugeTest::withoutTargetOnlyStores() {
+    Gauge gauge;
     QCOMPARE(gauge.Max(), 100);
     QCOMPARE(gauge.BarColor(), qRgb(0, 0, 128));
     QCOMPARE(gauge.BackColor(), qRgb(255, 255, 255));

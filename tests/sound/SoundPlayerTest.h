@@ -5,7 +5,7 @@
 namespace kelvad {
 
 // The sound player against a device that records every command.
-class ClsSoundTest : public QObject {
+class SoundPlayerTest : public QObject {
     Q_OBJECT
 
 private slots:

@@ -1,7 +1,0 @@
-#include "state/GameState.h"
-
-namespace kelvad {
-
-GameState gameState;
-
-}  // namespace kelvad

@@ -1,0 +1,238 @@
+// SPDX-FileCopyrightText: 2026 The kelvad authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Records the whole widget tree of the game in every phase, one line per object in the order the tree holds
+// them, and compares it with widget-tree.txt beside this file. With KELVAD_RECORD_WIDGET_TREE=1 in the
+// environment the test writes the file instead of comparing.
+#include "WidgetTreeTest.h"
+
+#include "GameTestSupport.h"
+#include "ui/HighScoreTableWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/NameEntryWindow.h"
+#include "ui/Slider.h"
+#include "ui/SpeedWindow.h"
+#include "ui/TextBox.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+using kelvad::platform::MessageAnswer;
+using kelvad::testing::GameFixture;
+
+namespace {
+
+QString quoted(const QString& text) {
+    QString escaped = text;
+    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+        .replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+QString onOff(bool on, const char* yes, const char* no) {
+    return QString::fromLatin1(on ? yes : no);
+}
+
+// A window is known by its object name; its kind is the class it is built on. Any other widget by its class.
+QString kindOf(const QWidget& widget) {
+    const QMetaObject* meta = widget.metaObject();
+    if (widget.isWindow() && meta->superClass()) {
+        meta = meta->superClass();
+    }
+    return QString::fromLatin1(meta->className());
+}
+
+// What the player reads on a widget.
+QString textOf(const QWidget& widget) {
+    if (widget.isWindow()) {
+        return quoted(widget.windowTitle());
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
+        return quoted(label->text());
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
+        return quoted(button->text());
+    }
+    if (const auto* line = qobject_cast<const QLineEdit*>(&widget)) {
+        return quoted(line->text());
+    }
+    if (const auto* slider = qobject_cast<const QAbstractSlider*>(&widget)) {
+        return QStringLiteral("value=%1 range=%2..%3")
+            .arg(slider->value())
+            .arg(slider->minimum())
+            .arg(slider->maximum());
+    }
+    return QStringLiteral("-");
+}
+
+// A window's place depends on the screen and its frame, and the main window's client area lies below a menu
+// bar whose height depends on the fonts: of those only the size of the client area is kept.
+QString geometryOf(const QWidget& widget) {
+    if (const auto* main = qobject_cast<const QMainWindow*>(&widget)) {
+        return geometryOf(*main->centralWidget());
+    }
+    const QRect box = widget.geometry();
+    const auto* owner = qobject_cast<const QMainWindow*>(widget.parentWidget());
+    if (widget.isWindow() || (owner && owner->centralWidget() == &widget)) {
+        return QStringLiteral("%1x%2").arg(box.width()).arg(box.height());
+    }
+    return QStringLiteral("%1,%2 %3x%4").arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height());
+}
+
+QString stateOf(const QWidget& widget) {
+    return onOff(widget.isEnabled(), "enabled", "disabled") + QLatin1Char(' ') +
+           onOff(widget.isVisible(), "visible", "hidden");
+}
+
+void describeMenu(const QMenu& menu, int depth, QStringList& lines);
+
+void describeAction(QAction& action, int depth, QStringList& lines) {
+    const QString indent(depth * 2, QLatin1Char(' '));
+    if (action.isSeparator()) {
+        lines << indent + action.objectName() + QStringLiteral(" separator");
+        return;
+    }
+    if (QMenu* menu = action.menu()) {
+        lines << indent + menu->objectName() + QStringLiteral(" QMenu ") + quoted(action.text()) +
+                     QLatin1Char(' ') + onOff(action.isEnabled(), "enabled", "disabled") + QLatin1Char(' ') +
+                     onOff(action.isVisible(), "visible", "hidden");
+        describeMenu(*menu, depth + 1, lines);
+        return;
+    }
+    QString line = indent + action.objectName() + QStringLiteral(" QAction ") + quoted(action.text());
+    line += QStringLiteral(" shortcut=") + quoted(action.shortcut().toString(QKeySequence::PortableText));
+    if (action.isCheckable()) {
+        line += onOff(action.isChecked(), " ticked", " unticked");
+    }
+    line += QLatin1Char(' ') + onOff(action.isEnabled(), "enabled", "disabled") + QLatin1Char(' ') +
+            onOff(action.isVisible(), "visible", "hidden");
+    lines << line;
+}
+
+void describeMenu(const QMenu& menu, int depth, QStringList& lines) {
+    for (QAction* action : menu.actions()) {
+        describeAction(*action, depth, lines);
+    }
+}
+
+// Named widgets in the order of the tree; the toolkit's own unnamed parts (the menu bar's inner widgets, a
+// text box's cursor) are left out, as they differ between versions of Qt.
+void describeWidget(const QWidget& widget, int depth, QStringList& lines) {
+    const QString name = widget.objectName();
+    if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || qobject_cast<const QMenu*>(&widget)) {
+        return;
+    }
+    QString line = QString(depth * 2, QLatin1Char(' ')) + name + QLatin1Char(' ') + kindOf(widget) +
+                   QLatin1Char(' ') + textOf(widget) + QLatin1Char(' ') + geometryOf(widget) +
+                   QLatin1Char(' ') + stateOf(widget);
+    if (!widget.accessibleName().isEmpty()) {
+        line += QStringLiteral(" accessible=") + quoted(widget.accessibleName());
+    }
+    lines << line;
+    for (QObject* child : widget.children()) {
+        if (const auto* childWidget = qobject_cast<const QWidget*>(child)) {
+            describeWidget(*childWidget, depth + 1, lines);
+        }
+    }
+}
+
+QString timerLine(const char* name, const kelvad::platform::Timer& timer) {
+    return QStringLiteral("  %1 timer %2 interval=%3")
+        .arg(QString::fromLatin1(name), onOff(timer.enabled(), "on", "off"))
+        .arg(timer.interval());
+}
+
+// The whole main window with the small windows it holds, its menus and its timers.
+QStringList describeGame(kelvad::MainWindow& window, const QString& phase) {
+    QStringList lines{QStringLiteral("== ") + phase};
+    describeWidget(window, 0, lines);
+    lines << QStringLiteral("menus");
+    for (QAction* action : window.menuBar()->actions()) {
+        describeAction(*action, 1, lines);
+    }
+    lines << QStringLiteral("timers");
+    lines << timerLine("T4", *window.gameClock) << timerLine("T5", *window.reloadTimer)
+          << timerLine("T6", *window.messageTimer) << timerLine("T7", *window.manJumpTimers[0])
+          << timerLine("T8", *window.manJumpTimers[1]) << timerLine("T9", *window.manJumpTimers[2])
+          << timerLine("T10", *window.civilianArrivalTimer)
+          << timerLine("T11", *window.civilianDepartureTimer) << timerLine("T15", *window.plateTimer);
+    return lines;
+}
+
+QString recordedFile() {
+    return QStringLiteral(KELVAD_WIDGET_TREE_FILE);
+}
+
+const QByteArray kHeader =
+    "# SPDX-FileCopyrightText: 2026 The kelvad authors\n"
+    "# SPDX-License-Identifier: GPL-3.0-or-later\n"
+    "# The game's widget tree in each phase, written by tests/game/WidgetTreeTest.cpp.\n";
+
+}  // namespace
+
+void WidgetTreeTest::everyWindowInEveryPhaseIsAsRecorded() {
+    GameFixture game;
+    kelvad::MainWindow& window = game.window();
+    QStringList lines = describeGame(window, QStringLiteral("ready"));
+
+    // The speed dialog, moved to the fastest speed: the game then starts with 250 points, enough for a place
+    // in the default table, so that the name entry opens at its end.
+    kelvad::SpeedWindow& speed = window.speedWindow();
+    window.gameSpeedAction->trigger();
+    speed.speedSlider->setValue(kelvad::SpeedWindow::kFastest);
+    QTest::mouseMove(speed.windowHandle(), speed.speedSlider->mapTo(&speed, QPoint(2, 2)));
+    lines << describeGame(window, QStringLiteral("speed dialog open, fastest chosen"));
+    QTest::mouseClick(speed.okButton, Qt::LeftButton);
+
+    window.highScoresAction->trigger();
+    lines << describeGame(window, QStringLiteral("high-score table open before a game"));
+    QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
+    lines << describeGame(window, QStringLiteral("ready after the table"));
+
+    chooseGun(window, 2);
+    game.clickStart();
+    game.advance(1000);
+    game.press(window.playField, 1, kBareField);
+    lines << describeGame(window, QStringLiteral("playing, second gun, one shot"));
+
+    game.platform.messageBoxes.answer(MessageAnswer::Ok,
+                                      [&] { lines << describeGame(window, QStringLiteral("paused")); });
+    window.pauseAction->trigger();
+
+    game.platform.messageBoxes.answer(MessageAnswer::Ok, [&] {
+        lines << describeGame(window, QStringLiteral("game over at the score message"));
+    });
+    game.advance(61 * 500);
+    lines << describeGame(window, QStringLiteral("name entry open"));
+
+    kelvad::NameEntryWindow& entry = window.nameEntryWindow();
+    QTest::keyClicks(entry.nameBox, QStringLiteral("Ace"));
+    QTest::keyClick(entry.nameBox, Qt::Key_Return);
+    lines << describeGame(window, QStringLiteral("high-score table after the name entry"));
+    QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
+    lines << describeGame(window, QStringLiteral("ready after a game"));
+
+    const QByteArray tree = kHeader + lines.join(QLatin1Char('\n')).toUtf8() + '\n';
+    QFile file(recordedFile());
+    if (qEnvironmentVariableIntValue("KELVAD_RECORD_WIDGET_TREE") == 1) {
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(file.write(tree), tree.size());
+        return;
+    }
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(recordedFile()));
+    const QList<QByteArray> expected = file.readAll().split('\n');
+    const QList<QByteArray> actual = tree.split('\n');
+    // Line by line, so that a failure names the first object that differs.
+    for (qsizetype line = 0; line < std::min(expected.size(), actual.size()); ++line) {
+        QCOMPARE(actual[line], expected[line]);
+    }
+    QCOMPARE(actual.size(), expected.size());
+}
