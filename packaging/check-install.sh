@@ -26,7 +26,13 @@ gzip -t "$prefix/share/man/man6/kelvad.6.gz" "$prefix/share/doc/kelvad/changelog
 errors="$prefix/stderr"
 answer() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/games/kelvad" "$@" 2>"$errors"; }
 version=$(answer --version) || { echo "kelvad --version failed: $(cat "$errors")"; exit 1; }
-[ "$version" = "kelvad $(sed -n 's/^kelvad (\([^)]*\)).*/\1/p;q' "$(dirname "$0")/changelog")" ] ||
+# Its first line is the name and the version of the changelog; its second names the licence the metadata gives.
+expected="kelvad $(sed -n 's/^kelvad (\([^)]*\)).*/\1/p;q' "$(dirname "$0")/changelog")"
+licence=$(sed -n 's|.*<project_license>\(.*\)</project_license>.*|\1|p' \
+  "$prefix/share/metainfo/jp.kelvad.Kelvad.metainfo.xml")
+names_licence() { [ -n "$licence" ] && grep -oE '[A-Za-z0-9.+-]+' <<<"$1" | grep -qxF -- "$licence"; }
+{ [ "$(wc -l <<<"$version")" -eq 2 ] && [ "$(sed -n 1p <<<"$version")" = "$expected" ] &&
+  names_licence "$(sed -n 2p <<<"$version")"; } ||
   { echo "kelvad --version printed: $version"; exit 1; }
 help=$(answer --help) || { echo "kelvad --help failed: $(cat "$errors")"; exit 1; }
 grep -q -- "--version" <<<"$help" || { echo "kelvad --help printed: $help"; exit 1; }
