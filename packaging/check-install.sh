@@ -12,7 +12,7 @@ for file in games/kelvad lib/games/kelvad/libkelvad-audio.so $data/Haitei1.bmp $
             share/applications/jp.kelvad.Kelvad.desktop share/metainfo/jp.kelvad.Kelvad.metainfo.xml \
             share/icons/hicolor/256x256/apps/jp.kelvad.Kelvad.png \
             share/icons/hicolor/scalable/apps/jp.kelvad.Kelvad.svg \
-            share/man/man6/kelvad.6.gz share/doc/kelvad/changelog.gz; do
+            share/man/man6/kelvad.6.gz share/doc/kelvad/changelog.gz share/doc/kelvad/copyright; do
   [ -e "$prefix/$file" ] || { echo "missing after install: $file"; exit 1; }
 done
 if [ -n "$(find "$prefix" -name TOKUTEN)" ]; then
@@ -20,6 +20,8 @@ if [ -n "$(find "$prefix" -name TOKUTEN)" ]; then
   exit 1
 fi
 gzip -t "$prefix/share/man/man6/kelvad.6.gz" "$prefix/share/doc/kelvad/changelog.gz"
+cmp -s "$prefix/share/doc/kelvad/copyright" "$(dirname "$0")/copyright" ||
+  { echo "the installed copyright file is not packaging/copyright"; exit 1; }
 
 # --help and --version print and end, with no display to open a window on. (Qt may warn on stderr about the
 # locale; what counts is on stdout.)
