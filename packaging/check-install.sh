@@ -12,7 +12,7 @@ for file in games/kelvad lib/games/kelvad/libkelvad-audio.so $data/Haitei1.bmp $
             share/applications/jp.kelvad.Kelvad.desktop share/metainfo/jp.kelvad.Kelvad.metainfo.xml \
             share/icons/hicolor/256x256/apps/jp.kelvad.Kelvad.png \
             share/icons/hicolor/scalable/apps/jp.kelvad.Kelvad.svg \
-            share/man/man6/kelvad.6.gz share/doc/kelvad/changelog.gz; do
+            share/man/man6/kelvad.6.gz share/doc/kelvad/changelog.gz share/doc/kelvad/copyright; do
   [ -e "$prefix/$file" ] || { echo "missing after install: $file"; exit 1; }
 done
 if [ -n "$(find "$prefix" -name TOKUTEN)" ]; then
@@ -20,13 +20,21 @@ if [ -n "$(find "$prefix" -name TOKUTEN)" ]; then
   exit 1
 fi
 gzip -t "$prefix/share/man/man6/kelvad.6.gz" "$prefix/share/doc/kelvad/changelog.gz"
+cmp -s "$prefix/share/doc/kelvad/copyright" "$(dirname "$0")/copyright" ||
+  { echo "the installed copyright file is not packaging/copyright"; exit 1; }
 
 # --help and --version print and end, with no display to open a window on. (Qt may warn on stderr about the
 # locale; what counts is on stdout.)
 errors="$prefix/stderr"
 answer() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/games/kelvad" "$@" 2>"$errors"; }
 version=$(answer --version) || { echo "kelvad --version failed: $(cat "$errors")"; exit 1; }
-[ "$version" = "kelvad $(sed -n 's/^kelvad (\([^)]*\)).*/\1/p;q' "$(dirname "$0")/changelog")" ] ||
+# Its first line is the name and the version of the changelog; its second names the licence the metadata gives.
+expected="kelvad $(sed -n 's/^kelvad (\([^)]*\)).*/\1/p;q' "$(dirname "$0")/changelog")"
+licence=$(sed -n 's|.*<project_license>\(.*\)</project_license>.*|\1|p' \
+  "$prefix/share/metainfo/jp.kelvad.Kelvad.metainfo.xml")
+names_licence() { [ -n "$licence" ] && grep -oE '[A-Za-z0-9.+-]+' <<<"$1" | grep -qxF -- "$licence"; }
+{ [ "$(wc -l <<<"$version")" -eq 2 ] && [ "$(sed -n 1p <<<"$version")" = "$expected" ] &&
+  names_licence "$(sed -n 2p <<<"$version")"; } ||
   { echo "kelvad --version printed: $version"; exit 1; }
 help=$(answer --help) || { echo "kelvad --help failed: $(cat "$errors")"; exit 1; }
 grep -q -- "--version" <<<"$help" || { echo "kelvad --help printed: $help"; exit 1; }

@@ -82,7 +82,12 @@ std::optional<int> answerCommandLine(int argc, char** argv) {
         return 0;
     }
     if (parser.isSet(version)) {
-        print(stdout, QStringLiteral("kelvad %1\n").arg(QCoreApplication::applicationVersion()));
+        // The second line names the licence under which anyone may share and change the game.
+        print(stdout, QStringLiteral("kelvad %1\n%2\n")
+                          .arg(QCoreApplication::applicationVersion(),
+                               QCoreApplication::translate(
+                                   "CommandLine",
+                                   "ライセンス: GPL-3.0-or-later（GNU 一般公衆利用許諾書 第3版以降）")));
         return 0;
     }
     return std::nullopt;
