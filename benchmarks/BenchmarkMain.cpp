@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kelvad authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The handler benchmarks. Without a display they draw on Qt's offscreen platform; under X (QT_QPA_PLATFORM
 // unset, DISPLAY set) they draw through xcb as the game does.
 #include "ui/Fonts.h"

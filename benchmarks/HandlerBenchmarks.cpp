@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kelvad authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What each of the game's busiest handlers costs, with the paint it leaves to the event loop, without the
 // deliberate waits between animation frames.
 #include "GameBench.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kelvad authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading and writing the high-score file as the game does: at start-up, and after every new entry.
 #include "GameBench.h"
 #include "scores/HighScoreFile.h"

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The kelvad authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a scratch prefix and checks that the installed game is whole, answers on its command
 # line without a display, and starts and finds its files.
 set -euo pipefail

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kelvad authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the start of a windowed program from outside, to the millisecond: it starts the program itself and
 // listens to the X server for the moment the program's first window is mapped and for its first drawing.
 //   kelvad-startclock [--settle MS] [--maps FILE] PROGRAM [ARGUMENT...]

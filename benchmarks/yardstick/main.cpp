@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kelvad authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for the game's start-up, memory and idle figures: the smallest Qt Widgets window of the
 // game's size, a main window whose 430 x 279 client area sits under a menu bar with one menu, holding one
 // label. scripts/measure starts it alternately with the game, so that both meet the same machine and load.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kelvad authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Connects the windows' events to the game's operations: the only place that knows both.
 #include "app/GameWindow.h"
 

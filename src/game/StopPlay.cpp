@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kelvad authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "game/Lifecycle.h"
 #include "sound/MediaControl.h"
 #include "ui/ImageBox.h"

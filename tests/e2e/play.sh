@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The kelvad authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Plays the built game from outside, as a player would: a fresh copy of the program directory, the real
 # executable on an X server (Xvfb), real mouse and key presses (XTEST through xdotool), and checks on what the
 # player sees: window titles, the high-score file, and screenshots of the bullets, the message bar and the

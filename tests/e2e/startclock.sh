@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The kelvad authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The tools scripts/measure compares the game with: the start-up clock must find the window of the program it
 # started, time its map and its first drawing and read its CPU and memory, and fail plainly for a program that
 # shows no window; the yardstick must keep the game's window size, or the comparison is unfair.

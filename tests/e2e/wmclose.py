@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The kelvad authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Asks an X window to close as a window manager's close button does: a WM_DELETE_WINDOW client message.
 
 Under a bare X server (Xvfb, no window manager) nothing else sends it; `xdotool windowkill` and

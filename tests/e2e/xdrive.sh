@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The kelvad authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Driving the game's windows from outside under X: waiting for windows to appear or go, real input through
 # XTEST (xdotool), and reading what the player sees from screenshots (ImageMagick). Sourced by play.sh and by
 # scripts/measure; nothing here sleeps for a fixed time where a window or a picture can be waited for.

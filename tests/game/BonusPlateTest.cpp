@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kelvad authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bonus plates: when the meter brings one up, what a click on it scores, and when they go.
 #include "BonusPlateTest.h"
 

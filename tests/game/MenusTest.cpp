@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kelvad authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The menus through the keyboard, the help, the version message and the exit.
 #include "MenusTest.h"
 

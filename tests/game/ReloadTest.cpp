@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kelvad authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reloading with the right button: the wait, the refill and the messages.
 #include "ReloadTest.h"
 

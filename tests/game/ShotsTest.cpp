@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kelvad authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shots: what fires, what it costs, the hit rate and the mark around the pointer.
 #include "ShotsTest.h"
 

@@ -1,4 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The kelvad authors
+//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Records the whole widget tree of the game in every phase, one line per object in the order the tree holds

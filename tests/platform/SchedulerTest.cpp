@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kelvad authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The timer rules the game relies on, on the virtual clock that every game test runs on.
 #include "QtSeamsTest.h"
 #include "ScoreDirectoryTest.h"

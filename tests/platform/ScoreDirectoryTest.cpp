@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kelvad authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the game's files are, and where the scores are kept: beside a portable game, in the player's data
 // folder for an installed one.
 #include "ScoreDirectoryTest.h"

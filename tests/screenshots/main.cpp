@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kelvad authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays scripted moments of a game on the virtual clock and saves what the player would see, for looking at
 // the game and for the documentation: kelvad-screenshots <folder>. Run it on a real display (scripts/on-xvfb)
 // so that fonts and window frames are those of the desktop.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The kelvad authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # scripts/check-includes on small trees of known includes: it must pass the downward ones and name every
 # upward include and two-way tie.
 #   tests/scripts/check-includes.sh PATH_OF_scripts/check-includes

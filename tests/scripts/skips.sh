@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The kelvad authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # scripts/skips finds every kind of skip in a CTest run, and under CI=true lets only the hardware ones pass.
 #   tests/scripts/skips.sh PATH_OF_scripts/skips
 set -euo pipefail

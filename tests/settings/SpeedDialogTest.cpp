@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kelvad authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game-speed dialog: following the slider, its ways out, and what the next games start with.
 #include "SpeedDialogTest.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kelvad authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The play field's drawing: the two raster operations, and drawing that lasts against drawing that only
 // reaches the screen.
 #include "PictureBoxTest.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kelvad authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // kelvad-assetgen: writes the game's pictures, sounds, tune and help page into the program directory.
 // Usage: kelvad-assetgen <program-dir> [<contact-sheet.png>]
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kelvad authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures how promptly and how completely the game's wave sounds play: the time PlayWave takes to return,
 // the time from the call to the first sound arriving at a PulseAudio sink's monitor, and how much of the
 // sound arrives, both when the game's stream has closed (idle) and while the tune keeps it open. Checks that

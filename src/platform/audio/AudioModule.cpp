@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The kelvad authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sound module: the synthesizer, the mixer and the stream to the sound server, loaded by the game once
 // its window shows.
 #include "platform/audio/AudioEngine.h"

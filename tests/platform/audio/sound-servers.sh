@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The kelvad authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The game's sound against the real sound servers players have: a private PulseAudio, and a private PipeWire
 # (pipewire, wireplumber and pipewire-pulse in their own runtime folder and session bus), each with only a
 # null sink, recorded through its monitor by kelvad-wave-latency with a 100 ms recorder that leaves
