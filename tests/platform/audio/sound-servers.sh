@@ -116,6 +116,11 @@ trap cleanup EXIT
 
 mkdir -m 700 "$runtime" "$runtime/pulse" "$work/home"
 printf 'autospawn = no\n' >"$work/client.conf"
+# WirePlumber 0.4 (Debian 12) watches the login seats for its Bluetooth monitor; on a system without logind
+# that fails and leaves the graph unlinked, so the recorder hears nothing. The private server needs no
+# Bluetooth; the setting must come before 90-enable-all.lua. (WirePlumber 0.5 does not stumble there.)
+mkdir -p "$work/home/.config/wireplumber/bluetooth.lua.d"
+printf 'bluez_monitor.enabled = false\n' >"$work/home/.config/wireplumber/bluetooth.lua.d/80-kelvad-test.lua"
 export XDG_RUNTIME_DIR=$runtime PULSE_RUNTIME_PATH=$runtime/pulse HOME=$work/home
 export XDG_CONFIG_HOME=$work/home/.config XDG_STATE_HOME=$work/home/.state
 export PULSE_SERVER=unix:$runtime/pulse/native PULSE_CLIENTCONFIG=$work/client.conf LC_ALL=C.UTF-8
