@@ -3,8 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The game: makes the real platform and opens the main window.
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 #include "app/GameWindow.h"
+#include "app/Translation.h"
 #include "platform/CloseOnSignals.h"
 #include "platform/FirstFrame.h"
 #include "platform/GameSoundDevice.h"
@@ -23,11 +24,14 @@
 #include <QStandardPaths>
 
 int main(int argc, char** argv) {
-    if (const std::optional<int> status = kelvad::answerCommandLine(argc, argv)) {
-        return *status;
+    const kelvad::CommandLineAnswer commandLine = kelvad::answerCommandLine(argc, argv);
+    if (commandLine.exitStatus) {
+        return *commandLine.exitStatus;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kelvad"));
+    kelvad::Translation translation;
+    translation.use(commandLine.language);
     kelvad::installFontSubstitutions();
 
     kelvad::platform::QtScheduler scheduler;
@@ -38,8 +42,10 @@ int main(int argc, char** argv) {
     kelvad::platform::QtHelpViewer helpViewer;
     const QString executableDirectory = QApplication::applicationDirPath();
     const QString programDirectory = kelvad::platform::findProgramDirectory(executableDirectory);
+    // The desktop's mixer shows the game under its title.
+    const QByteArray mixerName = QCoreApplication::translate("kelvad::MainWindow", "ケルバド解消ゲーム").toUtf8();
     kelvad::platform::GameSoundDevice soundDevice(
-        {"ケルバド解消ゲーム", "jp.kelvad.Kelvad"},
+        {mixerName.constData(), "jp.kelvad.Kelvad"},
         kelvad::platform::findSoundModuleDirectory(executableDirectory));
     const QString scoreDirectory = kelvad::platform::chooseScoreDirectory(
         programDirectory, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
