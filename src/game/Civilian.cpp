@@ -15,6 +15,7 @@
 #include "ui/MainWindow.h"
 #include "ui/Twips.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace kelvad {
@@ -45,7 +46,7 @@ void HideCivilian(MainWindow& window) {
 void RescueCivilian(MainWindow& window, GameState& state) {
     state.civilianSoundFile = QStringLiteral("\\ALI.Wav");
     window.soundPlayer->PlayWave(window.programFile(state.civilianSoundFile));
-    window.messageBar->setText(QStringLiteral("一般人 ＴＨＡＮＫ　ＹＯＵ!!"));
+    window.messageBar->setText(QCoreApplication::translate("MessageBar", "一般人 ＴＨＡＮＫ　ＹＯＵ!!"));
     state.timeLeft += kCivilianTicks;
     window.timeGauge->setValue(state.timeLeft);
     leaveField(window);
@@ -58,7 +59,7 @@ void ShootCivilian(MainWindow& window, GameState& state) {
     }
     state.civilianSoundFile = QStringLiteral("\\UA.Wav");
     window.soundPlayer->PlayWave(window.programFile(state.civilianSoundFile));
-    window.messageBar->setText(QStringLiteral("一般人　うぁぁぁぁぁぁ!!"));
+    window.messageBar->setText(QCoreApplication::translate("MessageBar", "一般人　うぁぁぁぁぁぁ!!"));
     state.timeLeft -= kCivilianTicks;
     window.timeGauge->setValue(state.timeLeft);
     leaveField(window);

@@ -9,14 +9,17 @@
 #include "ui/MainWindow.h"
 #include "ui/Phase.h"
 
+#include <QCoreApplication>
+
 namespace kelvad {
 
 void EndGame(MainWindow& window, GameState& state) {
     StopPlay(window);
     SetPhase(window, Phase::GameOver);
-    window.platform().messageBoxes.show(window, QStringLiteral("ケルバド解消ゲーム"),
-                                        QStringLiteral("あなたの得点は%1点です！").arg(state.score),
-                                        platform::MessageButtons::Ok, platform::MessageIcon::None);
+    window.platform().messageBoxes.show(
+        window, QCoreApplication::translate("MessageBox", "ケルバド解消ゲーム"),
+        QCoreApplication::translate("MessageBox", "あなたの得点は%1点です！").arg(state.score),
+        platform::MessageButtons::Ok, platform::MessageIcon::None);
     OpenEndOfGameWindows(window, state);
 }
 

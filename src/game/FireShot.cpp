@@ -17,6 +17,7 @@
 
 #include <QLabel>
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace kelvad {
@@ -26,7 +27,7 @@ bool RefuseEmptyGun(MainWindow& window, GameState& state) {
         return false;
     }
     window.platform().beeper.beep();
-    window.messageBar->setText(QStringLiteral("弾がありません！"));
+    window.messageBar->setText(QCoreApplication::translate("MessageBar", "弾がありません！"));
     window.messageTimer->setEnabled(true);
     return true;
 }

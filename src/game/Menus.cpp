@@ -17,17 +17,21 @@
 namespace kelvad {
 
 void ShowHelp(MainWindow& window) {
-    const QString helpFile = window.programFile(QStringLiteral("\\Kelvad.Hlp"));
+    // Each language has a help page of its own, which its translation names.
+    const QString helpFile =
+        window.programFile(u'\\' + QCoreApplication::translate("HelpViewer", "Kelvad.Hlp"));
     if (const std::optional<QString> error = window.platform().helpViewer.showContents(window, helpFile)) {
-        window.platform().messageBoxes.show(window, QStringLiteral("ケルバド解消ゲーム"), *error,
-                                            platform::MessageButtons::Ok, platform::MessageIcon::None);
+        window.platform().messageBoxes.show(
+            window, QCoreApplication::translate("MessageBox", "ケルバド解消ゲーム"), *error,
+            platform::MessageButtons::Ok, platform::MessageIcon::None);
     }
 }
 
 void ShowVersion(MainWindow& window) {
-    window.platform().messageBoxes.show(window, QStringLiteral("バージョン情報"),
-                                        QStringLiteral("ケルバド解消ゲーム　Ver1.51"),
-                                        platform::MessageButtons::Ok, platform::MessageIcon::None);
+    window.platform().messageBoxes.show(
+        window, QCoreApplication::translate("MessageBox", "バージョン情報"),
+        QCoreApplication::translate("MessageBox", "ケルバド解消ゲーム　Ver1.51"),
+        platform::MessageButtons::Ok, platform::MessageIcon::None);
 }
 
 void EndProgram(MainWindow& window, GameState& state) {

@@ -8,6 +8,8 @@
 #include "sound/MediaControl.h"
 #include "ui/MainWindow.h"
 
+#include <QCoreApplication>
+
 namespace kelvad {
 
 void PauseGame(MainWindow& window) {
@@ -16,8 +18,9 @@ void PauseGame(MainWindow& window) {
         // A time-out holds the game: the clock, the men and every other timer wait for the box to close.
         platform::TimerHold hold(window.platform().scheduler);
         window.platform().messageBoxes.show(
-            window, QStringLiteral("ケルバド解消ゲーム"),
-            QStringLiteral("タイム中です。再会するには、ボタンをクリックしてください。"),
+            window, QCoreApplication::translate("MessageBox", "ケルバド解消ゲーム"),
+            QCoreApplication::translate("MessageBox",
+                                        "タイム中です。再会するには、ボタンをクリックしてください。"),
             platform::MessageButtons::Ok, platform::MessageIcon::None);
     }
     window.tune->setCommand(QStringLiteral("Play"));

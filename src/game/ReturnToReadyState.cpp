@@ -9,6 +9,8 @@
 #include "ui/MainWindow.h"
 #include "ui/Phase.h"
 
+#include <QCoreApplication>
+
 namespace kelvad {
 
 void ReturnToReadyState(MainWindow& window) {
@@ -18,7 +20,8 @@ void ReturnToReadyState(MainWindow& window) {
         // The game holds while the question is open, as in a time-out.
         platform::TimerHold hold(window.platform().scheduler);
         answer = window.platform().messageBoxes.show(
-            window, QStringLiteral("確認"), QStringLiteral("起動した状態に戻しますか？"),
+            window, QCoreApplication::translate("MessageBox", "確認"),
+            QCoreApplication::translate("MessageBox", "起動した状態に戻しますか？"),
             platform::MessageButtons::YesNo, platform::MessageIcon::Question);
     }
     if (answer != platform::MessageAnswer::Yes) {

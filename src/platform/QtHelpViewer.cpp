@@ -4,6 +4,7 @@
 
 #include "platform/QtHelpViewer.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
 #include <QFileInfo>
@@ -16,16 +17,18 @@ namespace kelvad::platform {
 std::optional<QString> QtHelpViewer::showContents(QWidget& owner, const QString& helpFile) {
     QFile file(helpFile);
     if (!file.open(QIODevice::ReadOnly)) {
-        return QStringLiteral("ヘルプファイル %1 を開けません: %2").arg(helpFile, file.errorString());
+        return QCoreApplication::translate("HelpViewer", "ヘルプファイル %1 を開けません: %2")
+            .arg(helpFile, file.errorString());
     }
     const QString html = QString::fromUtf8(file.readAll());
     if (file.error() != QFileDevice::NoError) {
-        return QStringLiteral("ヘルプファイル %1 を読めません: %2").arg(helpFile, file.errorString());
+        return QCoreApplication::translate("HelpViewer", "ヘルプファイル %1 を読めません: %2")
+            .arg(helpFile, file.errorString());
     }
     if (!m_window) {
         m_window = new QDialog(&owner, Qt::Window);
         m_window->setAttribute(Qt::WA_DeleteOnClose);
-        m_window->setWindowTitle(QStringLiteral("ケルバド解消ゲーム ヘルプ"));
+        m_window->setWindowTitle(QCoreApplication::translate("HelpViewer", "ケルバド解消ゲーム ヘルプ"));
         m_window->resize(520, 560);
         auto* layout = new QVBoxLayout(m_window);
         auto* browser = new QTextBrowser(m_window);

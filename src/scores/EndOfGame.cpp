@@ -9,6 +9,8 @@
 #include "ui/HighScoreTableWindow.h"
 #include "ui/MainWindow.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace kelvad {
@@ -23,11 +25,13 @@ std::optional<int> RankOf(qint64 score, const HighScoreTable& table) {
 }
 
 QString rankWord(int rank) {
-    static const std::array<QString, HighScoreTable::kEntries> words{
-        QStringLiteral("一位"), QStringLiteral("二位"), QStringLiteral("三位"), QStringLiteral("四位"),
-        QStringLiteral("五位")};
-    return rank >= 1 && rank <= static_cast<int>(words.size()) ? words[static_cast<std::size_t>(rank - 1)]
-                                                               : QString();
+    static constexpr std::array<const char*, HighScoreTable::kEntries> words{
+        QT_TRANSLATE_NOOP("NameEntry", "一位"), QT_TRANSLATE_NOOP("NameEntry", "二位"),
+        QT_TRANSLATE_NOOP("NameEntry", "三位"), QT_TRANSLATE_NOOP("NameEntry", "四位"),
+        QT_TRANSLATE_NOOP("NameEntry", "五位")};
+    return rank >= 1 && rank <= static_cast<int>(words.size())
+               ? QCoreApplication::translate("NameEntry", words[static_cast<std::size_t>(rank - 1)])
+               : QString();
 }
 
 void OpenEndOfGameWindows(MainWindow& window, GameState& state) {

@@ -10,6 +10,8 @@
 #include "ui/MainWindow.h"
 #include "ui/Phase.h"
 
+#include <QCoreApplication>
+
 namespace kelvad {
 
 void OpenHighScoreWindow(MainWindow& window, GameState& state) {
@@ -40,9 +42,9 @@ void CloseHighScoreWindowByFrame(MainWindow& window) {
 
 void AskResetHighScores(MainWindow& window, GameState& state) {
     const platform::MessageAnswer answer = window.platform().messageBoxes.show(
-        window.highScoreTableWindow(), QStringLiteral("ｹﾙﾊﾞﾄﾞ解消ｹﾞｰﾑ"),
-        QStringLiteral("データを初期化してもよろしいですか？"), platform::MessageButtons::OkCancel,
-        platform::MessageIcon::Question);
+        window.highScoreTableWindow(), QCoreApplication::translate("MessageBox", "ｹﾙﾊﾞﾄﾞ解消ｹﾞｰﾑ"),
+        QCoreApplication::translate("MessageBox", "データを初期化してもよろしいですか？"),
+        platform::MessageButtons::OkCancel, platform::MessageIcon::Question);
     if (answer == platform::MessageAnswer::Ok) {
         ResetHighScores(window, state);
     }

@@ -13,14 +13,16 @@
 #include "ui/NameEntryWindow.h"
 #include "ui/TextBox.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace kelvad {
 
 void OpenNameEntry(MainWindow& window, GameState& state, int rank) {
     NameEntryWindow& entry = window.nameEntryWindow();
-    // Each opening starts from the default name, fully selected so that typing replaces it.
-    entry.nameBox->setText(HighScoreTable::defaultName());
+    // Each opening starts from the default name, fully selected so that typing replaces it. In another
+    // language the box offers that language's word; the table's own entries keep theirs.
+    entry.nameBox->setText(QCoreApplication::translate("NameEntry", "名前なし"));
     entry.nameBox->setSelection(0, static_cast<int>(entry.nameBox->text().size()));
     entry.nameBox->setEnabled(true);
     entry.show();

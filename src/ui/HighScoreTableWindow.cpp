@@ -23,8 +23,7 @@ constexpr int kRowHeight = 255;
 }  // namespace
 
 HighScoreTableWindow::HighScoreTableWindow(QWidget* owner)
-    : SmallWindow(owner, QStringLiteral("Form3"), QStringLiteral("ハイスコア"), 3930, 3120,
-                  Placement::OnScreen) {
+    : SmallWindow(owner, QStringLiteral("Form3"), tr("ハイスコア"), 3930, 3120, Placement::OnScreen) {
     label("Label1", twipsRect(120, 120, 4095, 375), QStringLiteral("HIGH SCORE"))
         ->setFont(designFont(kMincho, 20.25, true));
 
@@ -46,11 +45,11 @@ HighScoreTableWindow::HighScoreTableWindow(QWidget* owner)
         nameLabels[slot] = row(nameNames[slot], 360, 2055, index, QString());
         scoreLabels[slot] = row(scoreNames[slot], 2520, 975, index, QString());
         scoreLabels[slot]->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        row(unitNames[slot], 3600, 255, index, QStringLiteral("点"));
+        row(unitNames[slot], 3600, 255, index, tr("点"));
     }
 
     okButton = button("Command1", twipsRect(120, 2520, 1455, 495), QStringLiteral("OK"));
-    resetButton = button("Command2", twipsRect(1680, 2520, 1455, 495), QStringLiteral("初期化"));
+    resetButton = button("Command2", twipsRect(1680, 2520, 1455, 495), tr("初期化"));
 }
 
 QLabel* HighScoreTableWindow::nameLabel(int rank) const {

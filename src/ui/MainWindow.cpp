@@ -152,7 +152,7 @@ QImage MainWindow::designPicture(const QString& name) const {
 
 void MainWindow::buildWindow() {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("ケルバド解消ゲーム"));
+    setWindowTitle(tr("ケルバド解消ゲーム"));
     // Fixed single border: no maximize button and no resizing.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
@@ -179,16 +179,16 @@ void MainWindow::buildMessageBar() {
 
     PictureBox* killPanel =
         makePictureBox(client, QStringLiteral("Picture7"), twipsRect(4080, 120, 1935, 375), Qt::black);
-    makeLabel(killPanel, "Label21", twipsRect(0, 30, 975, 255), QStringLiteral("撃破数"),
+    makeLabel(killPanel, "Label21", twipsRect(0, 30, 975, 255), tr("撃破数"),
               {designFont(kMincho, 11.25, true), Qt::white});
     killCountLabel = makeLabel(killPanel, "Label20", twipsRect(1200, 30, 615, 255), QString(),
                                {designFont(kMincho, 12, true), Qt::white, Qt::AlignRight | Qt::AlignTop});
 
     timeBonusSquare =
         makePictureBox(client, QStringLiteral("Picture2"), twipsRect(6120, 120, 255, 375), Qt::black);
-    timeBonusSquare->setAccessibleName(QStringLiteral("タイムボーナス"));
+    timeBonusSquare->setAccessibleName(tr("タイムボーナス"));
 
-    startButton = new QPushButton(QStringLiteral("始める"), client);
+    startButton = new QPushButton(tr("始める"), client);
     startButton->setObjectName(QStringLiteral("Command1"));
     startButton->setGeometry(twipsRect(4080, 600, 2300, 590));
     startButton->setFont(designFont(kGothic, 9.75));
@@ -200,7 +200,7 @@ void MainWindow::buildPlayField() {
 
     playField =
         makePictureBox(client, QStringLiteral("Picture1"), twipsRect(120, 600, 3855, 3495), Qt::black);
-    playField->setAccessibleName(QStringLiteral("射撃場"));
+    playField->setAccessibleName(tr("射撃場"));
     playField->setCursor(gunSight);
     playField->setMouseTracking(true);
 
@@ -214,20 +214,20 @@ void MainWindow::buildPlayField() {
         man->hide();
         return man;
     };
-    men[0] = placeMan("I1", 120, QStringLiteral("man-black.png"), QStringLiteral("黒い男"));
+    men[0] = placeMan("I1", 120, QStringLiteral("man-black.png"), tr("黒い男"));
     men[0]->setEnabled(false);
-    men[1] = placeMan("I2", 600, QStringLiteral("man-blue.png"), QStringLiteral("青い男"));
+    men[1] = placeMan("I2", 600, QStringLiteral("man-blue.png"), tr("青い男"));
     men[1]->setEnabled(false);
-    men[2] = placeMan("I3", 1080, QStringLiteral("man-yellow.png"), QStringLiteral("黄色い男"));
+    men[2] = placeMan("I3", 1080, QStringLiteral("man-yellow.png"), tr("黄色い男"));
     men[2]->setEnabled(false);
-    civilian = placeMan("HE1", 1560, QStringLiteral("civilian.png"), QStringLiteral("一般人"));
+    civilian = placeMan("HE1", 1560, QStringLiteral("civilian.png"), tr("一般人"));
 
     auto placePlate = [&](const char* name, int top, const QString& picture, const char* labelName,
                           const QString& points) {
         PictureBox* plate =
             makePictureBox(playField, QString::fromLatin1(name), twipsRect(2760, top, 900, 300), Qt::white);
         plate->setPicture(designPicture(picture));
-        plate->setAccessibleName(QStringLiteral("ボーナス") + points);
+        plate->setAccessibleName(tr("ボーナス%1").arg(points));
         plate->setCursor(gunSight);
         plate->hide();
         plate->setEnabled(false);
@@ -247,12 +247,10 @@ void MainWindow::buildTitlePanel() {
                                 Qt::black);
     const LabelStyle title{designFont(kMincho, 18, true), Qt::white};
     const LabelStyle credit{designFont(kMincho, 12, true), Qt::white};
-    makeLabel(titlePanel, "Label5", twipsRect(120, 120, 3495, 375), QStringLiteral("ケルバド解消ゲーム"),
-              title);
+    makeLabel(titlePanel, "Label5", twipsRect(120, 120, 3495, 375), tr("ケルバド解消ゲーム"), title);
     makeLabel(titlePanel, "Label6", twipsRect(1920, 480, 1575, 375), QStringLiteral("Ver.1.51"), title);
-    makeLabel(titlePanel, "Label9", twipsRect(240, 2760, 2175, 255), QStringLiteral("制作：ケルバド工房"),
-              credit);
-    makeLabel(titlePanel, "Label10", twipsRect(1560, 3120, 1935, 255), QStringLiteral("１９９８年８月"),
+    makeLabel(titlePanel, "Label9", twipsRect(240, 2760, 2175, 255), tr("制作：ケルバド工房"), credit);
+    makeLabel(titlePanel, "Label10", twipsRect(1560, 3120, 1935, 255), tr("１９９８年８月"),
               {credit.font, Qt::white, Qt::AlignRight | Qt::AlignTop});
 }
 
@@ -264,34 +262,34 @@ void MainWindow::buildLegendPanel() {
     const LabelStyle value{designFont(kMincho, 11.25, true), Qt::white, Qt::AlignRight | Qt::AlignTop};
     const QSize man(390, 585);
     makeImage(panel, QStringLiteral("Image4"), twipsRect(120, 360, man.width(), man.height()),
-              designPicture(QStringLiteral("man-black.png")), QStringLiteral("黒い男"));
-    makeLabel(panel, "Label14", twipsRect(600, 360, 975, 255), QStringLiteral("黒い男"), name);
-    makeLabel(panel, "Label17", twipsRect(1080, 720, 975, 255), QStringLiteral("…10点"), value);
+              designPicture(QStringLiteral("man-black.png")), tr("黒い男"));
+    makeLabel(panel, "Label14", twipsRect(600, 360, 975, 255), tr("黒い男", "legend"), name);
+    makeLabel(panel, "Label17", twipsRect(1080, 720, 975, 255), tr("…10点"), value);
     makeImage(panel, QStringLiteral("Image2"), twipsRect(120, 1080, man.width(), man.height()),
-              designPicture(QStringLiteral("man-blue.png")), QStringLiteral("青い男"));
-    makeLabel(panel, "Label15", twipsRect(600, 1200, 975, 255), QStringLiteral("青い男"), name);
-    makeLabel(panel, "Label18", twipsRect(1080, 1440, 975, 255), QStringLiteral("…20点"), value);
+              designPicture(QStringLiteral("man-blue.png")), tr("青い男"));
+    makeLabel(panel, "Label15", twipsRect(600, 1200, 975, 255), tr("青い男", "legend"), name);
+    makeLabel(panel, "Label18", twipsRect(1080, 1440, 975, 255), tr("…20点"), value);
     makeImage(panel, QStringLiteral("Image3"), twipsRect(120, 1800, man.width(), man.height()),
-              designPicture(QStringLiteral("man-yellow.png")), QStringLiteral("黄色い男"));
-    makeLabel(panel, "Label16", twipsRect(600, 1920, 975, 255), QStringLiteral("黄色い男"), name);
-    makeLabel(panel, "Label19", twipsRect(1080, 2160, 975, 255), QStringLiteral("…30点"), value);
+              designPicture(QStringLiteral("man-yellow.png")), tr("黄色い男"));
+    makeLabel(panel, "Label16", twipsRect(600, 1920, 975, 255), tr("黄色い男", "legend"), name);
+    makeLabel(panel, "Label19", twipsRect(1080, 2160, 975, 255), tr("…30点"), value);
 }
 
 void MainWindow::buildStatusPanel() {
     QFrame* statusPanel = makeFrame(centralWidget(), "Frame1", twipsRect(4080, 1200, 2295, 2895));
     const LabelStyle caption{designFont(kPGothic, 9)};
     const QFont valueFont = designFont(kGothic, 9.75, true);
-    makeLabel(statusPanel, "Label1", twipsRect(120, 240, 2055, 255), QStringLiteral("残り時間"), caption);
+    makeLabel(statusPanel, "Label1", twipsRect(120, 240, 2055, 255), tr("残り時間"), caption);
     timeBar =
         makePictureBox(statusPanel, QStringLiteral("Picture3"), twipsRect(120, 480, 2055, 255), Qt::white);
-    timeBar->setAccessibleName(QStringLiteral("残り時間のバー"));
-    makeLabel(statusPanel, "Label2", twipsRect(120, 840, 2055, 255), QStringLiteral("得点"), caption);
+    timeBar->setAccessibleName(tr("残り時間のバー"));
+    makeLabel(statusPanel, "Label2", twipsRect(120, 840, 2055, 255), tr("得点"), caption);
     scoreLabel =
         makeValueBox(statusPanel, "TOKUTEN", twipsRect(120, 1080, 2055, 255), valueFont, Qt::AlignRight);
-    makeLabel(statusPanel, "Label8", twipsRect(120, 1440, 2055, 255), QStringLiteral("命中率"), caption);
+    makeLabel(statusPanel, "Label8", twipsRect(120, 1440, 2055, 255), tr("命中率"), caption);
     hitRateLabel =
         makeValueBox(statusPanel, "GEKIHA", twipsRect(120, 1680, 2055, 255), valueFont, Qt::AlignHCenter);
-    makeLabel(statusPanel, "Label3", twipsRect(120, 2040, 735, 255), QStringLiteral("タマ数"), caption);
+    makeLabel(statusPanel, "Label3", twipsRect(120, 2040, 735, 255), tr("タマ数"), caption);
 
     const std::array<const char*, 3> displayNames{"F1", "F2", "F3"};
     for (std::size_t gun = 0; gun < ammoDisplays.size(); ++gun) {
@@ -303,22 +301,20 @@ void MainWindow::buildStatusPanel() {
     const QImage bullet = designPicture(QStringLiteral("bullet.png"));
     for (int index = 0; index < static_cast<int>(bullets.size()); ++index) {
         bullets[index] = makeImage(ammoDisplays[0], QStringLiteral("TA_%1").arg(index),
-                                   twipsRect(120 + 240 * index, 120, 180, 345), bullet, QStringLiteral("弾"));
+                                   twipsRect(120 + 240 * index, 120, 180, 345), bullet, tr("弾"));
     }
     const LabelStyle count{valueFont, Qt::black, Qt::AlignRight | Qt::AlignTop};
-    makeImage(ammoDisplays[1], QStringLiteral("Image9"), twipsRect(120, 120, 180, 345), bullet,
-              QStringLiteral("弾"));
+    makeImage(ammoDisplays[1], QStringLiteral("Image9"), twipsRect(120, 120, 180, 345), bullet, tr("弾"));
     subMachineGunCount =
         makeLabel(ammoDisplays[1], "Label11", twipsRect(360, 240, 375, 255), QString(), count);
     subMachineGunBar = makePictureBox(ammoDisplays[1], QStringLiteral("Picture4"),
                                       twipsRect(960, 180, 1095, 255), Qt::white);
-    subMachineGunBar->setAccessibleName(QStringLiteral("弾のバー"));
-    makeImage(ammoDisplays[2], QStringLiteral("Image10"), twipsRect(120, 120, 180, 345), bullet,
-              QStringLiteral("弾"));
+    subMachineGunBar->setAccessibleName(tr("弾のバー"));
+    makeImage(ammoDisplays[2], QStringLiteral("Image10"), twipsRect(120, 120, 180, 345), bullet, tr("弾"));
     jackGunCount = makeLabel(ammoDisplays[2], "Label12", twipsRect(360, 240, 375, 255), QString(), count);
     jackGunBar = makePictureBox(ammoDisplays[2], QStringLiteral("Picture5"), twipsRect(960, 180, 1095, 255),
                                 Qt::white);
-    jackGunBar->setAccessibleName(QStringLiteral("弾のバー"));
+    jackGunBar->setAccessibleName(tr("弾のバー"));
 
     // The panels lie over the play field and the status panel.
     titlePanel->raise();
@@ -364,30 +360,28 @@ void MainWindow::buildMenus() {
         return created;
     };
 
-    QMenu* gameMenu = menu(nullptr, "A1", QStringLiteral("ｹﾞｰﾑ(&G)"));
-    startAction = item(gameMenu, "B1", QStringLiteral("ｽﾀｰﾄ(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    pauseAction = item(gameMenu, "B19", QStringLiteral("ﾀｲﾑ(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T));
-    returnToStartAction = item(gameMenu, "B21", QStringLiteral("ｽﾀｰﾄ時に戻す(&B)"));
-    highScoresAction =
-        item(gameMenu, "B4", QStringLiteral("ﾊｲｽｺｱ(&H)..."), QKeySequence(Qt::CTRL | Qt::Key_H));
+    QMenu* gameMenu = menu(nullptr, "A1", tr("ｹﾞｰﾑ(&G)"));
+    startAction = item(gameMenu, "B1", tr("ｽﾀｰﾄ(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    pauseAction = item(gameMenu, "B19", tr("ﾀｲﾑ(&T)"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    returnToStartAction = item(gameMenu, "B21", tr("ｽﾀｰﾄ時に戻す(&B)"));
+    highScoresAction = item(gameMenu, "B4", tr("ﾊｲｽｺｱ(&H)..."), QKeySequence(Qt::CTRL | Qt::Key_H));
     separator(gameMenu, "C2");
-    exitAction = item(gameMenu, "B5", QStringLiteral("終了(&E)"));
+    exitAction = item(gameMenu, "B5", tr("終了(&E)"));
 
-    optionsMenu = menu(nullptr, "A2", QStringLiteral("ｵﾌﾟｼｮﾝ(&O)"));
-    gameSpeedAction =
-        item(optionsMenu, "B6", QStringLiteral("ｹﾞｰﾑｽﾋﾟｰﾄﾞ(&G)..."), QKeySequence(Qt::CTRL | Qt::Key_G));
-    QMenu* gunMenu = menu(optionsMenu, "B10", QStringLiteral("銃の種類(&S)"));
-    gunActions[0] = item(gunMenu, "B11", QStringLiteral("ﾉｰﾏﾙｶﾞﾝ(&N)"));
-    gunActions[1] = item(gunMenu, "B12", QStringLiteral("ｻﾌﾞﾏｼﾝｶﾞﾝ(&S)"));
-    gunActions[2] = item(gunMenu, "B13", QStringLiteral("ｼﾞｬｯｸｶﾞﾝ(&G)"));
+    optionsMenu = menu(nullptr, "A2", tr("ｵﾌﾟｼｮﾝ(&O)"));
+    gameSpeedAction = item(optionsMenu, "B6", tr("ｹﾞｰﾑｽﾋﾟｰﾄﾞ(&G)..."), QKeySequence(Qt::CTRL | Qt::Key_G));
+    QMenu* gunMenu = menu(optionsMenu, "B10", tr("銃の種類(&S)"));
+    gunActions[0] = item(gunMenu, "B11", tr("ﾉｰﾏﾙｶﾞﾝ(&N)"));
+    gunActions[1] = item(gunMenu, "B12", tr("ｻﾌﾞﾏｼﾝｶﾞﾝ(&S)"));
+    gunActions[2] = item(gunMenu, "B13", tr("ｼﾞｬｯｸｶﾞﾝ(&G)"));
     for (QAction* gun : gunActions) {
         gun->setCheckable(true);
     }
 
-    QMenu* helpMenu = menu(nullptr, "A3", QStringLiteral("ﾍﾙﾌﾟ(&H)"));
-    helpAction = item(helpMenu, "B17", QStringLiteral("ﾍﾙﾌﾟ(&H)"), QKeySequence(Qt::Key_F1));
+    QMenu* helpMenu = menu(nullptr, "A3", tr("ﾍﾙﾌﾟ(&H)"));
+    helpAction = item(helpMenu, "B17", tr("ﾍﾙﾌﾟ(&H)"), QKeySequence(Qt::Key_F1));
     separator(helpMenu, "C3");
-    versionAction = item(helpMenu, "B18", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
+    versionAction = item(helpMenu, "B18", tr("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
 }
 
 void MainWindow::buildTimers() {

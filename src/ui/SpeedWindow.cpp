@@ -15,8 +15,7 @@
 namespace kelvad {
 
 SpeedWindow::SpeedWindow(QWidget* owner)
-    : SmallWindow(owner, QStringLiteral("Form4"), QStringLiteral("ゲームスピード"), 4185, 1935,
-                  Placement::OnOwner) {
+    : SmallWindow(owner, QStringLiteral("Form4"), tr("ゲームスピード"), 4185, 1935, Placement::OnOwner) {
     speedSlider = new Slider(this);
     speedSlider->setObjectName(QStringLiteral("Slider1"));
     speedSlider->setGeometry(twipsRect(120, 120, 3975, 375));
@@ -28,10 +27,10 @@ SpeedWindow::SpeedWindow(QWidget* owner)
     // Until the player first chooses, games run at normal speed.
     speedSlider->setValue(kNormal);
 
-    label("Label3", twipsRect(120, 600, 735, 255), QStringLiteral("遅い"));
-    label("Label4", twipsRect(1920, 600, 495, 255), QStringLiteral("普通"));
-    label("Label5", twipsRect(3600, 600, 495, 255), QStringLiteral("速い"));
-    label("Label2", twipsRect(120, 960, 855, 255), QStringLiteral("開始点数"));
+    label("Label3", twipsRect(120, 600, 735, 255), tr("遅い"));
+    label("Label4", twipsRect(1920, 600, 495, 255), tr("普通"));
+    label("Label5", twipsRect(3600, 600, 495, 255), tr("速い"));
+    label("Label2", twipsRect(120, 960, 855, 255), tr("開始点数"));
 
     startScoreLabel = label("Label6", twipsRect(1080, 960, 2895, 255), QString());
     startScoreLabel->setFont(designFont(kPGothic, 9, true));
@@ -43,7 +42,7 @@ SpeedWindow::SpeedWindow(QWidget* owner)
     startScoreLabel->setPalette(palette);
 
     okButton = button("Command2", twipsRect(120, 1320, 1455, 495), QStringLiteral("OK"));
-    cancelButton = button("Command1", twipsRect(1680, 1320, 1455, 495), QStringLiteral("ｷｬﾝｾﾙ"));
+    cancelButton = button("Command1", twipsRect(1680, 1320, 1455, 495), tr("ｷｬﾝｾﾙ"));
 }
 
 void SpeedWindow::keyPressEvent(QKeyEvent* event) {
