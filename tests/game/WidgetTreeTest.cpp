@@ -3,11 +3,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Records the whole widget tree of the game in every phase, one line per object in the order the tree holds
-// them, and compares it with widget-tree.txt beside this file. With KELVAD_RECORD_WIDGET_TREE=1 in the
-// environment the test writes the file instead of comparing.
+// them, and compares it with widget-tree.txt beside this file, and the same in English with
+// widget-tree-en.txt. With KELVAD_RECORD_WIDGET_TREE=1 in the environment the test writes the files instead
+// of comparing.
 #include "WidgetTreeTest.h"
 
 #include "GameTestSupport.h"
+#include "JapaneseText.h"
+#include "app/Translation.h"
 #include "ui/HighScoreTableWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/NameEntryWindow.h"
@@ -168,8 +171,10 @@ QStringList describeGame(kelvad::MainWindow& window, const QString& phase) {
     return lines;
 }
 
-QString recordedFile() {
-    return QStringLiteral(KELVAD_WIDGET_TREE_FILE);
+QString recordedFile(const QString& language) {
+    const QString japanese = QStringLiteral(KELVAD_WIDGET_TREE_FILE);
+    return language == QLatin1String("ja") ? japanese
+                                           : japanese.chopped(4) + u'-' + language + QStringLiteral(".txt");
 }
 
 const QByteArray kHeader =
@@ -179,7 +184,17 @@ const QByteArray kHeader =
 
 }  // namespace
 
+void WidgetTreeTest::everyWindowInEveryPhaseIsAsRecorded_data() {
+    QTest::addColumn<QString>("language");
+    for (const QString& language : kelvad::Translation::languages()) {
+        QTest::newRow(qPrintable(language)) << language;
+    }
+}
+
 void WidgetTreeTest::everyWindowInEveryPhaseIsAsRecorded() {
+    QFETCH(QString, language);
+    kelvad::Translation translation;
+    QVERIFY(translation.use(language));
     GameFixture game;
     kelvad::MainWindow& window = game.window();
     QStringList lines = describeGame(window, QStringLiteral("ready"));
@@ -221,14 +236,26 @@ void WidgetTreeTest::everyWindowInEveryPhaseIsAsRecorded() {
     QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
     lines << describeGame(window, QStringLiteral("ready after a game"));
 
+    if (language != QLatin1String("ja")) {
+        // Nothing of the Japanese text is left, but for the names in the table a fresh score file holds.
+        for (const QString& line : lines) {
+            if (!line.contains(QStringLiteral(" QLabel \"名前なし\" "))) {
+                QVERIFY2(!kelvad::testing::hasJapanese(line), qPrintable(line));
+            }
+        }
+        for (const kelvad::testing::ShownBox& box : game.platform.messageBoxes.shown) {
+            QVERIFY2(!kelvad::testing::hasJapanese(box.title + box.text), qPrintable(box.text));
+        }
+    }
+
     const QByteArray tree = kHeader + lines.join(QLatin1Char('\n')).toUtf8() + '\n';
-    QFile file(recordedFile());
+    QFile file(recordedFile(language));
     if (qEnvironmentVariableIntValue("KELVAD_RECORD_WIDGET_TREE") == 1) {
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         QCOMPARE(file.write(tree), tree.size());
         return;
     }
-    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(recordedFile()));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
     const QList<QByteArray> expected = file.readAll().split('\n');
     const QList<QByteArray> actual = tree.split('\n');
     // Line by line, so that a failure names the first object that differs.
