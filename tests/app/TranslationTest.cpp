@@ -21,6 +21,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStyle>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -197,6 +199,36 @@ void TranslationTest::everyCaptionFitsItsControl() {
                                                        .arg(fit.control, fit.text)
                                                        .arg(fit.width)
                                                        .arg(fit.room)));
+    }
+}
+
+void TranslationTest::noMenuRepeatsAnAccelerator_data() {
+    everyCaptionFitsItsControl_data();
+}
+
+// Alt and a letter reach each menu of the bar, and a letter each item of an open menu: one letter, one place.
+void TranslationTest::noMenuRepeatsAnAccelerator() {
+    QFETCH(QString, language);
+    kelvad::Translation translation;
+    QVERIFY(translation.use(language));
+    GameFixture game;
+    std::vector<QList<QAction*>> menus{game.window().menuBar()->actions()};
+    for (std::size_t m = 0; m < menus.size(); ++m) {
+        QSet<QChar> letters;
+        for (QAction* action : menus[m]) {
+            if (action->isSeparator()) {
+                continue;
+            }
+            if (action->menu()) {
+                menus.push_back(action->menu()->actions());
+            }
+            const QRegularExpressionMatch accelerator =
+                QRegularExpression(QStringLiteral("&([^&])")).match(action->text());
+            QVERIFY2(accelerator.hasMatch(), qPrintable(action->text()));
+            const QChar letter = accelerator.captured(1).at(0).toUpper();
+            QVERIFY2(!letters.contains(letter), qPrintable(action->text()));
+            letters.insert(letter);
+        }
     }
 }
 

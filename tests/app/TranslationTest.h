@@ -15,6 +15,8 @@ private slots:
     void anUnknownLanguageChangesNothing();
     void everyCaptionFitsItsControl_data();
     void everyCaptionFitsItsControl();
+    void noMenuRepeatsAnAccelerator_data();
+    void noMenuRepeatsAnAccelerator();
     void everyMessageBoxSpeaksTheLanguage_data();
     void everyMessageBoxSpeaksTheLanguage();
 };
