@@ -13,7 +13,8 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 data=share/games/kelvad
-for file in games/kelvad lib/games/kelvad/libkelvad-audio.so $data/Haitei1.bmp $data/Battle.Mid $data/Kelvad.Hlp $data/pictures/cursor.png \
+for file in games/kelvad lib/games/kelvad/libkelvad-audio.so $data/Haitei1.bmp $data/Battle.Mid $data/Kelvad.Hlp $data/Kelvad-en.Hlp \
+            $data/pictures/cursor.png \
             share/applications/jp.kelvad.Kelvad.desktop share/metainfo/jp.kelvad.Kelvad.metainfo.xml \
             share/icons/hicolor/256x256/apps/jp.kelvad.Kelvad.png \
             share/icons/hicolor/scalable/apps/jp.kelvad.Kelvad.svg \

@@ -8,8 +8,8 @@
 
 namespace assetgen {
 
-QString helpPage() {
-    QFile file(QStringLiteral(":/help/Kelvad.html"));
+QString helpPage(const HelpPage& page) {
+    QFile file(QString::fromLatin1(page.resource));
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
     }

@@ -74,13 +74,14 @@ std::vector<std::pair<QString, Writer>> catalogue() {
         {QStringLiteral("TO.Wav"), wav(bonusChime)},
         {QStringLiteral("ALI.Wav"), wav(rescueJingle)},
         {QStringLiteral("UA.Wav"), wav(civilianCry)},
-        {QStringLiteral("Kelvad.Hlp"),
-         [](const QString& path) {
-             const QString page = helpPage();
-             return !page.isEmpty() && writeText(page, path);
-         }},
         {QStringLiteral("Battle.Mid"), [](const QString& path) { return writeBytes(battleTune(), path); }},
     };
+    for (const HelpPage& help : kHelpPages) {
+        files.emplace_back(QString::fromLatin1(help.fileName), [help](const QString& path) {
+            const QString page = helpPage(help);
+            return !page.isEmpty() && writeText(page, path);
+        });
+    }
     for (int size : {32, 48, 64, 128, 256}) {
         files.emplace_back(QStringLiteral("pictures/icon-%1.png").arg(size),
                            png([size] { return icon(size); }));
