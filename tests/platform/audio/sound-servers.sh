@@ -94,8 +94,8 @@ start_pulseaudio() {
 }
 stop_pulseaudio() { stop_all; }
 start_pipewire() {
-  # Its nodes' log at the info level names each cycle a node did not finish in time ("client too slow"):
-  # the server's own graph running late, which no client can make up for.
+  # Its nodes' log at the info level names each cycle the graph did not finish in time: the server's own
+  # graph running late, which no client can make up for.
   PIPEWIRE_DEBUG=2,pw.node:3 background pipewire
   await test -S "$runtime/pipewire-0"
   background wireplumber
@@ -129,9 +129,11 @@ export PULSE_SERVER=unix:$runtime/pulse/native PULSE_CLIENTCONFIG=$work/client.c
 unset PULSE_SINK PIPEWIRE_REMOTE
 
 failed=0
-# The cycles PipeWire's graph ran late so far (see start_pipewire), each named once per late node.
+# The cycles PipeWire's graph ran late so far (see start_pipewire): 0.3 names each late node of a cycle
+# ("client too slow ... pos:N"), 1.x the cycle ("graph xrun"), with how many it left out of the log since.
 graph_late() {
   awk '/client too slow/ { match($0, /pos:[0-9]+/); if (!seen[substr($0, RSTART, RLENGTH)]++) n++ }
+    /graph xrun/ { n++; if (match($0, /\([0-9]+ suppressed\)/)) n += substr($0, RSTART + 1, RLENGTH - 12) }
     END { print n + 0 }' "$work/server.log"
 }
 # run SERVER NAME MEDIAN_MS WORST_MS [DISRUPTION]: the limits of the shots' onsets (kelvad-wave-latency
