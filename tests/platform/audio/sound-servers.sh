@@ -94,7 +94,9 @@ start_pulseaudio() {
 }
 stop_pulseaudio() { stop_all; }
 start_pipewire() {
-  background pipewire
+  # Its nodes' log at the info level names each cycle the graph did not finish in time: the server's own
+  # graph running late, which no client can make up for.
+  PIPEWIRE_DEBUG=2,pw.node:3 background pipewire
   await test -S "$runtime/pipewire-0"
   background wireplumber
   background pipewire-pulse
@@ -127,27 +129,45 @@ export PULSE_SERVER=unix:$runtime/pulse/native PULSE_CLIENTCONFIG=$work/client.c
 unset PULSE_SINK PIPEWIRE_REMOTE
 
 failed=0
-# run SERVER NAME MAX_ONSET_MS [DISRUPTION]
+# The cycles PipeWire's graph ran late so far (see start_pipewire): 0.3 names each late node of a cycle
+# ("client too slow ... pos:N"), 1.x the cycle ("graph xrun"), with how many it left out of the log since.
+graph_late() {
+  awk '/client too slow/ { match($0, /pos:[0-9]+/); if (!seen[substr($0, RSTART, RLENGTH)]++) n++ }
+    /graph xrun/ { n++; if (match($0, /\([0-9]+ suppressed\)/)) n += substr($0, RSTART + 1, RLENGTH - 12) }
+    END { print n + 0 }' "$work/server.log"
+}
+# run SERVER NAME MEDIAN_MS WORST_MS [DISRUPTION]: the limits of the shots' onsets (kelvad-wave-latency
+# --check), 0 for none.
 run() {
-  local server=$1 name=$2 max=$3
-  shift 3
+  local server=$1 name=$2 median=$3 worst=$4 late
+  shift 4
   echo
   echo "== $name"
   "start_$server"
   if [ "$server" = pipewire ]; then
     echo "$(pactl info | sed -n 's/^Server Name: //p'), quantum ${KELVAD_QUANTUM:-as the game gets it alone}"
   fi
-  # A machine busy with other work can hold the game's sound thread or the server back for a few hundred
-  # milliseconds; one more try tells that from a fault, which shows in most shots (the old output lost the
-  # start of 10 shots of 12 here on PipeWire, and of 25 of 32 in the games the issue measured).
-  if ! "$tool" --check "$sink" "${KELVAD_SHOTS:-12}" "$max" "$@"; then
-    echo "-- $name failed; once more"
-    "stop_$server"
-    "start_$server"
-    if ! "$tool" --check "$sink" "${KELVAD_SHOTS:-12}" "$max" "$@"; then
-      echo "FAIL: $name"
-      tail -n 20 "$work/server.log"
+  late=$(graph_late)
+  if ! "$tool" --check "$sink" "${KELVAD_SHOTS:-16}" "$median" "$worst" "$@"; then
+    late=$(($(graph_late) - late))
+    # A run fails on one shot cut or late. A machine busy with other work can hold the server back: on
+    # PipeWire that shows as cycles of its graph that ran late, and only then is the run tried once more;
+    # without them the fault is the game's. PulseAudio says nothing of the kind, so it is tried once more.
+    if [ "$server" = pipewire ] && [ "$late" -eq 0 ]; then
+      echo "FAIL: $name, with PipeWire's graph on time"
       failed=1
+    else
+      [ "$server" = pipewire ] && echo "-- PipeWire's graph ran late $late times in this run (a busy machine)"
+      echo "-- $name failed; once more"
+      "stop_$server"
+      "start_$server"
+      late=$(graph_late)
+      if ! "$tool" --check "$sink" "${KELVAD_SHOTS:-16}" "$median" "$worst" "$@"; then
+        [ "$server" = pipewire ] && echo "-- PipeWire's graph ran late $(($(graph_late) - late)) times in this run"
+        echo "FAIL: $name"
+        tail -n 20 "$work/server.log"
+        failed=1
+      fi
     fi
   fi
   "stop_$server"
@@ -157,19 +177,19 @@ case "$what" in
   whole)
     # PulseAudio has no cycle to shrink; its null sink, recorded in 100 ms blocks, loses the start of a
     # stream that opens (a sink that rewinds, such as a sound card's, does not).
-    KELVAD_RECORDER_MS=5 run pulseaudio "PulseAudio $(pulseaudio --version | awk '{print $2}')" 30
-    # The median onset (see kelvad-wave-latency --check): within 50 ms at the quantum the game gets alone,
+    KELVAD_RECORDER_MS=5 run pulseaudio "PulseAudio $(pulseaudio --version | awk '{print $2}')" 10 20
+    # Every shot whole; heard within 30 ms (median) and 50 ms (worst) at the quantum the game gets alone,
     # within two quanta at a forced one.
-    KELVAD_QUANTUM= run pipewire "PipeWire, the game's own quantum" 50
-    KELVAD_QUANTUM=2048 run pipewire "PipeWire, quantum 2048 forced" 86
+    KELVAD_QUANTUM= run pipewire "PipeWire, the game's own quantum" 30 50
+    KELVAD_QUANTUM=2048 run pipewire "PipeWire, quantum 2048 forced" 85 85
     ;;
   restart)
     for server in pulseaudio pipewire; do
       recorder=100
       [ "$server" = pulseaudio ] && recorder=5
-      KELVAD_SHOTS=8 KELVAD_RECORDER_MS=$recorder run "$server" "$server killed and started again" 90 \
+      KELVAD_SHOTS=8 KELVAD_RECORDER_MS=$recorder run "$server" "$server killed and started again" 90 0 \
         "$self - disrupt $server restart"
-      KELVAD_SHOTS=8 KELVAD_RECORDER_MS=$recorder run "$server" "$server ends the game's stream" 90 \
+      KELVAD_SHOTS=8 KELVAD_RECORDER_MS=$recorder run "$server" "$server ends the game's stream" 90 0 \
         "$self - disrupt $server stream"
     done
     ;;
