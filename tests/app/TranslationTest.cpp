@@ -6,6 +6,7 @@
 
 #include "GameFixture.h"
 #include "JapaneseText.h"
+#include "LanguageRows.h"
 #include "app/Translation.h"
 #include "scores/EndOfGame.h"
 #include "ui/HighScoreTableWindow.h"
@@ -144,10 +145,7 @@ void TranslationTest::anUnknownLanguageChangesNothing() {
 }
 
 void TranslationTest::everyCaptionFitsItsControl_data() {
-    QTest::addColumn<QString>("language");
-    for (const QString& language : kelvad::Translation::languages()) {
-        QTest::newRow(qPrintable(language)) << language;
-    }
+    kelvad::testing::addLanguageRows();
 }
 
 void TranslationTest::everyCaptionFitsItsControl() {

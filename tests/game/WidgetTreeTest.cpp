@@ -10,6 +10,7 @@
 
 #include "GameTestSupport.h"
 #include "JapaneseText.h"
+#include "LanguageRows.h"
 #include "app/Translation.h"
 #include "ui/HighScoreTableWindow.h"
 #include "ui/MainWindow.h"
@@ -185,10 +186,7 @@ const QByteArray kHeader =
 }  // namespace
 
 void WidgetTreeTest::everyWindowInEveryPhaseIsAsRecorded_data() {
-    QTest::addColumn<QString>("language");
-    for (const QString& language : kelvad::Translation::languages()) {
-        QTest::newRow(qPrintable(language)) << language;
-    }
+    kelvad::testing::addLanguageRows();
 }
 
 void WidgetTreeTest::everyWindowInEveryPhaseIsAsRecorded() {
