@@ -16,8 +16,8 @@ export LC_ALL=C.UTF-8
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 if [ -z "${KELVAD_E2E_DISPLAY_READY:-}" ]; then
-  for tool in Xvfb:xvfb xauth:xauth xdotool:xdotool xwininfo:x11-utils import:imagemagick \
-              convert:imagemagick iconv:libc-bin; do
+  for tool in Xvfb:xvfb xauth:xauth xdotool:xdotool xwininfo:x11-utils xmodmap:x11-xserver-utils \
+              import:imagemagick convert:imagemagick iconv:libc-bin; do
     if ! command -v "${tool%%:*}" >/dev/null 2>&1; then
       echo "SKIP: ${tool%%:*} is not installed (package ${tool#*:}; scripts/setup --test installs it)"
       exit 77
@@ -66,6 +66,15 @@ fail_now() {
   exit 1
 }
 
+# scores_hold TEXT: the high-score file, read as CP932 and without its CRs, is TEXT; it says what it holds if not.
+scores_hold() {
+  local held
+  held=$(iconv -f CP932 -t UTF-8 "$scores" 2>&1 | tr -d '\r') || true
+  [ "$held" = "$1" ] && return 0
+  printf 'TOKUTEN holds:\n%s\n' "$held"
+  return 1
+}
+
 cp -r "$1" "$work/kelvad"
 rm -f "$work/kelvad/TOKUTEN"
 scores="$work/kelvad/TOKUTEN"
@@ -78,8 +87,7 @@ main=$(wait_window "ケルバド解消ゲーム" 20) || fail_now "the main windo
 check "the main window is 430 x 298" bash -c "xwininfo -id $main | grep -q 'Width: 430' &&
   xwininfo -id $main | grep -q 'Height: 298'"
 check "a missing high-score file is replaced by the default table" \
-  test "$(iconv -f CP932 -t UTF-8 "$scores" 2>/dev/null | tr -d '\r')" = \
-  "$(printf '"名前なし","名前なし","名前なし","名前なし","名前なし"\n2000,1500,1000,500,0')"
+  scores_hold "$(printf '"名前なし","名前なし","名前なし","名前なし","名前なし"\n2000,1500,1000,500,0')"
 defaults=$(md5sum <"$scores")
 
 shot "$main" "$work/ready.png"
@@ -143,13 +151,15 @@ check "a miss in the second game spends a bullet" wait_bullets "$main" 7 5
 box=$(wait_window "ケルバド解消ゲーム" 60 "$main") || fail_now "no score message after the second game"
 press_keys "$box" Return
 entry=$(wait_window "ハイスコアへ登録" 10) || fail_now "250 points brought no name window"
-xdotool windowfocus --sync "$entry" type --delay 40 "Kelvin ケルバ"
+# Typed while the game is held still, as a busy machine would hold it: every key waits for it, none is lost.
+kill -STOP "$game_pid"
+type_text "$entry" "Kelvin ケルバ" || true
+kill -CONT "$game_pid"
 press_keys "$entry" Return
 check "Enter confirms the name" wait_gone "$entry" 10
 table=$(wait_window "ハイスコア" 10) || fail_now "no high-score table after the name"
 expected=$(printf '"名前なし","名前なし","名前なし","名前なし","Kelvin ケルバ"\n2000,1500,1000,500,250')
-check "the typed name and 250 points are in TOKUTEN, in CP932" \
-  test "$(iconv -f CP932 -t UTF-8 "$scores" | tr -d '\r')" = "$expected"
+check "the typed name and 250 points are in TOKUTEN, in CP932" scores_hold "$expected"
 check "the file's lines end in CR LF" test "$(tr -cd '\r' <"$scores" | wc -c)" -eq 2
 click_at "$table" 56 184
 check "OK closes the table" wait_gone "$table" 10

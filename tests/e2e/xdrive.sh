@@ -60,6 +60,30 @@ press_keys() {
   xdotool windowfocus --sync "$id" key --clearmodifiers "$@"
 }
 
+# type_text ID TEXT: focuses the window and types TEXT as the keyboard would. A character the keyboard lacks
+# (the katakana of a name) first gets a spare key of its own, as a Japanese layout would give it: xdotool would
+# otherwise bind it for the one press and unbind it at once, and a game slow to read the changed keyboard (under a
+# sanitizer, on a busy machine) would find the key unbound by then and lose the character.
+type_text() {
+  local id=$1 text=$2 i char code keysym spare=()
+  mapfile -t spare < <(xmodmap -pke | awk 'NF == 3 { print $2 }')
+  for ((i = 0; i < ${#text}; i++)); do
+    char=${text:i:1}
+    code=$(printf '%d' "'$char")
+    keysym=$(printf 'U%04X' "$code")
+    if [ "$code" -lt 127 ] || xmodmap -pke | grep -qw "$keysym"; then
+      continue
+    fi
+    if [ ${#spare[@]} -eq 0 ]; then
+      echo "type_text: no spare key left for $char" >&2
+      return 1
+    fi
+    xmodmap -e "keycode ${spare[0]} = $keysym"
+    spare=("${spare[@]:1}")
+  done
+  xdotool windowfocus --sync "$id" type --delay 40 "$text"
+}
+
 # click_at ID X Y [BUTTON]: moves the pointer to (X, Y) in the window and clicks there.
 click_at() {
   xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"
