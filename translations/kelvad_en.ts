@@ -134,6 +134,46 @@ Try &apos;kelvad --help&apos;.
         <source>データを初期化してもよろしいですか？</source>
         <translation>Reset the high scores?</translation>
     </message>
+    <message>
+        <source>ファイルの場所に、ファイルでないもの（フォルダなど）があります。</source>
+        <translation>Something that is not a file (a folder, say) stands in its place.</translation>
+    </message>
+    <message>
+        <source>フォルダに書き込む権限がありません。</source>
+        <translation>The game may not write in its folder.</translation>
+    </message>
+    <message>
+        <source>ディスクに空きがありません。</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>得点はハイスコアの表に入りましたが、ファイルに保存できませんでした。
+
+ファイル：%1
+理由：%2
+
+ゲームは次の機会に、もう一度保存します。</source>
+        <translation>Your score is in the high-score table, but the table could not be saved to its file.
+
+File: %1
+Reason: %2
+
+The game will save it again at the next chance.</translation>
+    </message>
+    <message>
+        <source>ハイスコアの表は初期化されましたが、ファイルに保存できませんでした。
+
+ファイル：%1
+理由：%2
+
+ゲームは次の機会に、もう一度保存します。</source>
+        <translation>The high-score table was reset, but could not be saved to its file.
+
+File: %1
+Reason: %2
+
+The game will save it again at the next chance.</translation>
+    </message>
 </context>
 <context>
     <name>NameEntry</name>

@@ -12,6 +12,12 @@
 #include <QLockFile>
 #include <QSaveFile>
 
+#include <cerrno>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
 namespace kelvad {
 
 namespace {
@@ -19,6 +25,42 @@ namespace {
 // A copy of the game holds the lock only for one read and one write; one that holds it longer is stuck, and
 // the change goes ahead without it rather than be lost.
 constexpr int kLockWaitMs = 2000;
+
+// What the system answers when asked for a new file in the folder: 0 when it gives one (which is removed at
+// once), otherwise its error number.
+int newFileError(const QString& folder) {
+    QByteArray name = QFile::encodeName(folder + QStringLiteral("/.TOKUTEN-XXXXXX"));
+    const int probe = ::mkstemp(name.data());
+    if (probe < 0) {
+        return errno;
+    }
+    ::close(probe);
+    ::unlink(name.constData());
+    return 0;
+}
+
+// Why a write failed, told from what stands under the file's name and from what its folder answers now; a
+// write cut short after the new file was opened is a full disk (or quota, or file size limit). The system's
+// own message is kept for the causes the player is not told in the game's words.
+WriteFailure failureOf(const QString& path, const QString& systemMessage, bool cutShort) {
+    const QFileInfo file(path);
+    if (file.exists() && !file.isFile()) {
+        return {WriteFailure::Cause::NotAFile, systemMessage};
+    }
+    switch (newFileError(file.absolutePath())) {
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return {WriteFailure::Cause::NoPermission, systemMessage};
+        case ENOSPC:
+        case EDQUOT:
+            return {WriteFailure::Cause::NoRoom, systemMessage};
+        case 0:
+            return {cutShort ? WriteFailure::Cause::NoRoom : WriteFailure::Cause::Other, systemMessage};
+        default:
+            return {WriteFailure::Cause::Other, systemMessage};
+    }
+}
 
 }  // namespace
 
@@ -38,22 +80,26 @@ std::optional<HighScoreTable> HighScoreFile::read() const {
     return parseHighScores(file);
 }
 
-bool HighScoreFile::write(const HighScoreTable& table) const {
+std::optional<WriteFailure> HighScoreFile::write(const HighScoreTable& table) const {
     const std::optional<QByteArray> bytes = formatHighScores(table);
     if (!bytes) {
-        return false;
+        return WriteFailure{WriteFailure::Cause::Other, QStringLiteral("no CP932 converter on this system")};
     }
     QSaveFile file(m_path);
     // Unbuffered, so that a write cut short by a full disk shows in write()'s count: Qt 6.4's buffered
     // flush drops the rest of a partial write silently, and commit() would then put a cut-off file in place.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return false;
+        return failureOf(m_path, file.errorString(), false);
     }
     if (file.write(*bytes) != bytes->size()) {
+        const QString message = file.errorString();
         file.cancelWriting();
-        return false;
+        return failureOf(m_path, message, true);
     }
-    return file.commit();
+    if (!file.commit()) {
+        return failureOf(m_path, file.errorString(), false);
+    }
+    return std::nullopt;
 }
 
 HighScoreLoad HighScoreFile::load(HighScoreTable& table) const {
@@ -62,7 +108,7 @@ HighScoreLoad HighScoreFile::load(HighScoreTable& table) const {
         return HighScoreLoad::Loaded;
     }
     table = HighScoreTable{};
-    if (!write(table)) {
+    if (write(table)) {
         return HighScoreLoad::DefaultsInMemoryOnly;
     }
     if (const std::optional<HighScoreTable> readBack = read()) {
@@ -71,8 +117,9 @@ HighScoreLoad HighScoreFile::load(HighScoreTable& table) const {
     return HighScoreLoad::DefaultsWritten;
 }
 
-bool HighScoreFile::update(HighScoreTable& table, const std::function<void(HighScoreTable&)>& change,
-                           bool fromFile) const {
+std::optional<WriteFailure> HighScoreFile::update(HighScoreTable& table,
+                                                  const std::function<void(HighScoreTable&)>& change,
+                                                  bool fromFile) const {
     // A lock whose process is gone is taken over at once.
     QLockFile lock(m_path + QStringLiteral(".lock"));
     if (lock.tryLock(kLockWaitMs) && fromFile) {
@@ -84,15 +131,15 @@ bool HighScoreFile::update(HighScoreTable& table, const std::function<void(HighS
     return write(table);
 }
 
-bool HighScoreFile::reset(HighScoreTable& table) const {
+std::optional<WriteFailure> HighScoreFile::reset(HighScoreTable& table) const {
     const auto toDefaults = [](HighScoreTable& defaults) { defaults = HighScoreTable{}; };
-    if (!update(table, toDefaults, false)) {
-        return false;
+    if (std::optional<WriteFailure> failure = update(table, toDefaults, false)) {
+        return failure;
     }
     if (const std::optional<HighScoreTable> readBack = read()) {
         table = *readBack;
     }
-    return true;
+    return std::nullopt;
 }
 
 bool HighScoreFile::reread(HighScoreTable& table) const {

@@ -5,6 +5,7 @@
 #include "scores/HighScores.h"
 
 #include "scores/HighScoreFile.h"
+#include "scores/UnsavedTable.h"
 #include "state/GameState.h"
 #include "ui/HighScoreTableWindow.h"
 #include "ui/MainWindow.h"
@@ -37,17 +38,24 @@ void LoadHighScores(MainWindow& window, GameState& state) {
     RefreshHighScoreLabels(window, state);
 }
 
-void UpdateHighScores(MainWindow& window, GameState& state,
-                      const std::function<void(HighScoreTable&)>& change) {
+std::optional<WriteFailure> UpdateHighScores(MainWindow& window, GameState& state,
+                                             const std::function<void(HighScoreTable&)>& change) {
     // After a failed write the table is newer than the file, and stays the base of the change. A failed write
     // keeps the change in memory and leaves the old file as it was.
-    state.highScoresUnsaved = !scoreFile(window).update(state.highScores, change, !state.highScoresUnsaved);
+    std::optional<WriteFailure> failure =
+        scoreFile(window).update(state.highScores, change, !state.highScoresUnsaved);
+    state.highScoresUnsaved = failure.has_value();
     RefreshHighScoreLabels(window, state);
+    return failure;
 }
 
 void ResetHighScores(MainWindow& window, GameState& state) {
-    state.highScoresUnsaved = !scoreFile(window).reset(state.highScores);
+    const std::optional<WriteFailure> failure = scoreFile(window).reset(state.highScores);
+    state.highScoresUnsaved = failure.has_value();
     RefreshHighScoreLabels(window, state);
+    if (failure) {
+        TellTableUnsaved(window, TableChange::Reset, *failure);
+    }
 }
 
 void ReadHighScores(MainWindow& window, GameState& state) {
@@ -55,7 +63,7 @@ void ReadHighScores(MainWindow& window, GameState& state) {
     // After a failed write the table is newer than the file: reading the file back would lose the entry it
     // could not take, so the table is written first, and kept as it is while that still fails.
     if (state.highScoresUnsaved) {
-        state.highScoresUnsaved = !file.save(state.highScores);
+        state.highScoresUnsaved = file.save(state.highScores).has_value();
     }
     if (!state.highScoresUnsaved) {
         file.reread(state.highScores);

@@ -4,7 +4,10 @@
 
 #pragma once
 
+#include "scores/HighScoreFile.h"
+
 #include <functional>
+#include <optional>
 
 namespace kelvad {
 
@@ -18,10 +21,12 @@ struct HighScoreTable;
 // At start-up: reads the file; a missing or damaged one is replaced by the default table, silently.
 void LoadHighScores(MainWindow& window, GameState& state);
 // A new entry: the change is made to the table as the file holds it now, which another copy of the game may
-// have changed since this one read it, and the file is rewritten at once.
-void UpdateHighScores(MainWindow& window, GameState& state,
-                      const std::function<void(HighScoreTable&)>& change);
-// The confirmed reset: the default table, written and read back.
+// have changed since this one read it, and the file is rewritten at once. Returns why the file could not take
+// it, if it could not; the table keeps the change all the same.
+std::optional<WriteFailure> UpdateHighScores(MainWindow& window, GameState& state,
+                                             const std::function<void(HighScoreTable&)>& change);
+// The confirmed reset: the default table, written and read back. Should the file not take it, the player is
+// told so.
 void ResetHighScores(MainWindow& window, GameState& state);
 // Opening the table from the menu: reads the file again.
 void ReadHighScores(MainWindow& window, GameState& state);

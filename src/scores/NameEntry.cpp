@@ -7,6 +7,7 @@
 #include "scores/EndOfGame.h"
 #include "scores/HighScores.h"
 #include "scores/NameEntryText.h"
+#include "scores/UnsavedTable.h"
 #include "state/GameState.h"
 #include "ui/HighScoreTableWindow.h"
 #include "ui/MainWindow.h"
@@ -31,11 +32,11 @@ void OpenNameEntry(MainWindow& window, GameState& state, int rank) {
     state.newRank = rank;
 }
 
-void InsertEntry(MainWindow& window, GameState& state) {
+std::optional<WriteFailure> InsertEntry(MainWindow& window, GameState& state) {
     // The name as the file will hold it: no double quotes or line breaks, "?" for what it cannot store.
     const QString name = toStoredName(window.nameEntryWindow().nameBox->text());
     const qint64 score = state.score;
-    UpdateHighScores(window, state, [&](HighScoreTable& table) {
+    return UpdateHighScores(window, state, [&](HighScoreTable& table) {
         // Ranked again against the table as it is now: another copy of the game may have entered scores since
         // this game ended. With no other copy the rank is the one the name window shows.
         const std::optional<int> rank = RankOf(score, table);
@@ -56,6 +57,7 @@ void StorePendingEntry(MainWindow& window, GameState& state) {
     NameEntryWindow& entry = window.nameEntryWindow();
     if (entry.isVisible()) {
         entry.hide();
+        // The program is ending: a box would hold it up, and there is no later chance to write.
         InsertEntry(window, state);
     }
 }
@@ -63,8 +65,11 @@ void StorePendingEntry(MainWindow& window, GameState& state) {
 void ConfirmName(MainWindow& window, GameState& state) {
     NameEntryWindow& entry = window.nameEntryWindow();
     entry.hide();
-    InsertEntry(window, state);
+    const std::optional<WriteFailure> failure = InsertEntry(window, state);
     window.highScoreTableWindow().show();
+    if (failure) {
+        TellTableUnsaved(window, TableChange::NewEntry, *failure);
+    }
 }
 
 }  // namespace kelvad

@@ -9,6 +9,8 @@
 #include "LanguageRows.h"
 #include "app/Translation.h"
 #include "scores/EndOfGame.h"
+#include "scores/HighScoreFile.h"
+#include "scores/UnsavedTable.h"
 #include "ui/HighScoreTableWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/NameEntryWindow.h"
@@ -271,9 +273,20 @@ void TranslationTest::everyMessageBoxSpeaksTheLanguage() {
     game.advance(61 * 500);
 
     QCOMPARE(boxes.shown.size(), std::size_t{6});
+    QStringList texts;
     for (const kelvad::testing::ShownBox& box : boxes.shown) {
-        qInfo("%s: %s | %s", qPrintable(language), qPrintable(box.title), qPrintable(box.text));
         QVERIFY(!box.title.isEmpty() && !box.text.isEmpty());
-        QCOMPARE(kelvad::testing::hasJapanese(box.title + box.text), language == QLatin1String("ja"));
+        texts << box.title + u'\n' + box.text;
+    }
+    // A change of the table that its file could not take, for each reason the game names in its own words.
+    using Cause = kelvad::WriteFailure::Cause;
+    for (const kelvad::TableChange change : {kelvad::TableChange::NewEntry, kelvad::TableChange::Reset}) {
+        for (const Cause cause : {Cause::NotAFile, Cause::NoPermission, Cause::NoRoom}) {
+            texts << kelvad::unsavedTableText(change, QStringLiteral("/games/TOKUTEN"), {cause, QString()});
+        }
+    }
+    for (const QString& text : texts) {
+        qInfo("%s: %s", qPrintable(language), qPrintable(text));
+        QCOMPARE(kelvad::testing::hasJapanese(text), language == QLatin1String("ja"));
     }
 }

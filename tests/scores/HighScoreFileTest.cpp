@@ -226,7 +226,7 @@ void HighScoreFileTest::saveWritesTable() {
     const HighScoreFile file(folder.filePath(kFileName));
     writeBytes(file.path(), fileOf(HighScoreTable{}));
 
-    QVERIFY(file.save(someTable()));
+    QVERIFY(!file.save(someTable()));
     QCOMPARE(readBytes(file.path()), fileOf(someTable()));
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{kFileName});
@@ -234,15 +234,19 @@ void HighScoreFileTest::saveWritesTable() {
 
 void HighScoreFileTest::failedSaveKeepsOldFile_data() {
     QTest::addColumn<Obstacle>("obstacle");
+    QTest::addColumn<WriteFailure::Cause>("cause");
 
-    QTest::newRow("a folder in the file's place") << Obstacle::FolderInFilesPlace;
-    QTest::newRow("program directory is a file") << Obstacle::FolderIsAFile;
-    QTest::newRow("read-only folder") << Obstacle::ReadOnlyFolder;
-    QTest::newRow("full disk") << Obstacle::FullDisk;
+    QTest::newRow("a folder in the file's place")
+        << Obstacle::FolderInFilesPlace << WriteFailure::Cause::NotAFile;
+    // The system's own words say that one.
+    QTest::newRow("program directory is a file") << Obstacle::FolderIsAFile << WriteFailure::Cause::Other;
+    QTest::newRow("read-only folder") << Obstacle::ReadOnlyFolder << WriteFailure::Cause::NoPermission;
+    QTest::newRow("full disk") << Obstacle::FullDisk << WriteFailure::Cause::NoRoom;
 }
 
 void HighScoreFileTest::failedSaveKeepsOldFile() {
     QFETCH(Obstacle, obstacle);
+    QFETCH(WriteFailure::Cause, cause);
     QTemporaryDir folder;
     BlockedFolder blocked(obstacle, folder.path(), fileOf(someTable()));
     if (blocked.skipReason()) {
@@ -250,10 +254,12 @@ void HighScoreFileTest::failedSaveKeepsOldFile() {
     }
     const auto before = snapshot(folder.path());
 
-    const bool saved = HighScoreFile(blocked.path()).save(HighScoreTable{});
+    const std::optional<WriteFailure> failure = HighScoreFile(blocked.path()).save(HighScoreTable{});
     blocked.lift();
 
-    QVERIFY(!saved);
+    QVERIFY(failure);
+    QCOMPARE(failure->cause, cause);
+    QVERIFY2(!failure->systemMessage.isEmpty(), "the system's message is kept");
     QCOMPARE(snapshot(folder.path()), before);
 }
 
@@ -263,7 +269,7 @@ void HighScoreFileTest::resetWritesDefaults() {
     writeBytes(file.path(), fileOf(someTable()));
     HighScoreTable table = someTable();
 
-    QVERIFY(file.reset(table));
+    QVERIFY(!file.reset(table));
     QCOMPARE(table, HighScoreTable{});
     QCOMPARE(readBytes(file.path()), fileOf(HighScoreTable{}));
 }
@@ -276,10 +282,11 @@ void HighScoreFileTest::failedResetKeepsOldFile() {
     }
     HighScoreTable table = someTable();
 
-    const bool reset = HighScoreFile(blocked.path()).reset(table);
+    const std::optional<WriteFailure> failure = HighScoreFile(blocked.path()).reset(table);
     blocked.lift();
 
-    QVERIFY(!reset);
+    QVERIFY(failure);
+    QCOMPARE(failure->cause, WriteFailure::Cause::NoRoom);
     QCOMPARE(table, HighScoreTable{});
     QCOMPARE(readBytes(blocked.path()), fileOf(someTable()));
 }

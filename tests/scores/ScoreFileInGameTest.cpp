@@ -81,6 +81,28 @@ private:
     std::unique_ptr<testing::ReadOnlyFolder> m_readOnly;
 };
 
+// The reason a box gives for each obstacle.
+QString reasonFor(Obstacle obstacle) {
+    return obstacle == Obstacle::FolderInFilesPlace
+               ? u"ファイルの場所に、ファイルでないもの（フォルダなど）があります。"_s
+               : u"フォルダに書き込む権限がありません。"_s;
+}
+
+// The last box shown tells that a change of the table is not in the file, and why.
+void verifyToldUnsaved(GameFixture& game, const QString& opening, Obstacle obstacle) {
+    const testing::ShownBox& told = game.platform.messageBoxes.shown.back();
+    QCOMPARE(told.owner, &game.window());
+    QCOMPARE(told.title, u"ケルバド解消ゲーム"_s);
+    QCOMPARE(told.icon, platform::MessageIcon::Warning);
+    QVERIFY2(told.text.startsWith(opening), qPrintable(told.text));
+    QVERIFY2(told.text.contains(u"ファイル："_s + testing::scoreFilePath(game.platform) + u'\n'),
+             qPrintable(told.text));
+    QVERIFY2(told.text.contains(u"理由："_s + reasonFor(obstacle) + u'\n'), qPrintable(told.text));
+}
+
+const QString kEntryUnsaved = u"得点はハイスコアの表に入りましたが、ファイルに保存できませんでした。"_s;
+const QString kResetUnsaved = u"ハイスコアの表は初期化されましたが、ファイルに保存できませんでした。"_s;
+
 // A game scoring 3500, with "Ace" entered for it: first against the defaults, third against the played table.
 void enterAce(GameFixture& game) {
     testing::playGameScoring(game, 3500);
@@ -136,15 +158,27 @@ void ScoreFileInGameTest::anUnwritableFileAtStartUp() {
     MainWindow& window = game.window();
     QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(loaded));
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(loaded));
+    // Nothing is lost at start-up: no box.
+    const auto& shown = game.platform.messageBoxes.shown;
+    QVERIFY(shown.empty());
 
-    // The game goes on, and the new entry stays in the table for the rest of the run.
+    // The game goes on, and the new entry stays in the table for the rest of the run; the player is told.
     enterAce(game);
     QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(withAce));
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(withAce));
+    QCOMPARE(shown.size(), std::size_t{2});
+    verifyToldUnsaved(game, kEntryUnsaved, obstacle);
     QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
     QCOMPARE(testing::controlStates(window), testing::readyControls());
     window.highScoresAction->trigger();
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(withAce));
+
+    // So is a reset the file cannot take, once.
+    game.platform.messageBoxes.answer(platform::MessageAnswer::Ok);
+    QTest::mouseClick(window.highScoreTableWindow().resetButton, Qt::LeftButton);
+    QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(HighScoreTable{}));
+    QCOMPARE(shown.size(), std::size_t{4});
+    verifyToldUnsaved(game, kResetUnsaved, obstacle);
 
     // Whatever was in the file's place is as it was.
     const QFileInfo file(testing::scoreFilePath(game.platform));
@@ -174,10 +208,15 @@ void ScoreFileInGameTest::anUnwritableFileAtASave() {
     enterAce(game);
     QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(kPlayedWithAce));
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(kPlayedWithAce));
+    // After the score, one box says that the entry is not in the file, over the table that shows it.
+    const auto& shown = game.platform.messageBoxes.shown;
+    QCOMPARE(shown.size(), std::size_t{2});
+    verifyToldUnsaved(game, kEntryUnsaved, obstacle);
     QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
     QCOMPARE(testing::controlStates(window), testing::readyControls());
 
-    // Opening the table from the menu does not lose the entry the file could not take.
+    // Opening the table from the menu does not lose the entry the file could not take, and tries again
+    // without a second box for the same change.
     window.highScoresAction->trigger();
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(kPlayedWithAce));
     QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsOf(kPlayedWithAce));
@@ -188,11 +227,12 @@ void ScoreFileInGameTest::anUnwritableFileAtASave() {
     }
     QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
 
-    // Once the file can be written again, the next opening of the table puts the entry into it.
+    // Once the file can be written again, the next opening of the table puts the entry into it, silently.
     blocked.lift();
     window.highScoresAction->trigger();
     QCOMPARE(testing::rowsInFile(game.platform), testing::rowsOf(kPlayedWithAce));
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsOf(kPlayedWithAce));
+    QCOMPARE(shown.size(), std::size_t{2});
 }
 
 void ScoreFileInGameTest::anEntryAnotherCopyMadeMeanwhileIsKept_data() {
@@ -237,6 +277,8 @@ void ScoreFileInGameTest::anEntryAnotherCopyMadeMeanwhileIsKept() {
     }
     QTest::mouseClick(window.nameEntryWindow().okButton, Qt::LeftButton);
     QCOMPARE(testing::readScoreFile(game.platform), after);
+    // The file took the change: the score was the only box.
+    QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
     QCOMPARE(testing::rowsOnScreen(window), testing::rowsInFile(game.platform));
     QCOMPARE(testing::rowsInMemory(game.state()), testing::rowsInFile(game.platform));
     QVERIFY(!QFileInfo::exists(lockPath));
