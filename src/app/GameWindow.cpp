@@ -150,6 +150,8 @@ void GameWiring::connectSpeedDialog(SpeedWindow& dialog) {
     connect(dialog.speedSlider, &Slider::clicked, this, [this] { FollowSlider(m_window, m_state); });
     connect(dialog.speedSlider, &Slider::mouseMove, this,
             [this](int, int, float, float) { FollowSlider(m_window, m_state); });
+    connect(dialog.speedSlider, &Slider::movedByKeyOrWheel, this,
+            [this] { FollowSlider(m_window, m_state); });
     connect(dialog.okButton, &QPushButton::clicked, this, [this] { ConfirmSpeed(m_window, m_state); });
     connect(dialog.cancelButton, &QPushButton::clicked, this, [this] { CancelSpeed(m_window); });
     // Closing the dialog with the frame acts as Cancel, so the main window is never left disabled.

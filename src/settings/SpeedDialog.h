@@ -12,7 +12,7 @@ struct GameState;
 // The game-speed dialog: moving the slider applies its row at once; OK also saves the position so that the
 // dialog reopens there. Cancel only hides it: a moved slider still counts at the next start.
 void OpenSpeedDialog(MainWindow& window, GameState& state);
-// A click on the slider or a move over it.
+// A click on the slider, a move over it, or a move by the keyboard or the wheel.
 void FollowSlider(MainWindow& window, GameState& state);
 void ConfirmSpeed(MainWindow& window, GameState& state);
 void CancelSpeed(MainWindow& window);

@@ -7,7 +7,9 @@
 #include "ui/MouseButtons.h"
 #include "ui/Twips.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 namespace kelvad {
 
@@ -35,6 +37,22 @@ void Slider::mouseReleaseEvent(QMouseEvent* event) {
     m_pressed = false;
     if (click) {
         emit clicked();
+    }
+}
+
+void Slider::keyPressEvent(QKeyEvent* event) {
+    const int before = value();
+    QSlider::keyPressEvent(event);
+    if (value() != before) {
+        emit movedByKeyOrWheel();
+    }
+}
+
+void Slider::wheelEvent(QWheelEvent* event) {
+    const int before = value();
+    QSlider::wheelEvent(event);
+    if (value() != before) {
+        emit movedByKeyOrWheel();
     }
 }
 

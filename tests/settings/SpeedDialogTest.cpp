@@ -11,17 +11,23 @@
 #include "ui/SpeedWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWindow>
+
+#include <cstdlib>
 
 using kelvad::testing::GameFixture;
 
 namespace {
 
 enum class WayOut { Ok, Cancel, Escape, Frame };
+// How the player moves the slider: the mouse, the arrow keys one step at a time, Home or End, or the wheel.
+enum class Move { Drag, ArrowKeys, HomeOrEnd, Wheel };
 
 // What a game starts with: its score and the intervals of the black, blue and yellow man.
 struct GameStart {
@@ -75,9 +81,37 @@ void dragTo(kelvad::Slider* slider, int position) {
     releaseOn(slider, end);
 }
 
+// Moves the slider from the middle to one end as the player chooses to.
+void moveTo(kelvad::Slider* slider, int position, Move move) {
+    const bool right = position > slider->value();
+    const int steps = std::abs(position - slider->value());
+    switch (move) {
+        case Move::Drag:
+            dragTo(slider, position);
+            break;
+        case Move::ArrowKeys:
+            for (int step = 0; step < steps; ++step) {
+                QTest::keyClick(slider, right ? Qt::Key_Right : Qt::Key_Left);
+            }
+            break;
+        case Move::HomeOrEnd:
+            QTest::keyClick(slider, right ? Qt::Key_End : Qt::Key_Home);
+            break;
+        case Move::Wheel:
+            for (int notch = 0; notch < steps; ++notch) {
+                const QPointF at(slider->width() / 2.0, slider->height() / 2.0);
+                QWheelEvent wheel(at, slider->mapToGlobal(at), QPoint(), QPoint(0, right ? 120 : -120),
+                                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(slider, &wheel);
+            }
+            break;
+    }
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(WayOut)
+Q_DECLARE_METATYPE(Move)
 
 void SpeedDialogTest::aFirstGameStartsAtZeroAtNormalSpeed() {
     GameFixture game;
@@ -137,6 +171,7 @@ void SpeedDialogTest::theStartScoreFollowsTheSlider() {
 
 void SpeedDialogTest::eachWayOutOfTheDialogAndTheNextTwoGames_data() {
     QTest::addColumn<int>("position");
+    QTest::addColumn<Move>("move");
     QTest::addColumn<WayOut>("wayOut");
     QTest::addColumn<int>("score");
     QTest::addColumn<int>("black");
@@ -144,18 +179,30 @@ void SpeedDialogTest::eachWayOutOfTheDialogAndTheNextTwoGames_data() {
     QTest::addColumn<int>("yellow");
     QTest::addColumn<int>("reopenedAt");
     QTest::addColumn<QString>("reopenedScore");
-    QTest::newRow("slowest, OK") << 0 << WayOut::Ok << -250 << 3000 << 2000 << 1000 << 0 << "-250";
-    QTest::newRow("fastest, OK") << 10 << WayOut::Ok << 250 << 2000 << 1000 << 500 << 10 << "250";
+    const Move drag = Move::Drag;
+    QTest::newRow("slowest, OK") << 0 << drag << WayOut::Ok << -250 << 3000 << 2000 << 1000 << 0 << "-250";
+    QTest::newRow("fastest, OK") << 10 << drag << WayOut::Ok << 250 << 2000 << 1000 << 500 << 10 << "250";
     // A cancelled move still counts: the slider keeps it, and the start reads the slider.
-    QTest::newRow("fastest, Cancel") << 10 << WayOut::Cancel << 250 << 2000 << 1000 << 500 << 5 << "0";
-    QTest::newRow("slowest, Cancel") << 0 << WayOut::Cancel << -250 << 3000 << 2000 << 1000 << 5 << "0";
-    QTest::newRow("fastest, Escape") << 10 << WayOut::Escape << 250 << 2000 << 1000 << 500 << 5 << "0";
+    QTest::newRow("fastest, Cancel") << 10 << drag << WayOut::Cancel << 250 << 2000 << 1000 << 500 << 5
+                                     << "0";
+    QTest::newRow("slowest, Cancel") << 0 << drag << WayOut::Cancel << -250 << 3000 << 2000 << 1000 << 5
+                                     << "0";
+    QTest::newRow("fastest, Escape") << 10 << drag << WayOut::Escape << 250 << 2000 << 1000 << 500 << 5
+                                     << "0";
     QTest::newRow("slowest, the frame's close control")
-        << 0 << WayOut::Frame << -250 << 3000 << 2000 << 1000 << 5 << "0";
+        << 0 << drag << WayOut::Frame << -250 << 3000 << 2000 << 1000 << 5 << "0";
+    // The keyboard and the wheel move the start score with the slider, as the mouse does.
+    QTest::newRow("fastest by Right x5, OK")
+        << 10 << Move::ArrowKeys << WayOut::Ok << 250 << 2000 << 1000 << 500 << 10 << "250";
+    QTest::newRow("slowest by Home, Cancel")
+        << 0 << Move::HomeOrEnd << WayOut::Cancel << -250 << 3000 << 2000 << 1000 << 5 << "0";
+    QTest::newRow("fastest by the wheel, OK")
+        << 10 << Move::Wheel << WayOut::Ok << 250 << 2000 << 1000 << 500 << 10 << "250";
 }
 
 void SpeedDialogTest::eachWayOutOfTheDialogAndTheNextTwoGames() {
     QFETCH(int, position);
+    QFETCH(Move, move);
     QFETCH(WayOut, wayOut);
     QFETCH(int, score);
     QFETCH(int, black);
@@ -169,7 +216,7 @@ void SpeedDialogTest::eachWayOutOfTheDialogAndTheNextTwoGames() {
     kelvad::SpeedWindow& dialog = window.speedWindow();
     window.gameSpeedAction->trigger();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    dragTo(dialog.speedSlider, position);
+    moveTo(dialog.speedSlider, position, move);
     QCOMPARE(dialog.speedSlider->value(), position);
     QCOMPARE(dialog.startScoreLabel->text(), QString::number(score));
 
