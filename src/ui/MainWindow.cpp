@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 namespace kelvad {
 
@@ -400,6 +401,36 @@ void MainWindow::buildTimers() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     emit closing();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The window on the screen exists from the first showing on, and is made anew if Qt recreates it.
+    if (windowHandle() != m_watchedWindow) {
+        m_watchedWindow = windowHandle();
+        m_watchedWindow->installEventFilter(this);
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A disabled widget gets no mouse events, but its window on the screen does. A window manager that
+    // ignores whom a small window belongs to may have raised this window over it on the press.
+    if (watched == m_watchedWindow && event->type() == QEvent::MouseButtonPress && !isEnabled()) {
+        bringOpenSmallWindowForward();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::bringOpenSmallWindowForward() {
+    // The game opens one at a time.
+    for (SmallWindow* small :
+         std::initializer_list<SmallWindow*>{m_nameEntryWindow, m_highScoreTableWindow, m_speedWindow}) {
+        if (small && small->isVisible()) {
+            small->raise();
+            small->activateWindow();
+            return;
+        }
+    }
 }
 
 }  // namespace kelvad

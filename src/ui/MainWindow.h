@@ -8,6 +8,7 @@
 #include "platform/Timer.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <memory>
@@ -17,6 +18,7 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QWindow;
 
 namespace kelvad {
 
@@ -145,6 +147,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildWindow();
@@ -157,12 +161,15 @@ private:
     void buildMenus();
     void buildTimers();
     QImage designPicture(const QString& name) const;
+    void bringOpenSmallWindowForward();
 
     platform::Platform& m_platform;
     // Owned as Qt children of this window.
     NameEntryWindow* m_nameEntryWindow = nullptr;
     HighScoreTableWindow* m_highScoreTableWindow = nullptr;
     SpeedWindow* m_speedWindow = nullptr;
+    // This window's window on the screen, watched for presses while the window is disabled.
+    QPointer<QWindow> m_watchedWindow;
 };
 
 }  // namespace kelvad

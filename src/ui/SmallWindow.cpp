@@ -17,7 +17,7 @@ namespace kelvad {
 
 SmallWindow::SmallWindow(QWidget* owner, const QString& name, const QString& caption, int clientWidth,
                          int clientHeight, Placement placement)
-    : QWidget(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+    : QWidget(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint),
       m_placement(placement) {
     setObjectName(name);

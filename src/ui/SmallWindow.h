@@ -12,8 +12,11 @@ class QPushButton;
 namespace kelvad {
 
 // A small window over the main window (name entry, high scores, game speed): fixed size, no minimize or
-// maximize button, owned by the main window and shown without blocking it. Closing it with the frame's close
-// control only hides it, so it keeps its contents for the next showing.
+// maximize button, owned by the main window and shown without blocking it. It is a dialog-type window, so
+// that every window system keeps it above its owner (on X11 Qt writes WM_TRANSIENT_FOR only for those): the
+// owner is disabled while it is open, and a click that raised the owner over it would leave the player facing
+// a grey window that answers nothing. Closing it with the frame's close control only hides it, so it keeps
+// its contents for the next showing.
 class SmallWindow : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY(SmallWindow)

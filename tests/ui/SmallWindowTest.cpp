@@ -11,6 +11,7 @@
 #include "ui/HighScoreTableWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/NameEntryWindow.h"
+#include "ui/PictureBox.h"
 #include "ui/Slider.h"
 #include "ui/SpeedWindow.h"
 #include "ui/TextBox.h"
@@ -304,6 +305,39 @@ void SmallWindowTest::mainWindowCreatesEachOnce() {
     QVERIFY(window.speedWindow().okButton->isEnabled());
     QVERIFY(window.highScoreTableWindow().okButton->isEnabled());
     QVERIFY(window.nameEntryWindow().nameBox->isEnabled());
+}
+
+void SmallWindowTest::staysWithTheMainWindow_data() {
+    closingOnlyHides_data();
+}
+
+void SmallWindowTest::staysWithTheMainWindow() {
+    QFETCH(QString, name);
+    testing::GameFixture game;
+    MainWindow& window = game.window();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWidget* small = name == QLatin1String("Form2")   ? static_cast<QWidget*>(&window.nameEntryWindow())
+                     : name == QLatin1String("Form3") ? static_cast<QWidget*>(&window.highScoreTableWindow())
+                                                      : static_cast<QWidget*>(&window.speedWindow());
+    QCOMPARE(small->objectName(), name);
+    window.setEnabled(false);
+    small->show();
+    QVERIFY(QTest::qWaitForWindowExposed(small));
+
+    // A dialog-type window for the window system, transient for the main window: on X11 only those get
+    // WM_TRANSIENT_FOR, which keeps them above their owner.
+    QCOMPARE(small->windowHandle()->type(), Qt::Dialog);
+    QCOMPARE(small->windowHandle()->transientParent(), window.windowHandle());
+    QVERIFY(!(small->windowHandle()->flags() & Qt::WindowMaximizeButtonHint));
+
+    // A window manager that ignores that raises and focuses the main window on a click; the press on the
+    // disabled main window hands the focus back to the small window.
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QPoint onField = window.playField->mapTo(&window, QPoint(4, 4));
+    QTest::mousePress(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, onField);
+    QTRY_COMPARE(QApplication::activeWindow(), small);
+    QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, onField);
 }
 
 }  // namespace kelvad

@@ -8,7 +8,8 @@
 
 namespace kelvad {
 
-// What the small windows do for the handlers wired to them: closing, keys, the slider, the owner, placement.
+// What the small windows do for the handlers wired to them: closing, keys, the slider, the owner, placement,
+// and how they stay with the main window on the screen.
 class SmallWindowTest : public QObject {
     Q_OBJECT
 
@@ -25,6 +26,8 @@ private slots:
     void staysUsableWhileOwnerIsDisabled();
     void startPositions();
     void mainWindowCreatesEachOnce();
+    void staysWithTheMainWindow_data();
+    void staysWithTheMainWindow();
 };
 
 }  // namespace kelvad
