@@ -10,7 +10,8 @@
 #include "ShotsTest.h"
 #include "TargetsTest.h"
 #include "TestMain.h"
+#include "TranscriptTest.h"
 #include "WidgetTreeTest.h"
 
 KELVAD_TEST_MAIN(LifecycleTest, ShotsTest, TargetsTest, CivilianTest, BonusPlateTest, ReloadTest, MenusTest,
-                 WidgetTreeTest)
+                 WidgetTreeTest, TranscriptTest)

@@ -19,6 +19,9 @@ platform::MessageAnswer ScriptedMessageBoxes::show(QWidget& owner, const QString
                                                    platform::MessageButtons buttons,
                                                    platform::MessageIcon icon) {
     shown.push_back({&owner, title, text, buttons, icon});
+    if (afterCall) {
+        afterCall();
+    }
     if (m_script.empty()) {
         switch (buttons) {
             case platform::MessageButtons::YesNo:
@@ -38,6 +41,9 @@ platform::MessageAnswer ScriptedMessageBoxes::show(QWidget& owner, const QString
 
 void VirtualSleeper::wait(int ms) {
     waits.push_back(ms);
+    if (afterCall) {
+        afterCall();
+    }
     if (duringWait) {
         duringWait();
     }
@@ -60,6 +66,9 @@ double ScriptedRandom::next() {
 std::optional<QString> RecordingHelpViewer::showContents(QWidget& owner, const QString& helpFile) {
     owners << &owner;
     opened << helpFile;
+    if (afterCall) {
+        afterCall();
+    }
     return error;
 }
 

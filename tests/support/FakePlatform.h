@@ -41,6 +41,8 @@ public:
                                  platform::MessageButtons buttons, platform::MessageIcon icon) override;
 
     std::vector<ShownBox> shown;
+    // Runs once each box is recorded, before it is answered.
+    std::function<void()> afterCall;
 
 private:
     struct Scripted {
@@ -52,8 +54,14 @@ private:
 
 class CountingBeeper final : public platform::Beeper {
 public:
-    void beep() override { ++beeps; }
+    void beep() override {
+        ++beeps;
+        if (afterCall) {
+            afterCall();
+        }
+    }
     int beeps = 0;
+    std::function<void()> afterCall;
 };
 
 // A blocking wait lets virtual time pass without ticks, as the real one holds the event loop. A test can hook
@@ -65,6 +73,8 @@ public:
 
     std::vector<int> waits;
     std::function<void()> duringWait;
+    // Runs once each wait is recorded, before the time passes.
+    std::function<void()> afterCall;
 
 private:
     VirtualScheduler& m_scheduler;
@@ -91,6 +101,7 @@ public:
     QStringList opened;
     QList<QWidget*> owners;
     std::optional<QString> error;
+    std::function<void()> afterCall;
 };
 
 // Every fake together, with a fresh temporary program directory.

@@ -6,25 +6,32 @@
 
 namespace kelvad::testing {
 
+void RecordingSoundDevice::record(const QString& call) {
+    calls << call;
+    if (afterCall) {
+        afterCall();
+    }
+}
+
 void RecordingSoundDevice::playWave(const QString& path) {
-    calls << QStringLiteral("playWave ") + path;
+    record(QStringLiteral("playWave ") + path);
     if (waveOutput) {
         playingWave = exists(path) ? path : QString();
     }
 }
 
 void RecordingSoundDevice::playWaveToEnd(const QString& path) {
-    calls << QStringLiteral("playWaveToEnd ") + path;
+    record(QStringLiteral("playWaveToEnd ") + path);
     playingWave.clear();
 }
 
 void RecordingSoundDevice::stopWave() {
-    calls << QStringLiteral("stopWave");
+    record(QStringLiteral("stopWave"));
     playingWave.clear();
 }
 
 bool RecordingSoundDevice::openMidi(const QString& path) {
-    calls << QStringLiteral("openMidi ") + path;
+    record(QStringLiteral("openMidi ") + path);
     if (!midiOutput || !exists(path)) {
         return false;
     }
@@ -33,7 +40,7 @@ bool RecordingSoundDevice::openMidi(const QString& path) {
 }
 
 platform::SoundDevice::MidiStart RecordingSoundDevice::playMidi(const QString& path, bool fromStart) {
-    calls << QStringLiteral("playMidi ") + path + (fromStart ? QStringLiteral(" from 0") : QString());
+    record(QStringLiteral("playMidi ") + path + (fromStart ? QStringLiteral(" from 0") : QString()));
     if (portInUse) {
         return MidiStart::PortInUse;
     }
@@ -45,7 +52,7 @@ platform::SoundDevice::MidiStart RecordingSoundDevice::playMidi(const QString& p
 }
 
 void RecordingSoundDevice::pauseMidi(const QString& path) {
-    calls << QStringLiteral("pauseMidi ") + path;
+    record(QStringLiteral("pauseMidi ") + path);
     if (modes.value(path) == MidiMode::Playing) {
         modes[path] = MidiMode::Paused;
     }
@@ -56,7 +63,7 @@ platform::SoundDevice::MidiMode RecordingSoundDevice::midiMode(const QString& pa
 }
 
 void RecordingSoundDevice::closeMidi(const QString& path) {
-    calls << QStringLiteral("closeMidi ") + path;
+    record(QStringLiteral("closeMidi ") + path);
     modes.remove(path);
 }
 

@@ -10,6 +10,8 @@
 #include <QSet>
 #include <QStringList>
 
+#include <functional>
+
 namespace kelvad::testing {
 
 // Records every call, in order, as one line ("playWave /dir/Gun1.Wav", "openMidi /dir/Battle.Mid", ...).
@@ -37,11 +39,14 @@ public:
     // Files the device can play; empty means every file exists.
     QSet<QString> existingFiles;
     QStringList calls;
+    // Runs once each call is recorded.
+    std::function<void()> afterCall;
     QString playingWave;
     QHash<QString, MidiMode> modes;
 
 private:
     bool exists(const QString& path) const { return existingFiles.isEmpty() || existingFiles.contains(path); }
+    void record(const QString& call);
 };
 
 }  // namespace kelvad::testing

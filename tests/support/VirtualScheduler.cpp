@@ -19,11 +19,13 @@ public:
 
     bool enabled() const override { return m_enabled; }
     void setEnabled(bool on) override {
+        m_scheduler.note(QStringLiteral("timer %1 %2").arg(m_order).arg(on ? u"on" : u"off"));
         m_enabled = on;
         restart();
     }
     int interval() const override { return m_interval; }
     void setInterval(int ms) override {
+        m_scheduler.note(QStringLiteral("timer %1 interval %2").arg(m_order).arg(ms));
         m_interval = ms;
         restart();
     }
@@ -40,6 +42,7 @@ public:
         if (m_due <= now) {
             m_due = now + m_interval;
         }
+        m_scheduler.note(QStringLiteral("timer %1 tick").arg(m_order));
         tick();
     }
 
@@ -66,7 +69,15 @@ std::unique_ptr<platform::Timer> VirtualScheduler::createTimer(bool enabled, int
     return timer;
 }
 
+void VirtualScheduler::note(const QString& call) {
+    calls << call;
+    if (afterCall) {
+        afterCall();
+    }
+}
+
 void VirtualScheduler::hold() {
+    note(QStringLiteral("hold"));
     if (m_holds++ == 0) {
         for (VirtualTimer* timer : m_timers) {
             timer->freeze(m_now);
@@ -75,6 +86,7 @@ void VirtualScheduler::hold() {
 }
 
 void VirtualScheduler::release() {
+    note(QStringLiteral("release"));
     if (m_holds > 0 && --m_holds == 0) {
         for (VirtualTimer* timer : m_timers) {
             timer->thaw(m_now);

@@ -6,7 +6,10 @@
 
 #include "platform/Timer.h"
 
+#include <QStringList>
+
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace kelvad::testing {
@@ -33,9 +36,15 @@ public:
     // Time to the next tick, or -1 when no timer runs.
     std::int64_t nextTickIn() const;
 
+    // Every switch, interval and tick of a timer (named by the order it was made in) and every hold and
+    // release, in order; afterCall runs once each is noted.
+    QStringList calls;
+    std::function<void()> afterCall;
+
 private:
     friend class VirtualTimer;
     void forget(VirtualTimer* timer);
+    void note(const QString& call);
     VirtualTimer* nextDue(std::int64_t until) const;
 
     std::vector<VirtualTimer*> m_timers;
