@@ -18,6 +18,7 @@
 #include "platform/ScoreDirectory.h"
 #include "state/GameState.h"
 #include "ui/Fonts.h"
+#include "ui/HighScoreTableWindow.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
@@ -43,7 +44,8 @@ int main(int argc, char** argv) {
     const QString executableDirectory = QApplication::applicationDirPath();
     const QString programDirectory = kelvad::platform::findProgramDirectory(executableDirectory);
     // The desktop's mixer shows the game under its title.
-    const QByteArray mixerName = QCoreApplication::translate("kelvad::MainWindow", "ケルバド解消ゲーム").toUtf8();
+    const QByteArray mixerName =
+        QCoreApplication::translate("kelvad::MainWindow", "ケルバド解消ゲーム").toUtf8();
     kelvad::platform::GameSoundDevice soundDevice(
         {mixerName.constData(), "jp.kelvad.Kelvad"},
         kelvad::platform::findSoundModuleDirectory(executableDirectory));
@@ -56,6 +58,14 @@ int main(int argc, char** argv) {
     // The game's variables, for the whole run; the window and its operations work on them.
     kelvad::GameState state;
     const std::unique_ptr<kelvad::MainWindow> window = kelvad::makeGameWindow(platform, state);
+    // Boxes and the help belong to the window their question is about.
+    messageBoxes.setWindows([&window](kelvad::platform::BoxOwner owner) -> QWidget* {
+        if (owner == kelvad::platform::BoxOwner::HighScoreTable) {
+            return &window->highScoreTableWindow();
+        }
+        return window.get();
+    });
+    helpViewer.setOwner(window.get());
     kelvad::platform::afterFirstFrame(*window, [&soundDevice] { soundDevice.startLoading(); });
     // Logging out of the desktop and Ctrl+C in a terminal close the game as its window's close control does.
     kelvad::platform::CloseOnSignals closeOnSignals(*window);

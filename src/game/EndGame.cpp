@@ -17,7 +17,7 @@ void EndGame(MainWindow& window, GameState& state) {
     StopPlay(window);
     SetPhase(window, Phase::GameOver);
     window.platform().messageBoxes.show(
-        window, QCoreApplication::translate("MessageBox", "ケルバド解消ゲーム"),
+        platform::BoxOwner::MainWindow, QCoreApplication::translate("MessageBox", "ケルバド解消ゲーム"),
         QCoreApplication::translate("MessageBox", "あなたの得点は%1点です！").arg(state.score),
         platform::MessageButtons::Ok, platform::MessageIcon::None);
     OpenEndOfGameWindows(window, state);

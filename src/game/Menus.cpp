@@ -20,16 +20,16 @@ void ShowHelp(MainWindow& window) {
     // Each language has a help page of its own, which its translation names.
     const QString helpFile =
         window.programFile(u'\\' + QCoreApplication::translate("HelpViewer", "Kelvad.Hlp"));
-    if (const std::optional<QString> error = window.platform().helpViewer.showContents(window, helpFile)) {
+    if (const std::optional<QString> error = window.platform().helpViewer.showContents(helpFile)) {
         window.platform().messageBoxes.show(
-            window, QCoreApplication::translate("MessageBox", "ケルバド解消ゲーム"), *error,
-            platform::MessageButtons::Ok, platform::MessageIcon::None);
+            platform::BoxOwner::MainWindow, QCoreApplication::translate("MessageBox", "ケルバド解消ゲーム"),
+            *error, platform::MessageButtons::Ok, platform::MessageIcon::None);
     }
 }
 
 void ShowVersion(MainWindow& window) {
     window.platform().messageBoxes.show(
-        window, QCoreApplication::translate("MessageBox", "バージョン情報"),
+        platform::BoxOwner::MainWindow, QCoreApplication::translate("MessageBox", "バージョン情報"),
         QCoreApplication::translate("MessageBox", "ケルバド解消ゲーム　Ver1.51"),
         platform::MessageButtons::Ok, platform::MessageIcon::None);
 }

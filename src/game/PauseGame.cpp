@@ -18,7 +18,7 @@ void PauseGame(MainWindow& window) {
         // A time-out holds the game: the clock, the men and every other timer wait for the box to close.
         platform::TimerHold hold(window.platform().scheduler);
         window.platform().messageBoxes.show(
-            window, QCoreApplication::translate("MessageBox", "ケルバド解消ゲーム"),
+            platform::BoxOwner::MainWindow, QCoreApplication::translate("MessageBox", "ケルバド解消ゲーム"),
             QCoreApplication::translate("MessageBox",
                                         "タイム中です。再会するには、ボタンをクリックしてください。"),
             platform::MessageButtons::Ok, platform::MessageIcon::None);

@@ -20,7 +20,7 @@ void ReturnToReadyState(MainWindow& window) {
         // The game holds while the question is open, as in a time-out.
         platform::TimerHold hold(window.platform().scheduler);
         answer = window.platform().messageBoxes.show(
-            window, QCoreApplication::translate("MessageBox", "確認"),
+            platform::BoxOwner::MainWindow, QCoreApplication::translate("MessageBox", "確認"),
             QCoreApplication::translate("MessageBox", "起動した状態に戻しますか？"),
             platform::MessageButtons::YesNo, platform::MessageIcon::Question);
     }

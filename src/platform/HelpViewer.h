@@ -8,8 +8,6 @@
 
 #include <optional>
 
-class QWidget;
-
 namespace kelvad::platform {
 
 // Shows the contents page of a help file in a window of its own, which belongs to the owner: it opens over it
@@ -17,8 +15,9 @@ namespace kelvad::platform {
 class HelpViewer {
 public:
     virtual ~HelpViewer() = default;
-    // Returns a description of the error when the file could not be shown.
-    virtual std::optional<QString> showContents(QWidget& owner, const QString& helpFile) = 0;
+    // Shows the file in a window of the main window's. Returns a description of the error when the file
+    // could not be shown.
+    virtual std::optional<QString> showContents(const QString& helpFile) = 0;
 };
 
 }  // namespace kelvad::platform

@@ -6,10 +6,10 @@
 
 #include <QString>
 
-class QWidget;
-
 namespace kelvad::platform {
 
+// The windows a box can belong to. The program maps each to its window.
+enum class BoxOwner { MainWindow, HighScoreTable };
 enum class MessageButtons { Ok, YesNo, OkCancel };
 enum class MessageIcon { None, Question, Information, Warning, Critical };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
@@ -19,7 +19,7 @@ enum class MessageAnswer { Ok, Cancel, Yes, No };
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
-    virtual MessageAnswer show(QWidget& owner, const QString& title, const QString& text,
+    virtual MessageAnswer show(BoxOwner owner, const QString& title, const QString& text,
                                MessageButtons buttons, MessageIcon icon) = 0;
 };
 

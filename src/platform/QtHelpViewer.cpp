@@ -14,7 +14,7 @@
 
 namespace kelvad::platform {
 
-std::optional<QString> QtHelpViewer::showContents(QWidget& owner, const QString& helpFile) {
+std::optional<QString> QtHelpViewer::showContents(const QString& helpFile) {
     QFile file(helpFile);
     if (!file.open(QIODevice::ReadOnly)) {
         return QCoreApplication::translate("HelpViewer", "ヘルプファイル %1 を開けません: %2")
@@ -26,7 +26,7 @@ std::optional<QString> QtHelpViewer::showContents(QWidget& owner, const QString&
             .arg(helpFile, file.errorString());
     }
     if (!m_window) {
-        m_window = new QDialog(&owner, Qt::Window);
+        m_window = new QDialog(m_owner, Qt::Window);
         m_window->setAttribute(Qt::WA_DeleteOnClose);
         m_window->setWindowTitle(QCoreApplication::translate("HelpViewer", "ケルバド解消ゲーム ヘルプ"));
         m_window->resize(520, 560);

@@ -16,9 +16,13 @@ namespace kelvad::platform {
 // Shows an HTML help file in a small window of its own, reused while it is open.
 class QtHelpViewer final : public HelpViewer {
 public:
-    std::optional<QString> showContents(QWidget& owner, const QString& helpFile) override;
+    // The window the help belongs to.
+    void setOwner(QWidget* owner) { m_owner = owner; }
+
+    std::optional<QString> showContents(const QString& helpFile) override;
 
 private:
+    QPointer<QWidget> m_owner;
     QPointer<QDialog> m_window;
 };
 

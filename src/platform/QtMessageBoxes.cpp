@@ -40,9 +40,9 @@ QMessageBox::StandardButtons qtButtons(MessageButtons buttons) {
 
 }  // namespace
 
-MessageAnswer QtMessageBoxes::show(QWidget& owner, const QString& title, const QString& text,
+MessageAnswer QtMessageBoxes::show(BoxOwner owner, const QString& title, const QString& text,
                                    MessageButtons buttons, MessageIcon icon) {
-    QMessageBox box(qtIcon(icon), title, text, qtButtons(buttons), &owner);
+    QMessageBox box(qtIcon(icon), title, text, qtButtons(buttons), m_windowOf ? m_windowOf(owner) : nullptr);
     switch (box.exec()) {
         case QMessageBox::Yes:
             return MessageAnswer::Yes;

@@ -42,7 +42,7 @@ void CloseHighScoreWindowByFrame(MainWindow& window) {
 
 void AskResetHighScores(MainWindow& window, GameState& state) {
     const platform::MessageAnswer answer = window.platform().messageBoxes.show(
-        window.highScoreTableWindow(), QCoreApplication::translate("MessageBox", "ｹﾙﾊﾞﾄﾞ解消ｹﾞｰﾑ"),
+        platform::BoxOwner::HighScoreTable, QCoreApplication::translate("MessageBox", "ｹﾙﾊﾞﾄﾞ解消ｹﾞｰﾑ"),
         QCoreApplication::translate("MessageBox", "データを初期化してもよろしいですか？"),
         platform::MessageButtons::OkCancel, platform::MessageIcon::Question);
     if (answer == platform::MessageAnswer::Ok) {

@@ -49,7 +49,7 @@ QString unsavedTableText(TableChange change, const QString& path, const WriteFai
 
 void TellTableUnsaved(MainWindow& window, TableChange change, const WriteFailure& failure) {
     const QString path = HighScoreFile::inProgramDirectory(window.platform().scoreDirectory).path();
-    window.platform().messageBoxes.show(window,
+    window.platform().messageBoxes.show(platform::BoxOwner::MainWindow,
                                         QCoreApplication::translate("MessageBox", "ケルバド解消ゲーム"),
                                         unsavedTableText(change, path, failure), platform::MessageButtons::Ok,
                                         platform::MessageIcon::Warning);

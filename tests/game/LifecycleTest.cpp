@@ -118,7 +118,7 @@ void LifecycleTest::aGameLasts61TicksAndEndsWithTheScoreMessage() {
     QCOMPARE(box.text, QStringLiteral("あなたの得点は%1点です！").arg(score));
     QCOMPARE(box.buttons, kelvad::platform::MessageButtons::Ok);
     QCOMPARE(box.icon, kelvad::platform::MessageIcon::None);
-    QCOMPARE(box.owner, &window);
+    QCOMPARE(box.owner, kelvad::platform::BoxOwner::MainWindow);
     QCOMPARE(barAtMessage, 0);
     // Everything that moves had stopped before the message opened.
     QCOMPARE(inPlayAtMessage, QStringList());
@@ -187,7 +187,7 @@ void LifecycleTest::answeringNoToTheReturnQuestionChangesNothing() {
     QCOMPARE(box.text, QStringLiteral("起動した状態に戻しますか？"));
     QCOMPARE(box.buttons, kelvad::platform::MessageButtons::YesNo);
     QCOMPARE(box.icon, kelvad::platform::MessageIcon::Question);
-    QCOMPARE(box.owner, &window);
+    QCOMPARE(box.owner, kelvad::platform::BoxOwner::MainWindow);
     QCOMPARE(state.timeLeft, timeLeft);
     QVERIFY(window.gameClock->enabled());
     QCOMPARE(kelvad::testing::controlStates(window), kelvad::testing::playingControls());
@@ -291,7 +291,7 @@ void LifecycleTest::aTimeOutHoldsTheClockAndTheMen() {
     window.pauseAction->trigger();
     QCOMPARE(game.platform.messageBoxes.shown.back().text,
              QStringLiteral("タイム中です。再会するには、ボタンをクリックしてください。"));
-    QCOMPARE(game.platform.messageBoxes.shown.back().owner, &window);
+    QCOMPARE(game.platform.messageBoxes.shown.back().owner, kelvad::platform::BoxOwner::MainWindow);
     QCOMPARE(state.timeLeft, 56);
     QCOMPARE(window.men[2]->pos(), yellowMan);
     const QString tune = window.programFile(QStringLiteral("\\Battle.Mid"));

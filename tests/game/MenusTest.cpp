@@ -118,7 +118,7 @@ void MenusTest::theVersionMessage() {
     QCOMPARE(box.text, QStringLiteral("ケルバド解消ゲーム\u3000Ver1.51"));
     QCOMPARE(box.buttons, kelvad::platform::MessageButtons::Ok);
     QCOMPARE(box.icon, kelvad::platform::MessageIcon::None);
-    QCOMPARE(box.owner, &window);
+    QCOMPARE(box.owner, kelvad::platform::BoxOwner::MainWindow);
 }
 
 void MenusTest::helpOpensTheContentsOfTheHelpFile_data() {
@@ -146,7 +146,6 @@ void MenusTest::helpOpensTheContentsOfTheHelpFile() {
     }
     QCOMPARE(game.platform.helpViewer.opened,
              QStringList({window.programFile(QStringLiteral("\\Kelvad.Hlp"))}));
-    QCOMPARE(game.platform.helpViewer.owners, QList<QWidget*>({&window}));
     QVERIFY(game.platform.messageBoxes.shown.empty());
     QCOMPARE(window.gameClock->enabled(), playing);
 }
@@ -162,7 +161,7 @@ void MenusTest::aHelpViewerErrorIsShownAndTheGameGoesOn() {
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
     QCOMPARE(game.platform.messageBoxes.shown.front().text, error);
     QCOMPARE(game.platform.messageBoxes.shown.front().buttons, kelvad::platform::MessageButtons::Ok);
-    QCOMPARE(game.platform.messageBoxes.shown.front().owner, &window);
+    QCOMPARE(game.platform.messageBoxes.shown.front().owner, kelvad::platform::BoxOwner::MainWindow);
     QVERIFY(window.isEnabled());
     game.advance(500);
     QCOMPARE(state.timeLeft, 57);
@@ -175,18 +174,19 @@ void MenusTest::theHelpWindowShowsTheHelpFileOrSaysWhyNot() {
     kelvad::platform::QtHelpViewer viewer;
     // Another window is the active one: the help window still belongs to the window that asked for it.
     QWidget owner;
+    viewer.setOwner(&owner);
     QWidget other;
     other.show();
     other.activateWindow();
     const QTemporaryDir empty;
     const QString missing = QDir(empty.path()).filePath(QStringLiteral("Kelvad.Hlp"));
-    const std::optional<QString> error = viewer.showContents(owner, missing);
+    const std::optional<QString> error = viewer.showContents(missing);
     QVERIFY(error.has_value());
     QVERIFY2(error->contains(missing), qPrintable(*error));
 
     const QString helpFile =
         QDir(kelvad::testing::builtProgramDirectory()).filePath(QStringLiteral("Kelvad.Hlp"));
-    QVERIFY2(!viewer.showContents(owner, helpFile).has_value(), qPrintable(helpFile));
+    QVERIFY2(!viewer.showContents(helpFile).has_value(), qPrintable(helpFile));
     auto* browser = owner.findChild<QTextBrowser*>();
     QVERIFY(browser != nullptr);
     QVERIFY(browser->isVisible());
@@ -194,7 +194,7 @@ void MenusTest::theHelpWindowShowsTheHelpFileOrSaysWhyNot() {
     QVERIFY(browser->toPlainText().contains(QStringLiteral("ケルバド解消ゲーム")));
     // A second request shows the same window again.
     QWidget* window = browser->window();
-    QVERIFY(!viewer.showContents(owner, helpFile).has_value());
+    QVERIFY(!viewer.showContents(helpFile).has_value());
     QCOMPARE(browser->window(), window);
     window->close();
 }

@@ -199,7 +199,8 @@ void Transcript::takeNewCalls() {
     for (; m_boxes < platform.messageBoxes.shown.size(); ++m_boxes) {
         const ShownBox& box = platform.messageBoxes.shown[m_boxes];
         write(QStringLiteral("box over %1 %2 %3")
-                  .arg(box.owner->objectName(), quoted(box.title), quoted(withoutDirectory(box.text))));
+                  .arg(QLatin1String(box.owner == platform::BoxOwner::HighScoreTable ? "Form3" : "Form1"),
+                       quoted(box.title), quoted(withoutDirectory(box.text))));
     }
     for (; m_beeps < platform.beeper.beeps; ++m_beeps) {
         write(QStringLiteral("beep"));

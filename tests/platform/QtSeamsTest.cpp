@@ -66,8 +66,10 @@ void QtSeamsTest::aMessageBoxBelongsToItsOwner() {
         }
     });
     kelvad::platform::QtMessageBoxes boxes;
-    const MessageAnswer answer = boxes.show(owner, QStringLiteral("確認"), QStringLiteral("?"),
-                                            MessageButtons::YesNo, MessageIcon::Question);
+    boxes.setWindows([&owner](kelvad::platform::BoxOwner) { return &owner; });
+    const MessageAnswer answer =
+        boxes.show(kelvad::platform::BoxOwner::MainWindow, QStringLiteral("確認"), QStringLiteral("?"),
+                   MessageButtons::YesNo, MessageIcon::Question);
     QCOMPARE(parentOfBox, &owner);
     QCOMPARE(modality, Qt::ApplicationModal);
     QVERIFY(takesInput);

@@ -146,7 +146,7 @@ void HighScoreWindowTest::theResetAsksFirst() {
     QCOMPARE(box.buttons, platform::MessageButtons::OkCancel);
     QCOMPARE(box.icon, platform::MessageIcon::Question);
     // The question is about the table: it belongs to the high-score window, not to the disabled main window.
-    QCOMPARE(box.owner, &window.highScoreTableWindow());
+    QCOMPARE(box.owner, kelvad::platform::BoxOwner::HighScoreTable);
 
     QVERIFY(window.highScoreTableWindow().isVisible());
     QVERIFY(!window.isEnabled());

@@ -91,7 +91,7 @@ QString reasonFor(Obstacle obstacle) {
 // The last box shown tells that a change of the table is not in the file, and why.
 void verifyToldUnsaved(GameFixture& game, const QString& opening, Obstacle obstacle) {
     const testing::ShownBox& told = game.platform.messageBoxes.shown.back();
-    QCOMPARE(told.owner, &game.window());
+    QCOMPARE(told.owner, platform::BoxOwner::MainWindow);
     QCOMPARE(told.title, u"ケルバド解消ゲーム"_s);
     QCOMPARE(told.icon, platform::MessageIcon::Warning);
     QVERIFY2(told.text.startsWith(opening), qPrintable(told.text));

@@ -15,10 +15,10 @@ void ScriptedMessageBoxes::answer(platform::MessageAnswer answer, std::function<
     m_script.push_back({answer, std::move(whileOpen)});
 }
 
-platform::MessageAnswer ScriptedMessageBoxes::show(QWidget& owner, const QString& title, const QString& text,
-                                                   platform::MessageButtons buttons,
+platform::MessageAnswer ScriptedMessageBoxes::show(platform::BoxOwner owner, const QString& title,
+                                                   const QString& text, platform::MessageButtons buttons,
                                                    platform::MessageIcon icon) {
-    shown.push_back({&owner, title, text, buttons, icon});
+    shown.push_back({owner, title, text, buttons, icon});
     if (afterCall) {
         afterCall();
     }
@@ -63,8 +63,7 @@ double ScriptedRandom::next() {
     return step - static_cast<int>(step);
 }
 
-std::optional<QString> RecordingHelpViewer::showContents(QWidget& owner, const QString& helpFile) {
-    owners << &owner;
+std::optional<QString> RecordingHelpViewer::showContents(const QString& helpFile) {
     opened << helpFile;
     if (afterCall) {
         afterCall();

@@ -25,7 +25,7 @@ namespace kelvad::testing {
 // One message box as the game showed it.
 struct ShownBox {
     // The window the box belongs to.
-    QWidget* owner;
+    platform::BoxOwner owner;
     QString title;
     QString text;
     platform::MessageButtons buttons;
@@ -37,7 +37,7 @@ struct ShownBox {
 class ScriptedMessageBoxes final : public platform::MessageBoxes {
 public:
     void answer(platform::MessageAnswer answer, std::function<void()> whileOpen = {});
-    platform::MessageAnswer show(QWidget& owner, const QString& title, const QString& text,
+    platform::MessageAnswer show(platform::BoxOwner owner, const QString& title, const QString& text,
                                  platform::MessageButtons buttons, platform::MessageIcon icon) override;
 
     std::vector<ShownBox> shown;
@@ -97,9 +97,8 @@ private:
 
 class RecordingHelpViewer final : public platform::HelpViewer {
 public:
-    std::optional<QString> showContents(QWidget& owner, const QString& helpFile) override;
+    std::optional<QString> showContents(const QString& helpFile) override;
     QStringList opened;
-    QList<QWidget*> owners;
     std::optional<QString> error;
     std::function<void()> afterCall;
 };
