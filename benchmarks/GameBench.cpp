@@ -4,23 +4,10 @@
 
 #include "GameBench.h"
 
-#include "GameFixture.h"
-#include "game/Lifecycle.h"
-#include "game/Shots.h"
-#include "state/GameState.h"
-#include "weapons/Guns.h"
-
 #include <QApplication>
 #include <QTest>
 
 namespace kelvad::bench {
-
-namespace {
-
-// A kill count that no shot of a benchmark carries to a stage change.
-constexpr int kQuietKillCount = 5;
-
-}  // namespace
 
 GameBench::GameBench()
     : m_platform{m_fakes.scheduler,
@@ -33,30 +20,35 @@ GameBench::GameBench()
                  m_fakes.platform().programDirectory,
                  m_fakes.platform().scoreDirectory} {
     m_fakes.copyGameFiles();
-    m_window = testing::freshGameWindow(m_platform, m_game);
-    m_window->show();
+    m_windows = std::make_unique<GameWindows>(m_platform);
+    window().show();
     // Until the window is on screen a repaint paints nothing, and the handlers would look cheaper than they
     // are.
-    if (!QTest::qWaitForWindowExposed(m_window.get())) {
+    if (!QTest::qWaitForWindowExposed(&window())) {
         qWarning("The benchmark window was never exposed: painting is not measured.");
     }
-    StartGame(*m_window, m_game);
+    game().chooseGun(3);
+    game().clickStart();
     settle();
 }
 
 GameBench::~GameBench() = default;
 
-void GameBench::pointAt(float x, float y) {
-    TrackPointer(m_game, x, y);
+void GameBench::restart() {
+    m_fakes.messageBoxes.answer(platform::MessageAnswer::Yes);
+    game().chooseReturnToStart();
+    game().clickStart();
+    // The recording fakes keep every call; a long run must not grow them without end.
+    m_fakes.soundDevice.calls.clear();
+    m_fakes.messageBoxes.shown.clear();
+    m_fakes.scheduler.calls.clear();
+    settle();
 }
 
-void GameBench::rearm() {
-    RefillMagazine(*m_window, m_game);
-    m_game.bonusCharge = 0;
-    m_game.killCount = kQuietKillCount;
-    // The recording sound device keeps every call; a long run must not grow it without end.
-    m_fakes.soundDevice.calls.clear();
-    settle();
+void GameBench::waitForMan(int man) {
+    for (int step = 0; step < 100 && !game().men().man(man).shown; ++step) {
+        m_fakes.scheduler.advance(50);
+    }
 }
 
 void GameBench::settle() {

@@ -5,9 +5,10 @@
 #pragma once
 
 #include "FakePlatform.h"
+#include "app/GameWindows.h"
+#include "game/Game.h"
 #include "platform/Platform.h"
 #include "platform/Sleeper.h"
-#include "state/GameState.h"
 #include "ui/MainWindow.h"
 
 #include <memory>
@@ -21,22 +22,22 @@ public:
     void wait(int) override {}
 };
 
-// A main window on the test doubles, shown and exposed, with the game's pictures and sounds in a fresh
-// program directory and a game under way with the first gun.
+// The game with its main window on the test doubles, shown and exposed, with the game's pictures and sounds
+// in a fresh program directory and a game under way with the third gun (a hundred bullets).
 class GameBench {
 public:
     GameBench();
     ~GameBench();
 
-    MainWindow& window() { return *m_window; }
-    GameState& game() { return m_game; }
+    Game& game() { return m_windows->game(); }
+    MainWindow& window() { return m_windows->window(); }
     testing::TestPlatform& fakes() { return m_fakes; }
 
-    // Puts the pointer at (x, y) twips on the play field, as a move over it does.
-    void pointAt(float x, float y);
-    // A full magazine, an empty bonus meter and a kill count far from a stage change: every shot then does
-    // the same work as the one before.
-    void rearm();
+    // A fresh game: back to the start (answered Yes) and started again, so that every shot does the same work
+    // as the one before (a full magazine, no stage change near).
+    void restart();
+    // Lets play go on until the man shows.
+    void waitForMan(int man);
     // Lets the window paint what the last handler left to repaint, as the event loop does after it.
     static void settle();
 
@@ -44,8 +45,7 @@ private:
     testing::TestPlatform m_fakes;
     NoWaitSleeper m_sleeper;
     platform::Platform m_platform;
-    GameState m_game;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<GameWindows> m_windows;
 };
 
 }  // namespace kelvad::bench

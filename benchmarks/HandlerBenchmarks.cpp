@@ -5,12 +5,6 @@
 // What each of the game's busiest handlers costs, with the paint it leaves to the event loop, without the
 // deliberate waits between animation frames.
 #include "GameBench.h"
-#include "game/Lifecycle.h"
-#include "game/Shots.h"
-#include "game/Targets.h"
-#include "state/GameState.h"
-#include "ui/Gauge.h"
-#include "ui/MainWindow.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,21 +14,23 @@ namespace {
 
 // A point of the play field right of every place a man, the civilian or a plate can stand: a shot there
 // always misses.
-constexpr float kMissX = 3700;
-constexpr float kMissY = 1500;
-constexpr int kLeftButton = 1;
+const QPointF kMiss(3700, 1500);
 constexpr int kBlueMan = 1;
+// Hits of one game before it is started afresh, far from the first stage change at 21.
+constexpr int kQuietKills = 15;
 
 // A left press on the empty field: the gun's sound, the hit rate, four frames of the shot mark, a bullet.
 void BM_ShotMiss(benchmark::State& state) {
     GameBench bench;
-    bench.pointAt(kMissX, kMissY);
+    bench.game().moveOverField(kMiss);
     for (auto _ : state) {
-        FieldMouseDown(bench.window(), bench.game(), kLeftButton);
+        bench.game().pressField(Qt::LeftButton);
         GameBench::settle();
-        state.PauseTiming();
-        bench.rearm();
-        state.ResumeTiming();
+        if (bench.game().guns().ammoLeft() < 2) {
+            state.PauseTiming();
+            bench.restart();
+            state.ResumeTiming();
+        }
     }
 }
 BENCHMARK(BM_ShotMiss)->Unit(benchmark::kMicrosecond);
@@ -45,12 +41,14 @@ void BM_ShotHit(benchmark::State& state) {
     GameBench bench;
     for (auto _ : state) {
         state.PauseTiming();
-        bench.rearm();
-        MoveMan(bench.window(), bench.game(), kBlueMan);
-        bench.pointAt(bench.game().menPlaces[1].left + 195, bench.game().menPlaces[1].top + 290);
+        if (bench.game().killCount() >= kQuietKills) {
+            bench.restart();
+        }
+        bench.waitForMan(kBlueMan);
+        bench.game().moveOverMan(kBlueMan, QPointF(195, 290));
         GameBench::settle();
         state.ResumeTiming();
-        ManMouseDown(bench.window(), bench.game(), kBlueMan, kLeftButton);
+        bench.game().pressMan(kBlueMan, Qt::LeftButton);
         GameBench::settle();
     }
 }
@@ -61,14 +59,15 @@ void BM_ShotHitStageChange(benchmark::State& state) {
     GameBench bench;
     for (auto _ : state) {
         state.PauseTiming();
-        bench.rearm();
-        bench.game().killCount = kFirstStageKills;
-        bench.game().background2Shown = false;
-        MoveMan(bench.window(), bench.game(), kBlueMan);
-        bench.pointAt(bench.game().menPlaces[1].left + 195, bench.game().menPlaces[1].top + 290);
+        bench.restart();
+        while (bench.game().killCount() < Game::kFirstStageKills) {
+            bench.waitForMan(kBlueMan);
+            bench.game().pressMan(kBlueMan, Qt::LeftButton);
+        }
+        bench.waitForMan(kBlueMan);
         GameBench::settle();
         state.ResumeTiming();
-        ManMouseDown(bench.window(), bench.game(), kBlueMan, kLeftButton);
+        bench.game().pressMan(kBlueMan, Qt::LeftButton);
         GameBench::settle();
     }
 }
@@ -77,39 +76,30 @@ BENCHMARK(BM_ShotHitStageChange)->Unit(benchmark::kMicrosecond);
 // The time bar drawn anew for one value: the gauge's whole redraw and its repaint.
 void BM_GaugeRedraw(benchmark::State& state) {
     GameBench bench;
-    Gauge& gauge = *bench.window().timeGauge;
-    std::int32_t value = 0;
+    int value = 0;
     for (auto _ : state) {
-        gauge.setValue(value);
+        bench.window().showTimeBar(value, Game::kTicksPerGame);
         GameBench::settle();
-        value = value == 0 ? kTicksPerGame : value - 1;
+        value = value == 0 ? Game::kTicksPerGame : value - 1;
     }
 }
 BENCHMARK(BM_GaugeRedraw)->Unit(benchmark::kMicrosecond);
 
-// One tick of the game clock in mid-game.
-void BM_ClockTick(benchmark::State& state) {
+// Half a second of a game in mid-play: a tick of the game clock, the men who jump meanwhile, and the
+// repaint.
+void BM_HalfASecondOfPlay(benchmark::State& state) {
     GameBench bench;
     for (auto _ : state) {
-        ClockTick(bench.window(), bench.game());
+        bench.fakes().scheduler.advance(500);
         GameBench::settle();
-        if (bench.game().timeLeft <= 1) {
-            bench.game().timeLeft = kTicksPerGame;
-            bench.window().timeGauge->setValue(kTicksPerGame);
+        if (bench.game().timeLeft() <= 1) {
+            state.PauseTiming();
+            bench.restart();
+            state.ResumeTiming();
         }
     }
 }
-BENCHMARK(BM_ClockTick)->Unit(benchmark::kMicrosecond);
-
-// One tick of a man's timer: he jumps to a new place.
-void BM_ManJump(benchmark::State& state) {
-    GameBench bench;
-    for (auto _ : state) {
-        MoveMan(bench.window(), bench.game(), kBlueMan);
-        GameBench::settle();
-    }
-}
-BENCHMARK(BM_ManJump)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_HalfASecondOfPlay)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

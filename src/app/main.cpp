@@ -4,7 +4,7 @@
 
 // The game: makes the real platform and opens the main window.
 #include "app/CommandLine.h"
-#include "app/GameWindow.h"
+#include "app/GameWindows.h"
 #include "app/Translation.h"
 #include "platform/CloseOnSignals.h"
 #include "platform/FirstFrame.h"
@@ -16,9 +16,7 @@
 #include "platform/QtScheduler.h"
 #include "platform/QtSystem.h"
 #include "platform/ScoreDirectory.h"
-#include "state/GameState.h"
 #include "ui/Fonts.h"
-#include "ui/HighScoreTableWindow.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
@@ -55,17 +53,14 @@ int main(int argc, char** argv) {
     kelvad::platform::Platform platform{scheduler,   messageBoxes, beeper,           sleeper,       random,
                                         soundDevice, helpViewer,   programDirectory, scoreDirectory};
 
-    // The game's variables, for the whole run; the window and its operations work on them.
-    kelvad::GameState state;
-    const std::unique_ptr<kelvad::MainWindow> window = kelvad::makeGameWindow(platform, state);
+    // The game and its windows, for the whole run.
+    kelvad::GameWindows game(platform);
+    kelvad::MainWindow* window = &game.window();
     // Boxes and the help belong to the window their question is about.
-    messageBoxes.setWindows([&window](kelvad::platform::BoxOwner owner) -> QWidget* {
-        if (owner == kelvad::platform::BoxOwner::HighScoreTable) {
-            return &window->highScoreTableWindow();
-        }
-        return window.get();
+    messageBoxes.setWindows([window](kelvad::platform::BoxOwner owner) -> QWidget* {
+        return owner == kelvad::platform::BoxOwner::HighScoreTable ? window->highScoreTableWindow() : window;
     });
-    helpViewer.setOwner(window.get());
+    helpViewer.setOwner(window);
     kelvad::platform::afterFirstFrame(*window, [&soundDevice] { soundDevice.startLoading(); });
     // Logging out of the desktop and Ctrl+C in a terminal close the game as its window's close control does.
     kelvad::platform::CloseOnSignals closeOnSignals(*window);

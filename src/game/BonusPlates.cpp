@@ -4,54 +4,79 @@
 
 #include "game/BonusPlates.h"
 
-#include "game/PlayField.h"
 #include "platform/RandomSource.h"
 #include "platform/Timer.h"
-#include "sound/SoundPlayer.h"
-#include "state/GameState.h"
-#include "ui/MainWindow.h"
-#include "ui/PictureBox.h"
-
-#include <QLabel>
 
 #include <cmath>
 
 namespace kelvad {
 
-void CheckBonus(MainWindow& window, GameState& state) {
-    if (state.bonusCharge < kBonusThreshold) {
+namespace {
+
+constexpr int kStaysMs = 3000;
+
+std::size_t slotOf(int index) {
+    return index >= 0 && index < kPlates ? static_cast<std::size_t>(index) : 0;
+}
+
+}  // namespace
+
+BonusPlates::BonusPlates(platform::Scheduler& scheduler, platform::RandomSource& random)
+    : m_random(random), m_expiryTimer(scheduler.createTimer(false, kStaysMs)) {
+    m_expiryTimer->setTickHandler([this] { expire(); });
+}
+
+BonusPlates::~BonusPlates() = default;
+
+const FieldPiece& BonusPlates::plate(int index) const {
+    return m_plates[slotOf(index)];
+}
+
+void BonusPlates::bringUpIfCharged() {
+    if (m_charge < kThreshold) {
         return;
     }
-    // What lay above the threshold is lost.
-    state.bonusCharge = 0;
-    window.plateTimer->setEnabled(true);
-    platform::RandomSource& random = window.platform().random;
-    random.reseedFromClock();
-    const int plate = static_cast<int>(std::floor(random.next() * kPlates));
-    // A plate may stick out of the field on the right; that part is not shown.
-    PictureBox* shown = plateBox(window, plate);
-    placeAtRandom(random, *shown, platePlace(state, plate));
-    shown->setEnabled(true);
-    shown->show();
+    m_charge = 0;
+    m_expiryTimer->setEnabled(true);
+    m_random.reseedFromClock();
+    const int index = static_cast<int>(slotOf(static_cast<int>(std::floor(m_random.next() * kPlates))));
+    FieldPiece& shown = m_plates[slotOf(index)];
+    shown.place = randomPlace(m_random);
+    emit moved(index, shown.place.toPointF());
+    setEnabled(index, true);
+    setShown(index, true);
 }
 
-void CollectBonus(MainWindow& window, GameState& state, int plate) {
-    window.soundPlayer->PlayWave(window.programFile(state.bonusSoundFile));
-    state.score += kPlatePoints[pieceIndex(plate)];
-    window.scoreLabel->setText(QString::number(state.score));
-    PictureBox* collected = plateBox(window, plate);
-    collected->hide();
-    collected->setEnabled(false);
+void BonusPlates::take(int index) {
+    setShown(index, false);
+    setEnabled(index, false);
 }
 
-void HideBonusPlates(MainWindow& window) {
-    for (PictureBox* each : {window.plates[0], window.plates[1], window.plates[2]}) {
-        each->hide();
+void BonusPlates::clearField() {
+    for (int index = 0; index < kPlates; ++index) {
+        setShown(index, false);
+        setEnabled(index, false);
     }
-    for (PictureBox* each : {window.plates[0], window.plates[1], window.plates[2]}) {
-        each->setEnabled(false);
+}
+
+void BonusPlates::expire() {
+    for (int index = 0; index < kPlates; ++index) {
+        setShown(index, false);
     }
-    window.plateTimer->setEnabled(false);
+    for (int index = 0; index < kPlates; ++index) {
+        setEnabled(index, false);
+    }
+    m_expiryTimer->setEnabled(false);
+}
+
+void BonusPlates::setShown(int index, bool shown) {
+    m_plates[slotOf(index)].shown = shown;
+    emit shownChanged(static_cast<int>(slotOf(index)), shown);
+}
+
+void BonusPlates::setEnabled(int index, bool enabled) {
+    m_plates[slotOf(index)].enabled = enabled;
+    emit enabledChanged(static_cast<int>(slotOf(index)), enabled);
 }
 
 }  // namespace kelvad

@@ -4,74 +4,64 @@
 
 #include "game/Civilian.h"
 
-#include "game/PlayField.h"
-#include "game/Shots.h"
 #include "platform/RandomSource.h"
 #include "platform/Timer.h"
-#include "sound/SoundPlayer.h"
-#include "state/GameState.h"
-#include "ui/Gauge.h"
-#include "ui/ImageBox.h"
-#include "ui/MainWindow.h"
-#include "ui/Twips.h"
-
-#include <QCoreApplication>
-#include <QLabel>
 
 namespace kelvad {
 
 namespace {
 
-void leaveField(MainWindow& window) {
-    window.civilian->setEnabled(false);
-    window.civilian->hide();
-    window.civilianDepartureTimer->setEnabled(false);
-}
+constexpr int kComesEveryMs = 10000;
+constexpr int kStaysMs = 1500;
 
 }  // namespace
 
-void ShowCivilian(MainWindow& window, GameState& state) {
-    window.civilian->show();
-    window.civilian->setEnabled(true);
-    platform::RandomSource& random = window.platform().random;
-    random.reseedFromClock();
-    placeAtRandom(random, *window.civilian, civilianPlace(state));
-    window.civilianDepartureTimer->setEnabled(true);
+Civilian::Civilian(platform::Scheduler& scheduler, platform::RandomSource& random)
+    : m_random(random),
+      m_arrivalTimer(scheduler.createTimer(false, kComesEveryMs)),
+      m_departureTimer(scheduler.createTimer(false, kStaysMs)) {
+    m_arrivalTimer->setTickHandler([this] { arrive(); });
+    m_departureTimer->setTickHandler([this] { leave(); });
 }
 
-void HideCivilian(MainWindow& window) {
-    leaveField(window);
+Civilian::~Civilian() = default;
+
+void Civilian::startComing() {
+    m_arrivalTimer->setEnabled(true);
 }
 
-void RescueCivilian(MainWindow& window, GameState& state) {
-    state.civilianSoundFile = QStringLiteral("\\ALI.Wav");
-    window.soundPlayer->PlayWave(window.programFile(state.civilianSoundFile));
-    window.messageBar->setText(QCoreApplication::translate("MessageBar", "一般人 ＴＨＡＮＫ　ＹＯＵ!!"));
-    state.timeLeft += kCivilianTicks;
-    window.timeGauge->setValue(state.timeLeft);
-    leaveField(window);
-    window.messageTimer->setEnabled(true);
+void Civilian::stopComing() {
+    m_arrivalTimer->setEnabled(false);
+    m_departureTimer->setEnabled(false);
 }
 
-void ShootCivilian(MainWindow& window, GameState& state) {
-    if (RefuseEmptyGun(window, state)) {
-        return;
-    }
-    state.civilianSoundFile = QStringLiteral("\\UA.Wav");
-    window.soundPlayer->PlayWave(window.programFile(state.civilianSoundFile));
-    window.messageBar->setText(QCoreApplication::translate("MessageBar", "一般人　うぁぁぁぁぁぁ!!"));
-    state.timeLeft -= kCivilianTicks;
-    window.timeGauge->setValue(state.timeLeft);
-    leaveField(window);
-    window.messageTimer->setEnabled(true);
+void Civilian::hide() {
+    setShown(false);
 }
 
-void CivilianMouseDown(MainWindow& window, GameState& state, int button) {
-    if (button == kRightButton) {
-        RescueCivilian(window, state);
-    } else {
-        ShootCivilian(window, state);
-    }
+void Civilian::arrive() {
+    setShown(true);
+    setEnabled(true);
+    m_random.reseedFromClock();
+    m_piece.place = randomPlace(m_random);
+    emit moved(m_piece.place.toPointF());
+    m_departureTimer->setEnabled(true);
+}
+
+void Civilian::leave() {
+    setEnabled(false);
+    setShown(false);
+    m_departureTimer->setEnabled(false);
+}
+
+void Civilian::setShown(bool shown) {
+    m_piece.shown = shown;
+    emit shownChanged(shown);
+}
+
+void Civilian::setEnabled(bool enabled) {
+    m_piece.enabled = enabled;
+    emit enabledChanged(enabled);
 }
 
 }  // namespace kelvad

@@ -4,9 +4,7 @@
 
 #pragma once
 
-#include <cstddef>
-
-class QWidget;
+#include <QPointF>
 
 namespace kelvad {
 
@@ -14,31 +12,31 @@ namespace platform {
 class RandomSource;
 }
 
-class MainWindow;
-struct FieldPoint;
-struct GameState;
-class ImageBox;
-class PictureBox;
+// A place on the play field, in twips from its top-left corner: where a piece stands, or the pointer. Kept
+// as the whole numbers the game draws, in single precision, as the pointer's place adds a piece's to a point
+// inside it.
+struct FieldPoint {
+    float left = 0;
+    float top = 0;
+
+    QPointF toPointF() const { return {left, top}; }
+    friend bool operator==(const FieldPoint&, const FieldPoint&) = default;
+};
 
 // The men and the bonus plates by index, the same index everywhere: man 0 is the black man, 1 the blue, 2 the
-// yellow; plate 0 is worth 50 points, 1 100, 2 150. The index also picks a man's rules in kMen and a plate's
-// points in kPlatePoints. An index outside 0..2 picks the first.
-inline constexpr int kMenOnField = 3;
+// yellow; plate 0 is worth 50 points, 1 100, 2 150.
+inline constexpr int kMen = 3;
 inline constexpr int kPlates = 3;
-std::size_t pieceIndex(int index);
 
-ImageBox* manImage(MainWindow& window, int man);
-PictureBox* plateBox(MainWindow& window, int plate);
-// Where a man, a plate or the civilian was last placed.
-FieldPoint& manPlace(GameState& state, int man);
-FieldPoint& platePlace(GameState& state, int plate);
-FieldPoint& civilianPlace(GameState& state);
+// Whether a piece of the field shows and takes presses, and where it stands.
+struct FieldPiece {
+    bool shown = false;
+    bool enabled = false;
+    FieldPoint place;
+};
 
 // A random place on the play field, drawn left first: left below 3240 twips and top below 2880, so that a
-// man stays inside the field. It is kept in place and the widget moves there.
-void placeAtRandom(platform::RandomSource& random, QWidget& widget, FieldPoint& place);
-
-inline constexpr double kFieldLeftRange = 3240;
-inline constexpr double kFieldTopRange = 2880;
+// man stays inside the field. A plate may stick out on the right; that part is not shown.
+FieldPoint randomPlace(platform::RandomSource& random);
 
 }  // namespace kelvad

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "state/HighScoreTable.h"
+#include "scores/HighScoreTable.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -4,71 +4,45 @@
 
 #include "scores/HighScores.h"
 
-#include "scores/HighScoreFile.h"
-#include "scores/UnsavedTable.h"
-#include "state/GameState.h"
-#include "ui/HighScoreTableWindow.h"
-#include "ui/MainWindow.h"
-
-#include <QLabel>
+#include "scores/Ranking.h"
 
 namespace kelvad {
 
-namespace {
+HighScores::HighScores(const QString& scoreDirectory)
+    : m_file(HighScoreFile::inProgramDirectory(scoreDirectory)) {}
 
-HighScoreFile scoreFile(MainWindow& window) {
-    return HighScoreFile::inProgramDirectory(window.platform().scoreDirectory);
+void HighScores::load() {
+    m_unsaved = m_file.load(m_table) == HighScoreLoad::DefaultsInMemoryOnly;
+    emit tableChanged(m_table);
 }
 
-}  // namespace
-
-void RefreshHighScoreLabels(MainWindow& window, GameState& state) {
-    HighScoreTableWindow& tableWindow = window.highScoreTableWindow();
-    const kelvad::HighScoreTable& table = state.highScores;
-    for (int rank = 1; rank <= HighScoreTableWindow::kRows; ++rank) {
-        tableWindow.nameLabel(rank)->setText(table.names[static_cast<std::size_t>(rank - 1)]);
-        tableWindow.scoreLabel(rank)->setText(
-            QString::number(table.scores[static_cast<std::size_t>(rank - 1)]));
-    }
-}
-
-void LoadHighScores(MainWindow& window, GameState& state) {
-    // A file that cannot be written leaves the defaults in memory: the game goes on without a message.
-    state.highScoresUnsaved = scoreFile(window).load(state.highScores) == HighScoreLoad::DefaultsInMemoryOnly;
-    RefreshHighScoreLabels(window, state);
-}
-
-std::optional<WriteFailure> UpdateHighScores(MainWindow& window, GameState& state,
-                                             const std::function<void(HighScoreTable&)>& change) {
-    // After a failed write the table is newer than the file, and stays the base of the change. A failed write
-    // keeps the change in memory and leaves the old file as it was.
-    std::optional<WriteFailure> failure =
-        scoreFile(window).update(state.highScores, change, !state.highScoresUnsaved);
-    state.highScoresUnsaved = failure.has_value();
-    RefreshHighScoreLabels(window, state);
+std::optional<WriteFailure> HighScores::enter(const QString& name, qint64 score) {
+    // After a failed write the table is newer than the file, and stays the base of the change. The score is
+    // ranked again against the table as it is now: with no other copy of the game the rank is the one the
+    // name window shows.
+    std::optional<WriteFailure> failure = m_file.update(
+        m_table, [&](HighScoreTable& table) { insertEntry(table, name, score); }, !m_unsaved);
+    m_unsaved = failure.has_value();
+    emit tableChanged(m_table);
     return failure;
 }
 
-void ResetHighScores(MainWindow& window, GameState& state) {
-    const std::optional<WriteFailure> failure = scoreFile(window).reset(state.highScores);
-    state.highScoresUnsaved = failure.has_value();
-    RefreshHighScoreLabels(window, state);
-    if (failure) {
-        TellTableUnsaved(window, TableChange::Reset, *failure);
-    }
+std::optional<WriteFailure> HighScores::reset() {
+    std::optional<WriteFailure> failure = m_file.reset(m_table);
+    m_unsaved = failure.has_value();
+    emit tableChanged(m_table);
+    return failure;
 }
 
-void ReadHighScores(MainWindow& window, GameState& state) {
-    const HighScoreFile file = scoreFile(window);
-    // After a failed write the table is newer than the file: reading the file back would lose the entry it
-    // could not take, so the table is written first, and kept as it is while that still fails.
-    if (state.highScoresUnsaved) {
-        state.highScoresUnsaved = file.save(state.highScores).has_value();
+void HighScores::reread() {
+    // Reading the file back would lose the change it could not take.
+    if (m_unsaved) {
+        m_unsaved = m_file.save(m_table).has_value();
     }
-    if (!state.highScoresUnsaved) {
-        file.reread(state.highScores);
+    if (!m_unsaved) {
+        m_file.reread(m_table);
     }
-    RefreshHighScoreLabels(window, state);
+    emit tableChanged(m_table);
 }
 
 }  // namespace kelvad

@@ -4,26 +4,38 @@
 
 #pragma once
 
-#include "scores/HighScoreFile.h"
-
-#include <optional>
+#include <QObject>
+#include <QString>
 
 namespace kelvad {
 
-class MainWindow;
-struct GameState;
+// The name asked for when a score wins a place: whether an entry is waiting for its name, and the name typed
+// so far.
+class NameEntry final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY(NameEntry)
 
-// The name-entry window, opened for a score that won a place.
-void OpenNameEntry(MainWindow& window, GameState& state, int rank);
-// OK, Enter in the name box, or the frame's close control: the entry enters the table, the file is
-// rewritten and the high-score window shows the table; should the file not take the entry, a box over the
-// table says so.
-void ConfirmName(MainWindow& window, GameState& state);
-// When the program ends with the name entry open: the entry is stored as OK stores it, with the name typed so
-// far, and the window goes; nothing opens after it.
-void StorePendingEntry(MainWindow& window, GameState& state);
-// Inserts the entry at its rank in the table as the file holds it now: lower entries move down, the old fifth
-// drops out; then the file is rewritten. Returns why the file could not take it, if it could not.
-std::optional<WriteFailure> InsertEntry(MainWindow& window, GameState& state);
+public:
+    NameEntry() = default;
+
+    bool pending() const { return m_pending; }
+    const QString& typedName() const { return m_typedName; }
+
+    // Asks for the name of the entry at this rank, offering the default name, all of it to be typed over.
+    void open(int rank);
+    // What the name box holds now.
+    void type(const QString& text) { m_typedName = text; }
+    // The entry leaves its window; returns the name as the table will hold it.
+    QString close();
+
+signals:
+    // The window asks for a name: its rank word and the name offered.
+    void opened(const QString& rankWord, const QString& offeredName);
+    void closed();
+
+private:
+    bool m_pending = false;
+    QString m_typedName;
+};
 
 }  // namespace kelvad

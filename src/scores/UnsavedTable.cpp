@@ -6,7 +6,6 @@
 
 #include "platform/MessageBoxes.h"
 #include "scores/HighScoreFile.h"
-#include "ui/MainWindow.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -47,12 +46,12 @@ QString unsavedTableText(TableChange change, const QString& path, const WriteFai
     return text.arg(QDir::toNativeSeparators(path), reasonOf(failure));
 }
 
-void TellTableUnsaved(MainWindow& window, TableChange change, const WriteFailure& failure) {
-    const QString path = HighScoreFile::inProgramDirectory(window.platform().scoreDirectory).path();
-    window.platform().messageBoxes.show(platform::BoxOwner::MainWindow,
-                                        QCoreApplication::translate("MessageBox", "ケルバド解消ゲーム"),
-                                        unsavedTableText(change, path, failure), platform::MessageButtons::Ok,
-                                        platform::MessageIcon::Warning);
+void tellTableUnsaved(platform::MessageBoxes& boxes, TableChange change, const QString& path,
+                      const WriteFailure& failure) {
+    boxes.show(platform::BoxOwner::MainWindow,
+               QCoreApplication::translate("MessageBox", "ケルバド解消ゲーム"),
+               unsavedTableText(change, path, failure), platform::MessageButtons::Ok,
+               platform::MessageIcon::Warning);
 }
 
 }  // namespace kelvad

@@ -8,7 +8,10 @@
 
 namespace kelvad {
 
-class MainWindow;
+namespace platform {
+class MessageBoxes;
+}
+
 struct WriteFailure;
 
 // The changes of the high-score table that the player makes and that must reach its file.
@@ -19,6 +22,7 @@ enum class TableChange { NewEntry, Reset };
 QString unsavedTableText(TableChange change, const QString& path, const WriteFailure& failure);
 
 // That text in a box over the main window, once for the failed write; a later write that works says nothing.
-void TellTableUnsaved(MainWindow& window, TableChange change, const WriteFailure& failure);
+void tellTableUnsaved(platform::MessageBoxes& boxes, TableChange change, const QString& path,
+                      const WriteFailure& failure);
 
 }  // namespace kelvad

@@ -10,15 +10,11 @@
 
 namespace kelvad {
 
-class MainWindow;
-struct GameState;
-
-// One row of the speed table: the score a game starts with and the jump intervals of the three men.
+// One row of the speed table: the score a game starts with and the jump intervals, in ms, of the black, the
+// blue and the yellow man.
 struct SpeedRow {
     std::int32_t startScore;
-    std::int32_t manInterval1;
-    std::int32_t manInterval2;
-    std::int32_t manInterval3;
+    std::array<std::int32_t, 3> manIntervals;
 };
 
 inline constexpr int kSlowestSpeed = 0;
@@ -41,13 +37,8 @@ constexpr std::optional<SpeedRow> speedRow(int position) {
         return std::nullopt;
     }
     const auto interval = [position](const ManRhythm& man) { return man.slowestMs - man.sooner * position; };
-    return SpeedRow{kSlowestStartScore + kStartScorePerStep * position, interval(kManRhythms[0]),
-                    interval(kManRhythms[1]), interval(kManRhythms[2])};
+    return SpeedRow{kSlowestStartScore + kStartScorePerStep * position,
+                    {interval(kManRhythms[0]), interval(kManRhythms[1]), interval(kManRhythms[2])}};
 }
-
-// Sets the start score and the men's intervals from row p; a position outside the table changes nothing.
-void ApplySpeedTable(GameState& state, int p);
-// At every start: the row of the speed slider's current position.
-void ApplySpeed(MainWindow& window, GameState& state);
 
 }  // namespace kelvad

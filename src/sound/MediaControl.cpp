@@ -10,11 +10,11 @@ namespace kelvad::sound {
 
 MediaControl::MediaControl(platform::SoundDevice& device) : m_device(device) {}
 
-void MediaControl::setCommand(const QString& strNewValue) {
-    m_command = strNewValue;
-    const QString command = strNewValue.trimmed();
-    const auto is = [&command](const char* name) {
-        return command.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+void MediaControl::setCommand(const QString& command) {
+    m_command = command;
+    const QString given = command.trimmed();
+    const auto is = [&given](const char* name) {
+        return given.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
     };
     if (is("Open")) {
         open();

@@ -22,11 +22,11 @@ public:
     MediaControl(const MediaControl&) = delete;
     MediaControl& operator=(const MediaControl&) = delete;
 
-    const QString& FileName() const { return m_fileName; }
-    void setFileName(const QString& strNewValue) { m_fileName = strNewValue; }
+    const QString& fileName() const { return m_fileName; }
+    void setFileName(const QString& path) { m_fileName = path; }
     // The last command given.
-    const QString& Command() const { return m_command; }
-    void setCommand(const QString& strNewValue);
+    const QString& command() const { return m_command; }
+    void setCommand(const QString& command);
 
 private:
     enum class State { Closed, Opened, Playing, Paused };

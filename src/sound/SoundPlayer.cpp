@@ -15,59 +15,45 @@ using MidiStart = platform::SoundDevice::MidiStart;
 
 SoundPlayer::SoundPlayer(platform::SoundDevice& device) : m_device(device) {}
 
-void SoundPlayer::LoopTimer() {
-    if (m_midiPlaying && m_isRepeet) {
-        KeepMidiPlaying(m_midiFileName);
+void SoundPlayer::keepTuneLooping() {
+    if (m_midiPlaying && m_repeats) {
+        keepMidiPlaying(m_midiFileName);
     }
 }
 
-void SoundPlayer::PlayWave(const QString& file) {
+void SoundPlayer::playWave(const QString& file) {
     if (!m_device.hasWaveOutput()) {
         return;
     }
     m_device.playWave(file);
 }
 
-void SoundPlayer::PlayWaveSync(const QString& file) {
+void SoundPlayer::playWaveToEnd(const QString& file) {
     if (!m_device.hasWaveOutput()) {
         return;
     }
     m_device.playWaveToEnd(file);
 }
 
-void SoundPlayer::StopWave() {
+void SoundPlayer::stopWave() {
     m_device.stopWave();
 }
 
-bool SoundPlayer::PlayMidi() {
+bool SoundPlayer::playMidi() {
     if (m_midiFileName.isEmpty()) {
         return false;
     }
-    return OpenAndPlayMidi(m_midiFileName);
+    return openAndPlayMidi(m_midiFileName);
 }
 
-void SoundPlayer::StopMidi() {
-    CloseMidi();
+void SoundPlayer::stopMidi() {
+    closeMidi();
 }
 
-int SoundPlayer::QueryMidiMode(const QString& deviceName) const {
-    switch (m_device.midiMode(deviceName)) {
-        case MidiMode::NotOpen:
-            return MCI_MODE_NOT_READY;
-        case MidiMode::Playing:
-            return MCI_MODE_PLAY;
-        case MidiMode::Paused:
-            return MCI_MODE_PAUSE;
-        case MidiMode::Ended:
-            return MCI_MODE_STOP;
-    }
-    return MCI_MODE_NOT_READY;
-}
-
-bool SoundPlayer::OpenAndPlayMidi(const QString& path) {
+bool SoundPlayer::openAndPlayMidi(const QString& path) {
     bool result = true;
     if (!m_midiFileName.isEmpty()) {
-        CloseMidi();
+        closeMidi();
     }
     if (!m_device.hasMidiOutput()) {
         return false;
@@ -85,27 +71,27 @@ bool SoundPlayer::OpenAndPlayMidi(const QString& path) {
     return result;
 }
 
-bool SoundPlayer::KeepMidiPlaying(const QString& path) {
+bool SoundPlayer::keepMidiPlaying(const QString& path) {
     if (path != m_midiFileName) {
-        CloseMidi();
+        closeMidi();
     }
     if (!m_device.hasMidiOutput()) {
         return false;
     }
-    if (QueryMidiMode(path) == MCI_MODE_NOT_READY) {
-        return OpenAndPlayMidi(path);
+    if (m_device.midiMode(path) == MidiMode::NotOpen) {
+        return openAndPlayMidi(path);
     }
-    if (QueryMidiMode(path) != MCI_MODE_STOP) {
+    if (m_device.midiMode(path) != MidiMode::Ended) {
         return true;
     }
     return m_device.playMidi(m_midiFileName, true) != MidiStart::PortInUse;
 }
 
-void SoundPlayer::CloseMidi() {
+void SoundPlayer::closeMidi() {
     if (!m_device.hasMidiOutput()) {
         return;
     }
-    if (QueryMidiMode(m_midiFileName) == MCI_MODE_NOT_READY) {
+    if (m_device.midiMode(m_midiFileName) == MidiMode::NotOpen) {
         return;
     }
     m_device.closeMidi(m_midiFileName);

@@ -27,8 +27,8 @@ double roundHalfEven(double value) {
 
 }  // namespace
 
-void Gauge::setTarget(PictureBox* picNewTarget) {
-    m_target = picNewTarget;
+void Gauge::setTarget(PictureBox* target) {
+    m_target = target;
     if (m_target) {
         m_target->cls();
         // The gauge must survive the box being covered and uncovered.
@@ -38,13 +38,8 @@ void Gauge::setTarget(PictureBox* picNewTarget) {
     setValue(0);
 }
 
-void Gauge::setValue(std::int32_t lngNewValue) {
-    if (lngNewValue < 0) {
-        lngNewValue = 0;
-    } else if (lngNewValue > m_max) {
-        lngNewValue = m_max;
-    }
-    m_value = lngNewValue;
+void Gauge::setValue(std::int32_t value) {
+    m_value = value < 0 ? 0 : (value > m_max ? m_max : value);
     if (!m_target) {
         return;
     }
@@ -57,7 +52,7 @@ void Gauge::setValue(std::int32_t lngNewValue) {
 
     // The text goes under the bar: the not-xor boxes below turn the letters they cover white.
     canvas.setForeColor(m_barColor);
-    const QString text = m_valueShow ? QString::number(m_value) + m_unit : m_unit;
+    const QString text = m_valueShown ? QString::number(m_value) + m_unit : m_unit;
     const double textWidth = canvas.textWidth(text);
     const double textHeight = canvas.textHeight(text);
     canvas.print(text, m_max / 2.0 - textWidth / 2, (h - textHeight) / 2);
@@ -79,42 +74,42 @@ void Gauge::setValue(std::int32_t lngNewValue) {
     canvas.refresh();
 }
 
-void Gauge::setBarColor(QRgb lngNewBarColor) {
-    m_barColor = lngNewBarColor;
-    Redraw();
+void Gauge::setBarColor(QRgb color) {
+    m_barColor = color;
+    redraw();
 }
 
-void Gauge::setMax(std::int32_t lngNewMax) {
-    m_max = lngNewMax;
+void Gauge::setMax(std::int32_t max) {
+    m_max = max;
     if (m_target) {
         m_target->setScaleWidth(m_max);
         m_target->setScaleHeight(m_max);
     }
-    Redraw();
+    redraw();
 }
 
-void Gauge::setUnit(const QString& strNewUnit) {
-    m_unit = strNewUnit;
-    Redraw();
+void Gauge::setUnit(const QString& unit) {
+    m_unit = unit;
+    redraw();
 }
 
-void Gauge::setValueShow(bool bolNewValue) {
-    m_valueShow = bolNewValue;
-    Redraw();
+void Gauge::setValueShown(bool shown) {
+    m_valueShown = shown;
+    redraw();
 }
 
-void Gauge::setBackColor(QRgb lngNewBackColor) {
-    m_backColor = lngNewBackColor;
-    Redraw();
+void Gauge::setBackColor(QRgb color) {
+    m_backColor = color;
+    redraw();
 }
 
-void Gauge::setStyle(std::int32_t lngNewStyle) {
-    m_style = lngNewStyle;
+void Gauge::setStyle(std::int32_t style) {
+    m_style = style;
     setMax(m_max);
-    Redraw();
+    redraw();
 }
 
-void Gauge::Redraw() {
+void Gauge::redraw() {
     setValue(m_value);
 }
 

@@ -25,31 +25,31 @@ public:
     Gauge() = default;
 
     // The picture box drawn into; the gauge shares it and does not own it. Assigning it empties the gauge.
-    void setTarget(PictureBox* picNewTarget);
+    void setTarget(PictureBox* target);
 
-    std::int32_t Value() const { return m_value; }
-    // Kept within 0 .. Max.
-    void setValue(std::int32_t lngNewValue);
+    std::int32_t value() const { return m_value; }
+    // Kept within 0 .. max.
+    void setValue(std::int32_t value);
 
-    QRgb BarColor() const { return m_barColor; }
-    void setBarColor(QRgb lngNewBarColor);
+    QRgb barColor() const { return m_barColor; }
+    void setBarColor(QRgb color);
 
     // The full scale, which is also the logical width and height of the box.
-    std::int32_t Max() const { return m_max; }
-    void setMax(std::int32_t lngNewMax);
+    std::int32_t max() const { return m_max; }
+    void setMax(std::int32_t max);
 
-    QString Unit() const { return m_unit; }
-    void setUnit(const QString& strNewUnit);
+    QString unit() const { return m_unit; }
+    void setUnit(const QString& unit);
 
-    bool ValueShow() const { return m_valueShow; }
-    void setValueShow(bool bolNewValue);
+    bool valueShown() const { return m_valueShown; }
+    void setValueShown(bool shown);
 
-    QRgb BackColor() const { return m_backColor; }
-    void setBackColor(QRgb lngNewBackColor);
+    QRgb backColor() const { return m_backColor; }
+    void setBackColor(QRgb color);
 
     // 0 a bar growing from the left edge, 1 from the bottom edge, anything else only the text.
-    std::int32_t Style() const { return m_style; }
-    void setStyle(std::int32_t lngNewStyle);
+    std::int32_t style() const { return m_style; }
+    void setStyle(std::int32_t style);
 
     static constexpr QRgb kNavy = 0xFF000080;
     static constexpr QRgb kWhite = 0xFFFFFFFF;
@@ -57,14 +57,14 @@ public:
     static constexpr std::int32_t kVertical = 1;
 
 private:
-    void Redraw();
+    void redraw();
 
     QPointer<PictureBox> m_target;
     std::int32_t m_value = 0;
     QRgb m_barColor = kNavy;
     std::int32_t m_max = 100;
     QString m_unit;
-    bool m_valueShow = false;
+    bool m_valueShown = false;
     QRgb m_backColor = kWhite;
     std::int32_t m_style = kHorizontal;
 };

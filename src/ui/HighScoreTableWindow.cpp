@@ -42,22 +42,24 @@ HighScoreTableWindow::HighScoreTableWindow(QWidget* owner)
     for (int index = 0; index < kRows; ++index) {
         const auto slot = static_cast<std::size_t>(index);
         row(rankNames[slot], 120, 135, index, QString::number(index + 1));
-        nameLabels[slot] = row(nameNames[slot], 360, 2055, index, QString());
-        scoreLabels[slot] = row(scoreNames[slot], 2520, 975, index, QString());
-        scoreLabels[slot]->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        m_nameLabels[slot] = row(nameNames[slot], 360, 2055, index, QString());
+        m_scoreLabels[slot] = row(scoreNames[slot], 2520, 975, index, QString());
+        m_scoreLabels[slot]->setAlignment(Qt::AlignRight | Qt::AlignTop);
         row(unitNames[slot], 3600, 255, index, tr("点"));
     }
 
-    okButton = button("Command1", twipsRect(120, 2520, 1455, 495), QStringLiteral("OK"));
-    resetButton = button("Command2", twipsRect(1680, 2520, 1455, 495), tr("初期化"));
+    QPushButton* okButton = button("Command1", twipsRect(120, 2520, 1455, 495), QStringLiteral("OK"));
+    QPushButton* resetButton = button("Command2", twipsRect(1680, 2520, 1455, 495), tr("初期化"));
+    connect(okButton, &QPushButton::clicked, this, &HighScoreTableWindow::confirmed);
+    connect(resetButton, &QPushButton::clicked, this, &HighScoreTableWindow::resetAsked);
 }
 
-QLabel* HighScoreTableWindow::nameLabel(int rank) const {
-    return rank >= 1 && rank <= kRows ? nameLabels[static_cast<std::size_t>(rank - 1)] : nullptr;
-}
-
-QLabel* HighScoreTableWindow::scoreLabel(int rank) const {
-    return rank >= 1 && rank <= kRows ? scoreLabels[static_cast<std::size_t>(rank - 1)] : nullptr;
+void HighScoreTableWindow::showRows(const QStringList& names, const QStringList& scores) {
+    for (qsizetype row = 0; row < kRows && row < names.size() && row < scores.size(); ++row) {
+        const auto slot = static_cast<std::size_t>(row);
+        m_nameLabels[slot]->setText(names[row]);
+        m_scoreLabels[slot]->setText(scores[row]);
+    }
 }
 
 }  // namespace kelvad

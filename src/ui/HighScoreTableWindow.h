@@ -6,6 +6,8 @@
 
 #include "ui/SmallWindow.h"
 
+#include <QStringList>
+
 #include <array>
 
 class QLabel;
@@ -23,16 +25,17 @@ public:
 
     static constexpr int kRows = 5;
 
-    // The name and the score label of a rank 1 .. 5; nullptr for any other rank.
-    QLabel* nameLabel(int rank) const;
-    QLabel* scoreLabel(int rank) const;
+    // The names and the scores of ranks 1 to 5, best first; rows beyond those given stay as they are.
+    void showRows(const QStringList& names, const QStringList& scores);
 
-    // The names and the scores of ranks 1 to 5, best first.
-    std::array<QLabel*, kRows> nameLabels{};
-    std::array<QLabel*, kRows> scoreLabels{};
-    QPushButton* okButton = nullptr;
+signals:
+    void confirmed();
     // Puts the default table back, after a question.
-    QPushButton* resetButton = nullptr;
+    void resetAsked();
+
+private:
+    std::array<QLabel*, kRows> m_nameLabels{};
+    std::array<QLabel*, kRows> m_scoreLabels{};
 };
 
 }  // namespace kelvad

@@ -4,7 +4,6 @@
 
 #include "ui/ImageBox.h"
 
-#include "ui/MouseButtons.h"
 #include "ui/Twips.h"
 
 #include <QMouseEvent>
@@ -28,15 +27,11 @@ void ImageBox::paintEvent(QPaintEvent* event) {
 }
 
 void ImageBox::mousePressEvent(QMouseEvent* event) {
-    const QPointF at = event->position() * kTwipsPerPixel;
-    emit mouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
-                   static_cast<float>(at.y()));
+    emit pressed(event->button(), event->position() * kTwipsPerPixel);
 }
 
 void ImageBox::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF at = event->position() * kTwipsPerPixel;
-    emit mouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
-                   static_cast<float>(at.y()));
+    emit pointerMoved(event->position() * kTwipsPerPixel);
 }
 
 }  // namespace kelvad

@@ -22,9 +22,9 @@ public:
     const QImage& picture() const { return m_picture; }
 
 signals:
-    // Button codes 1 left, 2 right, 4 middle; positions in twips relative to the image.
-    void mouseDown(int button, int shift, float x, float y);
-    void mouseMove(int button, int shift, float x, float y);
+    // A mouse button went down over the image; places are in twips relative to the image.
+    void pressed(Qt::MouseButton button, QPointF place);
+    void pointerMoved(QPointF place);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -4,11 +4,10 @@
 
 #pragma once
 
-#include "platform/Platform.h"
-#include "platform/Timer.h"
-
 #include <QMainWindow>
+#include <QPointF>
 #include <QPointer>
+#include <QStringList>
 
 #include <array>
 #include <memory>
@@ -18,132 +17,117 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QPushButton;
-class QWindow;
 
 namespace kelvad {
-
-namespace sound {
-class MediaControl;
-class SoundPlayer;
-}  // namespace sound
 
 class NameEntryWindow;
 class HighScoreTableWindow;
 class SpeedWindow;
+class SmallWindow;
 class ImageBox;
 class PictureBox;
 class Gauge;
 
 // The main window: the play field, the title and legend panels, the status panel, the message bar, the Start
-// button and the menus. It holds its controls and knows nothing of the game: what happens to it is told by
-// its controls and the signals below, which the game's wiring connects to the game's operations. The game's
-// variables are not here but in the GameState the operations are handed with the window.
+// button and the menus, and the three small windows it owns (name entry, high-score table, game speed). It
+// shows what it is told through its slots and says through its signals what the player does; it keeps no
+// state of the game. Each control keeps its design name as its object name (docs/object-names.md).
 class MainWindow final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY(MainWindow)
 
 public:
-    // Builds the window with every control in its design state; the game's load has not run yet.
-    explicit MainWindow(platform::Platform& platform);
+    // Builds the window with every control in its design state, the pictures from the program directory.
+    explicit MainWindow(const QString& programDirectory);
     ~MainWindow() override;
 
-    platform::Platform& platform() { return m_platform; }
-    // The full path of one of the game's files ("\Haitei1.bmp").
-    QString programFile(const QString& name) const;
+    // The high-score table's window, for what belongs to it (a question about the table).
+    QWidget* highScoreTableWindow();
 
-    // The name entry, the high-score table and the game speed: each created on first use, then kept.
-    // Creating one emits its signal below.
-    NameEntryWindow& nameEntryWindow();
-    HighScoreTableWindow& highScoreTableWindow();
-    SpeedWindow& speedWindow();
+public slots:
+    void showMessage(const QString& text);
+    void showKillCount(int kills);
+    void showScore(int score);
+    void showHitRate(int percent);
+    void showTimeBar(int value, int max);
+    void showTitlePanels(bool shown);
+    void enableStartButton(bool enabled);
+    // Start, high scores, and the options menu with the speed and the guns.
+    void enableStartItems(bool enabled);
+    // Time-out and back to the start.
+    void enableGameItems(bool enabled);
+    void enableTimeBonus(bool enabled);
 
-    // The controls the game changes. Each keeps its design name as its object name (docs/object-names.md);
-    // the captions that never change have no member.
-    // The message bar over the play field; a text put there by the game vanishes when the message timer
-    // ticks.
-    QLabel* messageBar = nullptr;
-    // The men hit in this game, beside the caption "撃破数".
-    QLabel* killCountLabel = nullptr;
-    // The small black square right of the kill counter: a click before a game lengthens the time bar.
-    PictureBox* timeBonusSquare = nullptr;
-    QPushButton* startButton = nullptr;
-    PictureBox* playField = nullptr;
-    // On the play field: the black, the blue and the yellow man, the civilian, and the bonus plates worth 50,
-    // 100 and 150 points.
-    std::array<ImageBox*, 3> men{};
-    ImageBox* civilian = nullptr;
-    std::array<PictureBox*, 3> plates{};
-    // The black panels that lie over the play field (the title) and over the status panel (the legend of the
-    // men) between games.
-    PictureBox* titlePanel = nullptr;
-    PictureBox* legendPanel = nullptr;
-    // The status panel: the time bar, the score, the hit rate, and one ammunition display for each gun, of
-    // which only the chosen gun's shows.
-    PictureBox* timeBar = nullptr;
-    QLabel* scoreLabel = nullptr;
-    QLabel* hitRateLabel = nullptr;
-    std::array<QFrame*, 3> ammoDisplays{};
-    // The first gun's eight bullets.
-    std::array<ImageBox*, 8> bullets{};
-    // The second and the third gun show their bullets left as a count and a bar.
-    QLabel* subMachineGunCount = nullptr;
-    PictureBox* subMachineGunBar = nullptr;
-    QLabel* jackGunCount = nullptr;
-    PictureBox* jackGunBar = nullptr;
+    // The guns: the menu's tick, the display shown, and each display's content (gun 1: its eight bullets;
+    // guns 2 and 3: a count and a gauge, its colour 0xRRGGBB).
+    void tickGun(int gun);
+    void showAmmoDisplay(int gun);
+    void showBullet(int index, bool shown);
+    void showAmmoCount(int gun, int count);
+    void showAmmoGauge(int gun, int value, int max, quint32 barColor);
 
-    // The picture stock below the visible area: the fall of a man and the shot mark, with their masks.
-    std::array<PictureBox*, 3> fallFrames{};
-    std::array<PictureBox*, 3> fallMasks{};
-    std::array<PictureBox*, 4> shotMarkFrames{};
-    std::array<PictureBox*, 4> shotMarkMasks{};
+    // The pieces on the field by index (men 0 black, 1 blue, 2 yellow; plates 0 50, 1 100, 2 150); places
+    // are in twips.
+    void showMan(int man, bool shown);
+    void enableMan(int man, bool enabled);
+    void placeMan(int man, QPointF place);
+    void showCivilian(bool shown);
+    void enableCivilian(bool enabled);
+    void placeCivilian(QPointF place);
+    void showPlate(int plate, bool shown);
+    void enablePlate(int plate, bool enabled);
+    void placePlate(int plate, QPointF place);
+    // The field's picture, read from a file.
+    void showBackground(const QString& path);
+    // A frame of the shot mark to the screen only, a frame of a fall into the field's lasting picture; a
+    // refresh shows the lasting picture again.
+    void drawShotMark(int frame, QPointF place);
+    void drawFall(int frame, QPointF place);
+    void refreshField();
 
-    // The menu items the game follows or changes, in the order of the menus.
-    // The game menu: start, time-out, back to the ready state, the high-score table, exit.
-    QAction* startAction = nullptr;
-    QAction* pauseAction = nullptr;
-    QAction* returnToStartAction = nullptr;
-    QAction* highScoresAction = nullptr;
-    QAction* exitAction = nullptr;
-    // The options menu: the game speed and the gun submenu, whose tick marks are the only record of the gun.
-    QMenu* optionsMenu = nullptr;
-    QAction* gameSpeedAction = nullptr;
-    std::array<QAction*, 3> gunActions{};
-    // The help menu: the help and the version message.
-    QAction* helpAction = nullptr;
-    QAction* versionAction = nullptr;
-
-    // Timers, in their design states: every moving thing of the game follows one.
-    // The game clock: a tick every 500 ms while a game runs.
-    std::unique_ptr<platform::Timer> gameClock;
-    // Ends a reload; its interval is the gun's reload time.
-    std::unique_ptr<platform::Timer> reloadTimer;
-    // Empties the message bar 1.5 s after a text was put there.
-    std::unique_ptr<platform::Timer> messageTimer;
-    // Move the black, the blue and the yellow man, each at the rhythm the game speed gives him.
-    std::array<std::unique_ptr<platform::Timer>, 3> manJumpTimers;
-    // Bring the civilian every 10 s, and take him away 1.5 s later.
-    std::unique_ptr<platform::Timer> civilianArrivalTimer;
-    std::unique_ptr<platform::Timer> civilianDepartureTimer;
-    // Takes the bonus plates away 3 s after one showed up.
-    std::unique_ptr<platform::Timer> plateTimer;
-
-    // The media control that plays the background tune; made and owned by the game's wiring.
-    sound::MediaControl* tune = nullptr;
-
-    // The gauges that draw the remaining time and the bullets of the second and third gun into their bars.
-    std::unique_ptr<Gauge> timeGauge;
-    std::unique_ptr<Gauge> ammoGauge2;
-    std::unique_ptr<Gauge> ammoGauge3;
-    // Plays every wave sound; made and owned by the game's wiring.
-    sound::SoundPlayer* soundPlayer = nullptr;
+    // The small windows.
+    void openNameEntry(const QString& rankWord, const QString& offeredName);
+    void closeNameEntry();
+    void showHighScores(const QStringList& names, const QStringList& scores);
+    void showHighScoreTable(bool shown);
+    void showSpeedPosition(int position);
+    void showStartScore(int startScore);
+    void showSpeedWindow(bool shown);
 
 signals:
+    void startClicked();
+    void startChosen();
+    void pauseChosen();
+    void returnToStartChosen();
+    void highScoresChosen();
+    void gameSpeedChosen();
+    void gunChosen(int gun);
+    void helpChosen();
+    void versionChosen();
+    void timeBonusClicked();
     // The window is closing: by its frame's close control, the exit item or the desktop.
     void closing();
-    // A small window has just been made, on its first use; it is still hidden.
-    void nameEntryWindowCreated(kelvad::NameEntryWindow* created);
-    void highScoreTableWindowCreated(kelvad::HighScoreTableWindow* created);
-    void speedWindowCreated(kelvad::SpeedWindow* created);
+
+    // The play field; places in twips, on the field or inside the piece.
+    void fieldPressed(Qt::MouseButton button);
+    void manPressed(int man, Qt::MouseButton button);
+    void civilianPressed(Qt::MouseButton button);
+    void plateClicked(int plate);
+    void pointerMovedOverField(QPointF place);
+    void pointerMovedOverMan(int man, QPointF place);
+    void pointerMovedOverCivilian(QPointF place);
+
+    // The small windows.
+    void nameEdited(const QString& text);
+    void keyPressedInName(Qt::Key key);
+    void nameConfirmed();
+    void tableConfirmed();
+    void tableClosedByFrame();
+    void tableResetAsked();
+    void speedSliderMoved(int position);
+    void speedSliderFollowed();
+    void speedConfirmed();
+    void speedCancelled();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -159,11 +143,57 @@ private:
     void buildStatusPanel();
     void buildPictureStock();
     void buildMenus();
-    void buildTimers();
+    void forwardFieldInput();
     QImage designPicture(const QString& name) const;
     void bringOpenSmallWindowForward();
+    // The small windows, each made on first use and then kept.
+    NameEntryWindow& nameEntry();
+    HighScoreTableWindow& highScoreTable();
+    SpeedWindow& speedWindow();
 
-    platform::Platform& m_platform;
+    QString m_programDirectory;
+
+    // The message bar over the play field, and the men hit in this game beside the caption "撃破数".
+    QLabel* m_messageBar = nullptr;
+    QLabel* m_killCountLabel = nullptr;
+    // The small black square right of the kill counter: a click before a game lengthens the time bar.
+    PictureBox* m_timeBonusSquare = nullptr;
+    QPushButton* m_startButton = nullptr;
+    PictureBox* m_playField = nullptr;
+    // On the play field: the three men, the civilian and the three bonus plates.
+    std::array<ImageBox*, 3> m_men{};
+    ImageBox* m_civilian = nullptr;
+    std::array<PictureBox*, 3> m_plates{};
+    // The black panels over the play field (the title) and over the status panel (the legend) between games.
+    PictureBox* m_titlePanel = nullptr;
+    PictureBox* m_legendPanel = nullptr;
+    // The status panel: the time bar, the score, the hit rate, and one ammunition display for each gun.
+    PictureBox* m_timeBar = nullptr;
+    QLabel* m_scoreLabel = nullptr;
+    QLabel* m_hitRateLabel = nullptr;
+    std::array<QFrame*, 3> m_ammoDisplays{};
+    std::array<ImageBox*, 8> m_bullets{};
+    // The count and the bar of the second and the third gun.
+    std::array<QLabel*, 2> m_ammoCounts{};
+    std::array<PictureBox*, 2> m_ammoBars{};
+    // The picture stock below the visible area: the fall of a man and the shot mark, with their masks.
+    std::array<PictureBox*, 3> m_fallFrames{};
+    std::array<PictureBox*, 3> m_fallMasks{};
+    std::array<PictureBox*, 4> m_shotMarkFrames{};
+    std::array<PictureBox*, 4> m_shotMarkMasks{};
+
+    // The menu items that follow the game, in the order of the menus.
+    QAction* m_startAction = nullptr;
+    QAction* m_pauseAction = nullptr;
+    QAction* m_returnToStartAction = nullptr;
+    QAction* m_highScoresAction = nullptr;
+    QMenu* m_optionsMenu = nullptr;
+    std::array<QAction*, 3> m_gunActions{};
+
+    // The gauges that draw the remaining time and the bullets of the second and third gun into their bars.
+    std::unique_ptr<Gauge> m_timeGauge;
+    std::array<std::unique_ptr<Gauge>, 2> m_ammoGauges;
+
     // Owned as Qt children of this window.
     NameEntryWindow* m_nameEntryWindow = nullptr;
     HighScoreTableWindow* m_highScoreTableWindow = nullptr;

@@ -21,11 +21,21 @@ class NameEntryWindow final : public SmallWindow {
 public:
     explicit NameEntryWindow(QWidget* owner);
 
-    // The rank word of the new entry.
-    QLabel* rankLabel = nullptr;
-    // The name; Enter in it is a key-down with code 13.
-    TextBox* nameBox = nullptr;
-    QPushButton* okButton = nullptr;
+    // Opens over the main window with the rank word and the name offered, all of it selected so that typing
+    // replaces it, and the focus in the name box.
+    void open(const QString& rankWord, const QString& offeredName);
+
+signals:
+    void nameEdited(const QString& text);
+    // A key in the name box, before the box acts on it.
+    void keyPressed(Qt::Key key);
+    // OK.
+    void confirmed();
+
+private:
+    QLabel* m_rankLabel = nullptr;
+    TextBox* m_nameBox = nullptr;
+    QPushButton* m_okButton = nullptr;
 };
 
 }  // namespace kelvad

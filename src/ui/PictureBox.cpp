@@ -4,7 +4,6 @@
 
 #include "ui/PictureBox.h"
 
-#include "ui/MouseButtons.h"
 #include "ui/Twips.h"
 
 #include <QFontMetricsF>
@@ -208,15 +207,11 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         m_pressed = true;
     }
-    const QPointF at = event->position() * kTwipsPerPixel;
-    emit mouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
-                   static_cast<float>(at.y()));
+    emit pressed(event->button(), event->position() * kTwipsPerPixel);
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF at = event->position() * kTwipsPerPixel;
-    emit mouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
-                   static_cast<float>(at.y()));
+    emit pointerMoved(event->position() * kTwipsPerPixel);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {

@@ -69,9 +69,10 @@ public:
     QImage screenImage() const { return m_screen ? *m_screen : m_lasting; }
 
 signals:
-    // Button codes 1 left, 2 right, 4 middle; positions in twips relative to the box.
-    void mouseDown(int button, int shift, float x, float y);
-    void mouseMove(int button, int shift, float x, float y);
+    // A mouse button went down over the box; places are in twips relative to the box.
+    void pressed(Qt::MouseButton button, QPointF place);
+    void pointerMoved(QPointF place);
+    // A press and a release of the left button over the box.
     void clicked();
 
 protected:

@@ -4,9 +4,6 @@
 
 #include "ui/Slider.h"
 
-#include "ui/MouseButtons.h"
-#include "ui/Twips.h"
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -24,9 +21,7 @@ void Slider::mousePressEvent(QMouseEvent* event) {
 
 void Slider::mouseMoveEvent(QMouseEvent* event) {
     QSlider::mouseMoveEvent(event);
-    const QPointF at = event->position() * kTwipsPerPixel;
-    emit mouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
-                   static_cast<float>(at.y()));
+    emit touched();
 }
 
 void Slider::mouseReleaseEvent(QMouseEvent* event) {
@@ -36,7 +31,7 @@ void Slider::mouseReleaseEvent(QMouseEvent* event) {
         m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
     if (click) {
-        emit clicked();
+        emit touched();
     }
 }
 
@@ -44,7 +39,7 @@ void Slider::keyPressEvent(QKeyEvent* event) {
     const int before = value();
     QSlider::keyPressEvent(event);
     if (value() != before) {
-        emit movedByKeyOrWheel();
+        emit touched();
     }
 }
 
@@ -52,7 +47,7 @@ void Slider::wheelEvent(QWheelEvent* event) {
     const int before = value();
     QSlider::wheelEvent(event);
     if (value() != before) {
-        emit movedByKeyOrWheel();
+        emit touched();
     }
 }
 

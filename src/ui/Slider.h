@@ -8,9 +8,10 @@
 
 namespace kelvad {
 
-// A horizontal slider that also reports mouse clicks and every mouse move over it, with or without a pressed
-// button, after it has followed the mouse itself: a handler reads the position the player sees. A move by the
-// keyboard or the wheel is reported too, once the slider stands at its new position.
+// A horizontal slider that reports the player's hand on it: a click (a press and release of the left button
+// over it), every move of the pointer over it, with or without a button held, and a move by the keyboard or
+// the wheel. It reports after it has followed the mouse or the key itself, so a handler reads the position
+// the player sees.
 class Slider : public QSlider {
     Q_OBJECT
     Q_DISABLE_COPY(Slider)
@@ -19,10 +20,7 @@ public:
     explicit Slider(QWidget* parent = nullptr);
 
 signals:
-    void clicked();
-    // Button codes 1 left, 2 right, 4 middle; positions in twips relative to the slider.
-    void mouseMove(int button, int shift, float x, float y);
-    void movedByKeyOrWheel();
+    void touched();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -25,16 +25,25 @@ public:
     static constexpr int kNormal = 5;
     static constexpr int kFastest = 10;
 
-    // Reports clicks and mouse moves; its position is the speed.
-    Slider* speedSlider = nullptr;
-    // The start score that goes with the slider's position.
-    QLabel* startScoreLabel = nullptr;
-    QPushButton* okButton = nullptr;
-    // Escape clicks it too.
-    QPushButton* cancelButton = nullptr;
+    void showPosition(int position);
+    void showStartScore(int startScore);
+
+signals:
+    // The slider stands at a new position, however it got there.
+    void positionChanged(int position);
+    // The player's hand on the slider: a click, a move of the pointer over it, a key or the wheel.
+    void sliderTouched();
+    void confirmed();
+    // Cancel, or Escape anywhere in the window.
+    void cancelled();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    Slider* m_slider = nullptr;
+    QLabel* m_startScoreLabel = nullptr;
+    QPushButton* m_cancelButton = nullptr;
 };
 
 }  // namespace kelvad

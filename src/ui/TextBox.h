@@ -8,8 +8,8 @@
 
 namespace kelvad {
 
-// A one-line text box that reports each key press before it acts on it, by the key codes of the game's
-// handlers: 13 Enter, 27 Escape, 8 Backspace, 48..57 digits, 65..90 letters, and so on.
+// A one-line text box that reports each key press before it acts on it, so that a key a handler takes (Enter
+// confirming the name, say) never reaches the text.
 class TextBox : public QLineEdit {
     Q_OBJECT
     Q_DISABLE_COPY(TextBox)
@@ -17,12 +17,8 @@ class TextBox : public QLineEdit {
 public:
     explicit TextBox(QWidget* parent = nullptr);
 
-    // The handlers' code for a key; 0 for a key they have no code for.
-    static int keyCode(int qtKey);
-
 signals:
-    // The shift state: 1 Shift, 2 Ctrl, 4 Alt.
-    void keyDown(int keyCode, int shift);
+    void keyPressed(Qt::Key key);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -3,7 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "CommandLineTest.h"
-#include "TestMain.h"
+#include "GameWindowsTest.h"
 #include "TranslationTest.h"
+#include "WindowTestMain.h"
 
-KELVAD_TEST_MAIN(CommandLineTest, TranslationTest)
+KELVAD_TEST_MAIN(CommandLineTest, GameWindowsTest, TranslationTest)

@@ -8,13 +8,10 @@
 #include "JapaneseText.h"
 #include "LanguageRows.h"
 #include "app/Translation.h"
-#include "scores/EndOfGame.h"
 #include "scores/HighScoreFile.h"
+#include "scores/Ranking.h"
 #include "scores/UnsavedTable.h"
-#include "ui/HighScoreTableWindow.h"
 #include "ui/MainWindow.h"
-#include "ui/NameEntryWindow.h"
-#include "ui/SpeedWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -157,23 +154,23 @@ void TranslationTest::everyCaptionFitsItsControl() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
 
-    // The small windows are the main window's children, made when first asked for.
-    kelvad::NameEntryWindow& entry = window.nameEntryWindow();
-    window.highScoreTableWindow();
-    window.speedWindow();
+    // The small windows are the main window's children, made when first shown.
+    window.openNameEntry(QString(), QString());
+    window.showSpeedPosition(5);
+    auto* messageBar = game.control<QLabel>("ME1");
+    auto* rankLabel = game.control("Form2")->findChild<QLabel*>(QStringLiteral("Label2"));
     std::vector<Fit> fits;
     measureLabelsAndButtons(window, fits);
     measureMenus(window, fits);
     const QStringList messages = messageBarTexts();
     QVERIFY(!messages.isEmpty());
     for (const QString& message : messages) {
-        fits.push_back({window.messageBar->objectName(), message, textWidth(*window.messageBar, message),
-                        window.messageBar->contentsRect().width()});
+        fits.push_back({messageBar->objectName(), message, textWidth(*messageBar, message),
+                        messageBar->contentsRect().width()});
     }
     for (int rank = 1; rank <= 5; ++rank) {
-        fits.push_back({entry.rankLabel->objectName(), kelvad::rankWord(rank),
-                        textWidth(*entry.rankLabel, kelvad::rankWord(rank)),
-                        entry.rankLabel->contentsRect().width()});
+        fits.push_back({rankLabel->objectName(), kelvad::rankWord(rank),
+                        textWidth(*rankLabel, kelvad::rankWord(rank)), rankLabel->contentsRect().width()});
     }
 
     std::sort(fits.begin(), fits.end(),
@@ -251,24 +248,25 @@ void TranslationTest::everyMessageBoxSpeaksTheLanguage() {
     kelvad::Translation translation;
     QVERIFY(translation.use(language));
     GameFixture game;
-    kelvad::MainWindow& window = game.window();
     auto& boxes = game.platform.messageBoxes;
 
-    window.versionAction->trigger();
-    window.highScoresAction->trigger();
+    game.choose("B18");
+    game.choose("B4");
     boxes.answer(MessageAnswer::Cancel);
-    QTest::mouseClick(window.highScoreTableWindow().resetButton, Qt::LeftButton);
-    QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
+    QTest::mouseClick(game.control("Form3")->findChild<QPushButton*>(QStringLiteral("Command2")),
+                      Qt::LeftButton);
+    QTest::mouseClick(game.control("Form3")->findChild<QPushButton*>(QStringLiteral("Command1")),
+                      Qt::LeftButton);
     game.platform.helpViewer.error = QStringLiteral("-");
-    window.helpAction->trigger();
+    game.choose("B17");
     QCOMPARE(game.platform.helpViewer.opened.size(), 1);
     QVERIFY2(game.platform.helpViewer.opened.constFirst().endsWith(helpPage),
              qPrintable(game.platform.helpViewer.opened.constFirst()));
     game.clickStart();
     boxes.answer(MessageAnswer::Ok);
-    window.pauseAction->trigger();
+    game.choose("B19");
     boxes.answer(MessageAnswer::No);
-    window.returnToStartAction->trigger();
+    game.choose("B21");
     boxes.answer(MessageAnswer::Ok);
     game.advance(61 * 500);
 

@@ -6,7 +6,7 @@
 #include "PictureTest.h"
 #include "SoundTest.h"
 #include "SpriteTest.h"
-#include "TestMain.h"
+#include "WindowTestMain.h"
 
 KELVAD_TEST_MAIN(kelvad::PictureTest, kelvad::SpriteTest, kelvad::WaveTest, kelvad::TuneTest,
                  kelvad::HelpTest, kelvad::GeneratorTest)

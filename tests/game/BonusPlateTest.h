@@ -13,10 +13,7 @@ private slots:
     void aFullMeterWaitsForTheNextFiredShot();
     void aShotAtAFullMeterBringsUpOnePlate_data();
     void aShotAtAFullMeterBringsUpOnePlate();
-    void aRefusedPressBringsUpNoPlate();
-    void clickingAPlateOrItsLabelScoresItsPoints_data();
-    void clickingAPlateOrItsLabelScoresItsPoints();
-    void aPlateStickingOutOfTheFieldShowsAndTakesClicksOnlyInside();
+    void clickingAPlateScoresItsPoints_data();
+    void clickingAPlateScoresItsPoints();
     void everyPlateGoesThreeSecondsAfterTheLastShowedUp();
-    void aMoveOverAPlateLeavesThePointerWhereItWas();
 };

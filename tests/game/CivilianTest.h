@@ -13,6 +13,6 @@ private slots:
     void theCivilianTurnsUpEveryTenSecondsForOneAndAHalf();
     void aPressOnTheCivilian_data();
     void aPressOnTheCivilian();
-    void aRescueAtAFullBarLengthensTheGame();
-    void shootingCiviliansEndsTheGameEarly();
+    void rescuingOrShootingHimChangesTheLengthOfTheGame_data();
+    void rescuingOrShootingHimChangesTheLengthOfTheGame();
 };

@@ -10,8 +10,6 @@
 #include "ShotsTest.h"
 #include "TargetsTest.h"
 #include "TestMain.h"
-#include "TranscriptTest.h"
-#include "WidgetTreeTest.h"
 
-KELVAD_TEST_MAIN(LifecycleTest, ShotsTest, TargetsTest, CivilianTest, BonusPlateTest, ReloadTest, MenusTest,
-                 WidgetTreeTest, TranscriptTest)
+KELVAD_GUILESS_TEST_MAIN(LifecycleTest, ShotsTest, TargetsTest, CivilianTest, BonusPlateTest, ReloadTest,
+                         MenusTest)

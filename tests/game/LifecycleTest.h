@@ -12,13 +12,12 @@ class LifecycleTest : public QObject {
 private slots:
     void aGameLasts61TicksAndEndsWithTheScoreMessage_data();
     void aGameLasts61TicksAndEndsWithTheScoreMessage();
-    void startingAGameSwitchesEveryControlToPlaying();
-    void theMenuStartsAGameOnlyInTheReadyState();
+    void aStartSwitchesEveryControlToPlayingOnlyInTheReadyState_data();
+    void aStartSwitchesEveryControlToPlayingOnlyInTheReadyState();
     void answeringNoToTheReturnQuestionChangesNothing();
     void answeringYesReturnsToTheReadyStateAndTheNextStartIsFresh();
     void killsChangeTheBackgroundAndTheStageBonus_data();
     void killsChangeTheBackgroundAndTheStageBonus();
     void aTimeOutHoldsTheClockAndTheMen();
-    void theTimeBonusLengthensTheBarButNotTheGame();
-    void theTimeBonusDoesNothingDuringAGame();
+    void theTimeBonusLengthensTheBarBetweenGamesButNotTheGame();
 };

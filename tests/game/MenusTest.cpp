@@ -2,211 +2,146 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The menus through the keyboard, the help, the version message and the exit.
+// The menus in each state of the game, the help, the version message and the end of the program.
 #include "MenusTest.h"
 
-#include "GameFixture.h"
+#include "HeadlessGame.h"
 #include "PhaseControls.h"
-#include "platform/QtHelpViewer.h"
-#include "state/GameState.h"
-#include "ui/HighScoreTableWindow.h"
-#include "ui/PictureBox.h"
-#include "ui/SpeedWindow.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTextBrowser>
 
-using kelvad::testing::GameFixture;
+using namespace Qt::StringLiterals;
+using namespace kelvad;
+using namespace kelvad::testing;
 
 namespace {
 
-enum class Effect { Start, TimeOut, HighScores, Speed, Nothing };
+using MenuItem = void (Game::*)();
 
-// The main window takes the keyboard, as it does when the player works it.
-bool activate(kelvad::MainWindow& window) {
-    window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
+void startAndPlayOneSecond(HeadlessGame& game) {
+    game->clickStart();
+    game.advance(1000);
 }
 
-void startAndPlayOneSecond(GameFixture& game) {
-    game.clickStart();
-    game.advance(1000);
+// What a menu item leaves behind: the clock, the time left, the last box, and which windows take input.
+QString state(HeadlessGame& game) {
+    const auto& boxes = game.platform.messageBoxes.shown;
+    const auto onOff = [](bool on) { return on ? u"on"_s : u"off"_s; };
+    return u"clock %1, %2 left, box %3, table %4, speed %5, main %6"_s
+        .arg(onOff(game.timer(GameTimer::Clock).enabled()))
+        .arg(game->timeLeft())
+        .arg(boxes.empty() ? u"none"_s : boxes.back().text, onOff(game->highScoreTableOpen()),
+             onOff(game->speedWindowOpen()), onOff(game->mainWindowEnabled()));
 }
 
 }  // namespace
 
-Q_DECLARE_METATYPE(Effect)
+Q_DECLARE_METATYPE(MenuItem)
 
-void MenusTest::shortcutsFollowTheStateOfTheGame_data() {
-    QTest::addColumn<int>("key");
+void MenusTest::theMenuItemsFollowTheStateOfTheGame_data() {
+    QTest::addColumn<MenuItem>("item");
     QTest::addColumn<bool>("playing");
-    QTest::addColumn<Effect>("effect");
-    QTest::newRow("Ctrl+S, ready: a game starts") << int(Qt::Key_S) << false << Effect::Start;
-    QTest::newRow("Ctrl+S, playing: nothing") << int(Qt::Key_S) << true << Effect::Nothing;
-    QTest::newRow("Ctrl+T, ready: nothing") << int(Qt::Key_T) << false << Effect::Nothing;
-    QTest::newRow("Ctrl+T, playing: time out") << int(Qt::Key_T) << true << Effect::TimeOut;
-    QTest::newRow("Ctrl+H, ready: the high scores") << int(Qt::Key_H) << false << Effect::HighScores;
-    QTest::newRow("Ctrl+H, playing: nothing") << int(Qt::Key_H) << true << Effect::Nothing;
-    QTest::newRow("Ctrl+G, ready: the game speed") << int(Qt::Key_G) << false << Effect::Speed;
-    QTest::newRow("Ctrl+G, playing: nothing") << int(Qt::Key_G) << true << Effect::Nothing;
+    QTest::addColumn<QString>("state");
+    const QString timeOut = u"タイム中です。再会するには、ボタンをクリックしてください。"_s;
+    QTest::newRow("start, ready: a game starts")
+        << MenuItem(&Game::chooseStart) << false
+        << "clock on, 60 left, box none, table off, speed off, main on";
+    QTest::newRow("start, playing: nothing") << MenuItem(&Game::chooseStart) << true
+                                             << "clock on, 58 left, box none, table off, speed off, main on";
+    QTest::newRow("time-out, ready: nothing") << MenuItem(&Game::choosePause) << false
+                                              << "clock off, 0 left, box none, table off, speed off, main on";
+    QTest::newRow("time-out, playing: a time-out")
+        << MenuItem(&Game::choosePause) << true
+        << u"clock on, 58 left, box %1, table off, speed off, main on"_s.arg(timeOut);
+    QTest::newRow("high scores, ready: the table")
+        << MenuItem(&Game::chooseHighScores) << false
+        << "clock off, 0 left, box none, table on, speed off, main off";
+    QTest::newRow("high scores, playing: nothing")
+        << MenuItem(&Game::chooseHighScores) << true
+        << "clock on, 58 left, box none, table off, speed off, main on";
+    QTest::newRow("game speed, ready: the speed window")
+        << MenuItem(&Game::chooseGameSpeed) << false
+        << "clock off, 0 left, box none, table off, speed on, main off";
+    QTest::newRow("game speed, playing: nothing")
+        << MenuItem(&Game::chooseGameSpeed) << true
+        << "clock on, 58 left, box none, table off, speed off, main on";
 }
 
-void MenusTest::shortcutsFollowTheStateOfTheGame() {
-    QFETCH(int, key);
+void MenusTest::theMenuItemsFollowTheStateOfTheGame() {
+    QFETCH(MenuItem, item);
     QFETCH(bool, playing);
-    QFETCH(Effect, effect);
-    GameFixture game;
-    kelvad::MainWindow& window = game.window();
-    kelvad::GameState& state = game.state();
-    QVERIFY(activate(window));
+    QFETCH(QString, state);
+    HeadlessGame game;
     if (playing) {
         startAndPlayOneSecond(game);
     }
-    const int timeLeft = state.timeLeft;
-    QTest::keyClick(&window, static_cast<Qt::Key>(key), Qt::ControlModifier);
-    const auto& boxes = game.platform.messageBoxes.shown;
-
-    switch (effect) {
-        case Effect::Start:
-            QVERIFY(window.gameClock->enabled());
-            QCOMPARE(kelvad::testing::controlStates(window), kelvad::testing::playingControls());
-            QCOMPARE(state.timeLeft, 60);
-            break;
-        case Effect::TimeOut:
-            QCOMPARE(boxes.size(), std::size_t{1});
-            QCOMPARE(boxes.back().text,
-                     QStringLiteral("タイム中です。再会するには、ボタンをクリックしてください。"));
-            break;
-        case Effect::HighScores:
-            QVERIFY(window.highScoreTableWindow().isVisible());
-            QVERIFY(!window.isEnabled());
-            break;
-        case Effect::Speed:
-            QVERIFY(window.speedWindow().isVisible());
-            QVERIFY(!window.isEnabled());
-            break;
-        case Effect::Nothing:
-            QVERIFY(boxes.empty());
-            QVERIFY(!window.highScoreTableWindow().isVisible());
-            QVERIFY(!window.speedWindow().isVisible());
-            QVERIFY(window.isEnabled());
-            QCOMPARE(window.gameClock->enabled(), playing);
-            QCOMPARE(state.timeLeft, timeLeft);
-            break;
-    }
-    if (playing) {
-        // The game goes on where it was.
-        game.advance(500);
-        QCOMPARE(state.timeLeft, timeLeft - 1);
-    }
+    ((*game).*item)();
+    QCOMPARE(::state(game), state);
+    // A game goes on where it was, or starts.
+    const int timeLeft = game->timeLeft();
+    game.advance(500);
+    QCOMPARE(game->timeLeft(), timeLeft - (game->playing() ? 1 : 0));
 }
 
 void MenusTest::theVersionMessage() {
-    GameFixture game;
-    kelvad::MainWindow& window = game.window();
-    window.versionAction->trigger();
+    HeadlessGame game;
+    game->chooseVersion();
     QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
     const auto& box = game.platform.messageBoxes.shown.front();
-    QCOMPARE(box.title, QStringLiteral("バージョン情報"));
+    QCOMPARE(box.title, u"バージョン情報"_s);
     // One full-width space between the name and the version.
-    QCOMPARE(box.text, QStringLiteral("ケルバド解消ゲーム\u3000Ver1.51"));
-    QCOMPARE(box.buttons, kelvad::platform::MessageButtons::Ok);
-    QCOMPARE(box.icon, kelvad::platform::MessageIcon::None);
-    QCOMPARE(box.owner, kelvad::platform::BoxOwner::MainWindow);
+    QCOMPARE(box.text, u"ケルバド解消ゲーム\u3000Ver1.51"_s);
+    QCOMPARE(box.buttons, platform::MessageButtons::Ok);
+    QCOMPARE(box.icon, platform::MessageIcon::None);
+    QCOMPARE(box.owner, platform::BoxOwner::MainWindow);
 }
 
-void MenusTest::helpOpensTheContentsOfTheHelpFile_data() {
-    QTest::addColumn<bool>("byKey");
+void MenusTest::helpOpensTheHelpFileOrSaysWhyNot_data() {
     QTest::addColumn<bool>("playing");
-    QTest::newRow("menu, ready") << false << false;
-    QTest::newRow("F1, ready") << true << false;
-    QTest::newRow("menu, playing") << false << true;
-    QTest::newRow("F1, playing") << true << true;
+    // What the help viewer says went wrong, if anything.
+    QTest::addColumn<QString>("error");
+    QTest::newRow("ready") << false << "";
+    QTest::newRow("playing") << true << "";
+    QTest::newRow("playing, the viewer fails: its error is shown and the game goes on")
+        << true << "ヘルプファイルを開けません";
 }
 
-void MenusTest::helpOpensTheContentsOfTheHelpFile() {
-    QFETCH(bool, byKey);
+void MenusTest::helpOpensTheHelpFileOrSaysWhyNot() {
     QFETCH(bool, playing);
-    GameFixture game;
-    kelvad::MainWindow& window = game.window();
-    QVERIFY(activate(window));
+    QFETCH(QString, error);
+    HeadlessGame game;
     if (playing) {
         startAndPlayOneSecond(game);
     }
-    if (byKey) {
-        QTest::keyClick(&window, Qt::Key_F1);
-    } else {
-        window.helpAction->trigger();
+    if (!error.isEmpty()) {
+        game.platform.helpViewer.error = error;
     }
-    QCOMPARE(game.platform.helpViewer.opened,
-             QStringList({window.programFile(QStringLiteral("\\Kelvad.Hlp"))}));
-    QVERIFY(game.platform.messageBoxes.shown.empty());
-    QCOMPARE(window.gameClock->enabled(), playing);
-}
-
-void MenusTest::aHelpViewerErrorIsShownAndTheGameGoesOn() {
-    GameFixture game;
-    kelvad::MainWindow& window = game.window();
-    kelvad::GameState& state = game.state();
-    startAndPlayOneSecond(game);
-    const QString error = QStringLiteral("ヘルプファイルを開けません");
-    game.platform.helpViewer.error = error;
-    window.helpAction->trigger();
-    QCOMPARE(game.platform.messageBoxes.shown.size(), std::size_t{1});
-    QCOMPARE(game.platform.messageBoxes.shown.front().text, error);
-    QCOMPARE(game.platform.messageBoxes.shown.front().buttons, kelvad::platform::MessageButtons::Ok);
-    QCOMPARE(game.platform.messageBoxes.shown.front().owner, kelvad::platform::BoxOwner::MainWindow);
-    QVERIFY(window.isEnabled());
-    game.advance(500);
-    QCOMPARE(state.timeLeft, 57);
+    game->chooseHelp();
+    QCOMPARE(game.platform.helpViewer.opened, QStringList({game.programFile(u"\\Kelvad.Hlp"_s)}));
+    const auto& boxes = game.platform.messageBoxes.shown;
+    QCOMPARE(boxes.size(), std::size_t{error.isEmpty() ? 0u : 1u});
+    if (!error.isEmpty()) {
+        QCOMPARE(boxes.front().text, error);
+        QCOMPARE(boxes.front().buttons, platform::MessageButtons::Ok);
+        QCOMPARE(boxes.front().owner, platform::BoxOwner::MainWindow);
+    }
+    QVERIFY(game->mainWindowEnabled());
+    QCOMPARE(game.timer(GameTimer::Clock).enabled(), playing);
+    if (playing) {
+        game.advance(500);
+        QCOMPARE(game->timeLeft(), 57);
+    }
     // Asking again asks the viewer again.
-    window.helpAction->trigger();
+    game->chooseHelp();
     QCOMPARE(game.platform.helpViewer.opened.size(), 2);
 }
 
-void MenusTest::theHelpWindowShowsTheHelpFileOrSaysWhyNot() {
-    kelvad::platform::QtHelpViewer viewer;
-    // Another window is the active one: the help window still belongs to the window that asked for it.
-    QWidget owner;
-    viewer.setOwner(&owner);
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    const QTemporaryDir empty;
-    const QString missing = QDir(empty.path()).filePath(QStringLiteral("Kelvad.Hlp"));
-    const std::optional<QString> error = viewer.showContents(missing);
-    QVERIFY(error.has_value());
-    QVERIFY2(error->contains(missing), qPrintable(*error));
-
-    const QString helpFile =
-        QDir(kelvad::testing::builtProgramDirectory()).filePath(QStringLiteral("Kelvad.Hlp"));
-    QVERIFY2(!viewer.showContents(helpFile).has_value(), qPrintable(helpFile));
-    auto* browser = owner.findChild<QTextBrowser*>();
-    QVERIFY(browser != nullptr);
-    QVERIFY(browser->isVisible());
-    QCOMPARE(browser->window()->parentWidget(), &owner);
-    QVERIFY(browser->toPlainText().contains(QStringLiteral("ケルバド解消ゲーム")));
-    // A second request shows the same window again.
-    QWidget* window = browser->window();
-    QVERIFY(!viewer.showContents(helpFile).has_value());
-    QCOMPARE(browser->window(), window);
-    window->close();
-}
-
-void MenusTest::exitEndsTheProgram() {
-    GameFixture game;
-    kelvad::MainWindow& window = game.window();
+void MenusTest::quittingEndsTheProgramWithoutAQuestion() {
+    HeadlessGame game;
     startAndPlayOneSecond(game);
-    QSignalSpy aboutToQuit(qApp, &QCoreApplication::aboutToQuit);
-    QCOMPARE(kelvad::testing::runUntilTheProgramEnds([&] { window.exitAction->trigger(); }), 0);
-    QCOMPARE(aboutToQuit.count(), 1);
-    // No question was asked and nothing was saved.
+    QSignalSpy quit(&*game, &Game::quitRequested);
+    game->quit();
+    QCOMPARE(quit.count(), 1);
     QVERIFY(game.platform.messageBoxes.shown.empty());
-    QVERIFY(!window.isVisible());
 }

@@ -10,12 +10,10 @@ class MenusTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void shortcutsFollowTheStateOfTheGame_data();
-    void shortcutsFollowTheStateOfTheGame();
+    void theMenuItemsFollowTheStateOfTheGame_data();
+    void theMenuItemsFollowTheStateOfTheGame();
     void theVersionMessage();
-    void helpOpensTheContentsOfTheHelpFile_data();
-    void helpOpensTheContentsOfTheHelpFile();
-    void aHelpViewerErrorIsShownAndTheGameGoesOn();
-    void theHelpWindowShowsTheHelpFileOrSaysWhyNot();
-    void exitEndsTheProgram();
+    void helpOpensTheHelpFileOrSaysWhyNot_data();
+    void helpOpensTheHelpFileOrSaysWhyNot();
+    void quittingEndsTheProgramWithoutAQuestion();
 };

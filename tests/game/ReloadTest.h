@@ -17,5 +17,4 @@ private slots:
     void shotsDuringAPendingReloadCountDown();
     void anEmptyGunDuringAPendingReloadIsRefusedAndTheReloadGoesOn();
     void repeatedRequestsCompleteOnce();
-    void aRightPressOnAManNeitherHitsNorMovesHim();
 };

@@ -5,239 +5,194 @@
 // Shots: what fires, what it costs, the hit rate and the mark around the pointer.
 #include "ShotsTest.h"
 
-#include "GameTestSupport.h"
-#include "state/GameState.h"
-#include "ui/Gauge.h"
-#include "ui/ImageBox.h"
-#include "ui/PictureBox.h"
+#include "HeadlessGame.h"
 
-#include <QFrame>
-#include <QLabel>
+#include <QSignalSpy>
 #include <QTest>
 
-using kelvad::testing::GameFixture;
+using namespace Qt::StringLiterals;
+using namespace kelvad;
+using namespace kelvad::testing;
 
 void ShotsTest::theHitRateRoundsHalvesToEven_data() {
     QTest::addColumn<int>("hits");
     QTest::addColumn<int>("shots");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("1 of 8 is 12.5") << 1 << 8 << "12%";
-    QTest::newRow("3 of 8 is 37.5") << 3 << 8 << "38%";
-    QTest::newRow("1 of 3") << 1 << 3 << "33%";
-    QTest::newRow("2 of 3") << 2 << 3 << "67%";
-    QTest::newRow("a miss, then a hit") << 1 << 2 << "50%";
+    QTest::addColumn<int>("percent");
+    QTest::newRow("1 of 8 is 12.5") << 1 << 8 << 12;
+    QTest::newRow("3 of 8 is 37.5") << 3 << 8 << 38;
+    QTest::newRow("1 of 3") << 1 << 3 << 33;
+    QTest::newRow("2 of 3") << 2 << 3 << 67;
+    QTest::newRow("a miss, then a hit") << 1 << 2 << 50;
 }
 
 void ShotsTest::theHitRateRoundsHalvesToEven() {
     QFETCH(int, hits);
     QFETCH(int, shots);
-    QFETCH(QString, shown);
-    GameFixture game;
-    kelvad::MainWindow& window = game.window();
-    kelvad::GameState& state = game.state();
-    startGame(game, {.gun = 3});
-    for (int shot = 0; shot < shots - hits; ++shot) {
-        game.press(window.playField, 1, QPoint(2, 2));
-    }
-    if (shots > hits) {
-        QCOMPARE(window.hitRateLabel->text(), QStringLiteral("0%"));
-    }
+    QFETCH(int, percent);
+    HeadlessGame game;
+    QVERIFY(game.start({.gun = 3}));
+    game.miss(shots - hits);
+    QCOMPARE(game->hitRate(), 0);
     for (int hit = 0; hit < hits; ++hit) {
-        // The yellow man jumps every 750 ms; a hit takes him off until then.
-        game.advance(750);
-        QVERIFY(window.men[2]->isVisible());
-        game.press(window.men[2], 1);
+        QVERIFY(game.hitMan(2));
     }
-    QCOMPARE(state.shotCount, shots);
-    QCOMPARE(state.hitCount, hits);
-    QCOMPARE(window.hitRateLabel->text(), shown);
+    QCOMPARE(game->shotCount(), shots);
+    QCOMPARE(game->hitCount(), hits);
+    QCOMPARE(game->hitRate(), percent);
 }
 
 void ShotsTest::eightShotsEmptyTheFirstGunRightToLeftAndTheNinthIsRefused() {
-    GameFixture game;
-    kelvad::MainWindow& window = game.window();
-    kelvad::GameState& state = game.state();
-    game.clickStart();
-    QCOMPARE(state.ammoLeft, 8);
-    for (int shot = 1; shot <= 8; ++shot) {
-        game.press(window.playField, 1, QPoint(3, 3));
-        for (int index = 0; index < 8; ++index) {
-            QCOMPARE(window.bullets[index]->isVisible(), index < 8 - shot);
-        }
+    HeadlessGame game;
+    QVERIFY(game.start());
+    QCOMPARE(game->guns().ammoLeft(), 8);
+    QSignalSpy bullets(&game->guns(), &Guns::bulletShown);
+    // The last bullet still scores.
+    game.miss(7);
+    QVERIFY(game.hitMan(2));
+    QCOMPARE(game->score(), 30);
+    for (int bullet = 7; bullet >= 0; --bullet) {
+        QCOMPARE(bullets.takeFirst(), QVariantList({bullet, false}));
     }
-    const QString gun = QStringLiteral("playWave ") + window.programFile(QStringLiteral("\\Gun1.Wav"));
+    const QString gun = u"playWave "_s + game.programFile(u"\\Gun1.Wav"_s);
     QCOMPARE(game.platform.soundDevice.calls.count(gun), 8);
-    QCOMPARE(window.hitRateLabel->text(), QStringLiteral("0%"));
-    window.hitRateLabel->setText(QStringLiteral("marker"));
-    game.press(window.playField, 1, QPoint(3, 3));
-    QCOMPARE(game.platform.beeper.beeps, 1);
-    QCOMPARE(window.messageBar->text(), QStringLiteral("弾がありません！"));
-    QCOMPARE(window.hitRateLabel->text(), QStringLiteral("marker"));
-    QCOMPARE(state.shotCount, 8);
+    // Then neither a press on a man nor one on the field fires.
+    QVERIFY(game.waitForMan(2));
+    const int charge = game->plates().charge();
+    QSignalSpy hitRates(&*game, &Game::hitRateChanged);
+    game->pressMan(2, Qt::LeftButton);
+    game.miss();
+    QCOMPARE(game.platform.beeper.beeps, 2);
+    QCOMPARE(game->messageBar().text(), u"弾がありません！"_s);
+    QCOMPARE(hitRates.count(), 0);
+    QCOMPARE(game->shotCount(), 8);
     QCOMPARE(game.platform.soundDevice.calls.count(gun), 8);
+    QCOMPARE(game->score(), 30);
+    QCOMPARE(game->plates().charge(), charge);
+    QVERIFY(game->men().man(2).shown);
     game.advance(1499);
-    QCOMPARE(window.messageBar->text(), QStringLiteral("弾がありません！"));
+    QCOMPARE(game->messageBar().text(), u"弾がありません！"_s);
     game.advance(1);
-    QVERIFY(window.messageBar->text().isEmpty());
-    QVERIFY(!window.messageTimer->enabled());
+    QVERIFY(game->messageBar().text().isEmpty());
+    QVERIFY(!game.timer(GameTimer::Message).enabled());
 }
 
 void ShotsTest::rightAndMiddlePresses() {
-    GameFixture game;
-    kelvad::MainWindow& window = game.window();
-    kelvad::GameState& state = game.state();
-    startGame(game, {.gun = 2});
-    game.advance(750);
-    game.press(window.men[2], 2);
-    game.press(window.playField, 2, QPoint(5, 5));
-    QCOMPARE(state.shotCount, 0);
-    QCOMPARE(state.ammoLeft, 15);
-    QVERIFY(window.men[2]->isVisible());
-    QCOMPARE(state.score, 0);
-    // The middle button fires: on the field a miss.
-    game.press(window.playField, 4, QPoint(5, 5));
-    QCOMPARE(state.shotCount, 1);
-    QCOMPARE(state.ammoLeft, 14);
-    QCOMPARE(state.hitCount, 0);
-    // A left or middle press with the right button held still fires, on the field and on a man.
-    game.hold(window.playField, 2, QPoint(5, 5));
-    game.press(window.playField, 1, QPoint(5, 5));
-    game.press(window.playField, 4, QPoint(5, 5));
-    game.letGo(window.playField, 2, QPoint(5, 5));
-    QCOMPARE(state.shotCount, 3);
-    game.hold(window.men[2], 2);
-    game.press(window.men[2], 1);
-    game.letGo(window.men[2], 2);
-    QCOMPARE(state.shotCount, 4);
-    QCOMPARE(state.hitCount, 1);
-    QCOMPARE(state.score, 30);
+    HeadlessGame game;
+    QVERIFY(game.start({.gun = 2}));
+    QVERIFY(game.waitForMan(2));
+    game->pressMan(2, Qt::RightButton);
+    game->pressField(Qt::RightButton);
+    QCOMPARE(game->shotCount(), 0);
+    QCOMPARE(game->guns().ammoLeft(), 15);
+    QVERIFY(game->men().man(2).shown);
+    QCOMPARE(game->score(), 0);
+    // The middle button fires: on the field a miss, on a man a hit.
+    game->pressField(Qt::MiddleButton);
+    QCOMPARE(game->shotCount(), 1);
+    QCOMPARE(game->guns().ammoLeft(), 14);
+    QCOMPARE(game->hitCount(), 0);
+    game->pressMan(2, Qt::MiddleButton);
+    QCOMPARE(game->shotCount(), 2);
+    QCOMPARE(game->hitCount(), 1);
+    QCOMPARE(game->score(), 30);
 }
 
 void ShotsTest::thePressedManTakesNoPressWhileTheMarkIsDrawn() {
-    GameFixture game;
-    kelvad::MainWindow& window = game.window();
-    kelvad::GameState& state = game.state();
-    startGame(game, {.gun = 3});
-    game.advance(1500);
-    QVERIFY(window.men[1]->isVisible());
-    game.press(window.men[1], 2);  // records the blue man as pressed, without firing
+    HeadlessGame game;
+    QVERIFY(game.start({.gun = 3}));
+    QVERIFY(game.waitForMan(1));
+    game->pressMan(1, Qt::RightButton);  // records the blue man as pressed, without firing
     bool pressedDuringMark = false;
     bool enabledDuringMark = true;
     game.platform.sleeper.duringWait = [&] {
         if (!pressedDuringMark) {
             pressedDuringMark = true;
-            enabledDuringMark = window.men[1]->isEnabled();
-            // A press on the blue man while the mark is on screen falls through to the field.
-            game.press(window.men[1], 1);
+            enabledDuringMark = game->men().man(1).enabled;
+            // A press on the blue man while the mark is on screen lands on the field.
+            game->pressMan(1, Qt::LeftButton);
         }
     };
-    game.press(window.playField, 1, QPoint(1, 1));
+    game.miss();
     game.platform.sleeper.duringWait = nullptr;
     QVERIFY(pressedDuringMark);
     QVERIFY(!enabledDuringMark);
-    QCOMPARE(state.hitCount, 0);
-    QCOMPARE(state.score, 0);
-    QCOMPARE(state.shotCount, 2);
-    QVERIFY(window.men[1]->isEnabled());
-    QVERIFY(window.men[1]->isVisible());
+    QCOMPARE(game->hitCount(), 0);
+    QCOMPARE(game->score(), 0);
+    QCOMPARE(game->shotCount(), 2);
+    QVERIFY(game->men().man(1).enabled && game->men().man(1).shown);
 }
 
 void ShotsTest::theMarkIsDrawnAroundThePointerAndWipedFrameByFrame() {
-    GameFixture game;
-    kelvad::MainWindow& window = game.window();
-    kelvad::GameState& state = game.state();
-    chooseGun(window, 3);
+    HeadlessGame game;
+    game->chooseGun(3);
     // The yellow man lands at left 1000, top 2000.
     game.platform.random.script({leftAt(1000), topAt(2000)});
-    game.clickStart();
+    game->clickStart();
     game.advance(750);
-    QCOMPARE(state.menPlaces[2].left, 1000.0f);
-    QCOMPARE(state.menPlaces[2].top, 2000.0f);
-    // Moved onto him 105 twips right of and 195 below his corner (7 and 13 pixels), and pressed there: the
-    // frames' corner lies 280 twips up and left of the pointer, at 825, 1915.
-    game.move(window.men[2], QPoint(7, 13));
-    QCOMPARE(state.pointer.left, 1105.0f);
-    QCOMPARE(state.pointer.top, 2195.0f);
-    std::vector<QRect> marks;
-    game.platform.sleeper.duringWait = [&] {
-        const QImage screen = window.playField->screenImage();
-        const QImage lasting = window.playField->lastingImage();
-        QRect changed;
-        for (int y = 0; y < screen.height(); ++y) {
-            for (int x = 0; x < screen.width(); ++x) {
-                if (screen.pixel(x, y) != lasting.pixel(x, y)) {
-                    changed |= QRect(x, y, 1, 1);
-                }
-            }
-        }
-        marks.push_back(changed);
-    };
-    game.press(window.men[2], 1, QPoint(7, 13));
-    game.platform.sleeper.duringWait = nullptr;
-    QCOMPARE(state.hitCount, 1);
-    // Four frames of the mark, then the three of the fall, which are painted into the lasting background.
-    QCOMPARE(game.platform.sleeper.waits, std::vector<int>({15, 15, 15, 15, 20, 20, 20}));
-    const QRect frame(55, 128, 40, 40);
-    for (const QRect& mark : std::vector<QRect>(marks.begin(), marks.begin() + 4)) {
-        QVERIFY(!mark.isEmpty());
-        QVERIFY2(frame.contains(mark), qPrintable(QStringLiteral("%1,%2 %3x%4")
-                                                      .arg(mark.x())
-                                                      .arg(mark.y())
-                                                      .arg(mark.width())
-                                                      .arg(mark.height())));
+    QCOMPARE(game->men().man(2).place.toPointF(), QPointF(1000, 2000));
+    // Moved onto him 105 twips right of and 195 below his corner: the frames' corner lies 280 twips up and
+    // left of the pointer.
+    game->moveOverMan(2, QPointF(105, 195));
+    QCOMPARE(game->pointer().toPointF(), QPointF(1105, 2195));
+    QStringList drawn;
+    const auto at = [](QPointF place) { return u" at %1,%2"_s.arg(place.x()).arg(place.y()); };
+    QObject::connect(&*game, &Game::shotMarkDrawn,
+                     [&](int frame, QPointF place) { drawn << u"mark %1"_s.arg(frame) + at(place); });
+    QObject::connect(&*game, &Game::fallDrawn,
+                     [&](int frame, QPointF place) { drawn << u"fall %1"_s.arg(frame) + at(place); });
+    QObject::connect(&*game, &Game::fieldRefreshed, [&] { drawn << u"refresh"_s; });
+    game.platform.sleeper.afterCall = [&] { drawn << u"wait %1"_s.arg(game.platform.sleeper.waits.back()); };
+    game->pressMan(2, Qt::LeftButton);
+    QCOMPARE(game->hitCount(), 1);
+    // Four frames of the mark, each wiped, then the three of his fall where he stood: drawn into the field's
+    // lasting background, it stays until a new stage's background replaces it.
+    QStringList expected;
+    for (int frame = 0; frame < 4; ++frame) {
+        expected << u"mark %1 at 825,1915"_s.arg(frame) << u"wait 15"_s << u"refresh"_s;
     }
-    // Wiped after the last frame.
-    QCOMPARE(window.playField->screenImage(), window.playField->lastingImage());
-}
-
-void ShotsTest::theSecondGunsGaugeFollowsItsBullets() {
-    GameFixture game;
-    kelvad::MainWindow& window = game.window();
-    chooseGun(window, 2);
-    QVERIFY(window.ammoDisplays[1]->isVisible());
-    QVERIFY(!window.ammoDisplays[0]->isVisible());
-    game.clickStart();
-    QCOMPARE(window.subMachineGunCount->text(), QStringLiteral("15"));
-    game.press(window.playField, 1, QPoint(4, 4));
-    QCOMPARE(window.subMachineGunCount->text(), QStringLiteral("14"));
-    QCOMPARE(window.ammoGauge2->Value(), 14);
-    // 14 of the 73 pixels' 15 parts are orange, the rest white.
-    const QImage bar = window.subMachineGunBar->lastingImage();
-    const QRgb orange = qRgb(255, 128, 0);
-    int orangeColumns = 0;
-    for (int x = 0; x < bar.width(); ++x) {
-        orangeColumns += bar.pixel(x, bar.height() / 2) == orange ? 1 : 0;
+    for (int frame = 0; frame < 3; ++frame) {
+        expected << u"fall %1 at 1000,2000"_s.arg(frame) << u"wait 20"_s << u"refresh"_s;
     }
-    QVERIFY2(std::abs(orangeColumns - 73 * 14 / 15) <= 1, qPrintable(QString::number(orangeColumns)));
-    QCOMPARE(bar.pixel(bar.width() - 1, bar.height() / 2), qRgb(255, 255, 255));
+    QCOMPARE(drawn, expected);
 }
 
-void ShotsTest::theThirdGunStartsFull() {
-    GameFixture game;
-    kelvad::MainWindow& window = game.window();
-    kelvad::GameState& state = game.state();
-    startGame(game, {.gun = 3});
-    QCOMPARE(window.jackGunCount->text(), QStringLiteral("100"));
-    QCOMPARE(window.ammoGauge3->Value(), 100);
-    const QImage bar = window.jackGunBar->lastingImage();
-    QCOMPARE(bar.pixel(bar.width() - 2, bar.height() / 2), qRgb(255, 255, 0));
-    QCOMPARE(state.gunSoundFile, QStringLiteral("\\Gun3.Wav"));
+void ShotsTest::aGunWithAGaugeShowsItsCountAndBarUntilItsNextGame_data() {
+    QTest::addColumn<int>("gun");
+    QTest::addColumn<int>("magazine");
+    QTest::addColumn<uint>("barColor");
+    QTest::addColumn<QString>("sound");
+    QTest::newRow("the second gun: 15, orange") << 2 << 15 << 0xFF8000u << "\\Gun2.Wav";
+    QTest::newRow("the third gun starts full: 100, yellow") << 3 << 100 << 0xFFFF00u << "\\Gun3.Wav";
 }
 
-void ShotsTest::changingTheGunBetweenGamesOnlySwapsTheDisplay() {
-    GameFixture game;
-    kelvad::MainWindow& window = game.window();
-    kelvad::GameState& state = game.state();
-    startGame(game, {.gun = 2});
-    game.press(window.playField, 1, QPoint(4, 4));
-    game.platform.messageBoxes.answer(kelvad::platform::MessageAnswer::Yes);
-    window.returnToStartAction->trigger();
-    chooseGun(window, 1);
-    QVERIFY(window.gunActions[0]->isChecked() && !window.gunActions[1]->isChecked() &&
-            !window.gunActions[2]->isChecked());
-    QVERIFY(window.ammoDisplays[0]->isVisible() && !window.ammoDisplays[1]->isVisible());
-    QCOMPARE(state.ammoLeft, 14);
-    chooseGun(window, 2);
-    QCOMPARE(window.subMachineGunCount->text(), QStringLiteral("14"));
-    QCOMPARE(state.gunSoundFile, QStringLiteral("\\Gun2.Wav"));
+void ShotsTest::aGunWithAGaugeShowsItsCountAndBarUntilItsNextGame() {
+    QFETCH(int, gun);
+    QFETCH(int, magazine);
+    QFETCH(uint, barColor);
+    QFETCH(QString, sound);
+    HeadlessGame game;
+    QSignalSpy displays(&game->guns(), &Guns::displayShown);
+    game->chooseGun(gun);
+    QCOMPARE(displays.last().at(0).toInt(), gun);
+    game->clickStart();
+    QCOMPARE(game.ammoCount(gun), magazine);
+    QVERIFY(game->guns().gauge(gun) == (GaugeLevel{magazine, magazine, barColor}));
+    game.miss();
+    QCOMPARE(game.ammoCount(gun), magazine - 1);
+    QVERIFY(game->guns().gauge(gun) == (GaugeLevel{magazine - 1, magazine, barColor}));
+    QCOMPARE(game.platform.soundDevice.calls.last(), u"playWave "_s + game.programFile(sound));
+    // Changing the gun between games only swaps the display: each shows what it showed at the end of its
+    // last game.
+    game.returnToStart();
+    QSignalSpy counts(&game->guns(), &Guns::countChanged);
+    QSignalSpy gauges(&game->guns(), &Guns::gaugeChanged);
+    QSignalSpy bullets(&game->guns(), &Guns::bulletShown);
+    game->chooseGun(1);
+    QCOMPARE(game->guns().chosen(), 1);
+    QCOMPARE(displays.last().at(0).toInt(), 1);
+    QCOMPARE(game->guns().ammoLeft(), magazine - 1);
+    game->chooseGun(gun);
+    QCOMPARE(game.ammoCount(gun), magazine - 1);
+    QCOMPARE(game->guns().gauge(gun).value, magazine - 1);
+    QCOMPARE(counts.count() + gauges.count() + bullets.count(), 0);
 }

@@ -16,7 +16,6 @@ private slots:
     void rightAndMiddlePresses();
     void thePressedManTakesNoPressWhileTheMarkIsDrawn();
     void theMarkIsDrawnAroundThePointerAndWipedFrameByFrame();
-    void theSecondGunsGaugeFollowsItsBullets();
-    void theThirdGunStartsFull();
-    void changingTheGunBetweenGamesOnlySwapsTheDisplay();
+    void aGunWithAGaugeShowsItsCountAndBarUntilItsNextGame_data();
+    void aGunWithAGaugeShowsItsCountAndBarUntilItsNextGame();
 };

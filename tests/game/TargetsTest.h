@@ -14,8 +14,5 @@ private slots:
     void theMenFirstShowUpInTheirOrder();
     void aHitScoresTheManPlusTheStageBonus_data();
     void aHitScoresTheManPlusTheStageBonus();
-    void theFallStaysOnTheFieldUntilTheBackgroundChanges();
-    void theLastBulletScoresAndTheNextPressIsRefused();
     void aManNotHitJumpsAtEveryTick();
-    void fiveHitsOnTheYellowManBringAPlateWithTheNextShot();
 };

@@ -17,11 +17,11 @@ namespace {
 // No man, civilian or plate ever reaches this corner of the field.
 constexpr QPoint kBareField(250, 232);
 
-const char* nameOf(int button) {
+const char* nameOf(Qt::MouseButton button) {
     switch (button) {
-        case 2:
+        case Qt::RightButton:
             return "right";
-        case 4:
+        case Qt::MiddleButton:
             return "middle";
         default:
             return "left";
@@ -61,7 +61,7 @@ void Player::choose(const char* item) {
     doChoose(item);
 }
 
-void Player::click(QPoint at, int button) {
+void Player::click(QPoint at, Qt::MouseButton button) {
     say(QStringLiteral("%1 click at %2,%3").arg(QLatin1String(nameOf(button))).arg(at.x()).arg(at.y()));
     doClick(at, button);
 }
@@ -118,7 +118,7 @@ void playTranscriptGame(Player& player) {
         player.moveTo(player.centreOf(man) + QPoint(3, 5));
         player.click(man);
     };
-    const auto miss = [&](int times, int button = 1) {
+    const auto miss = [&](int times, Qt::MouseButton button = Qt::LeftButton) {
         for (int shot = 0; shot < times; ++shot) {
             player.click(kBareField, button);
         }
@@ -152,14 +152,14 @@ void playTranscriptGame(Player& player) {
     player.wait(400);
     hit(Piece::BlueMan);
     miss(1);
-    miss(1, 4);
+    miss(1, Qt::MiddleButton);
     player.wait(700);
     hit(Piece::BlackMan);
-    player.click(Piece::YellowMan, 2);
+    player.click(Piece::YellowMan, Qt::RightButton);
     player.wait(800);
     miss(9);
     player.wait(1600);
-    miss(1, 2);
+    miss(1, Qt::RightButton);
     player.wait(800);
     yellowEvery500ms(4);
     player.drawNext({0.5, 0.3, 0.4});
@@ -173,7 +173,7 @@ void playTranscriptGame(Player& player) {
     player.choose("B19");
     player.answerNextBox(MessageAnswer::No, [&] { player.wait(1000); });
     player.choose("B21");
-    miss(1, 2);
+    miss(1, Qt::RightButton);
     player.wait(800);
     yellowEvery500ms(5);
     player.drawNext({0.1, 0.6, 0.2});
@@ -181,7 +181,7 @@ void playTranscriptGame(Player& player) {
     player.wait(300);
     player.click(Piece::Plate50);
     player.waitFor(Piece::Civilian);
-    player.click(Piece::Civilian, 2);
+    player.click(Piece::Civilian, Qt::RightButton);
     player.waitUntil(player.now() + 20000);
     player.type("Text1", QStringLiteral("Ace"));
     player.key("Text1", Qt::Key_Return);
@@ -193,7 +193,7 @@ void playTranscriptGame(Player& player) {
     player.clickOn("Form1", "Command1");
     player.wait(300);
     miss(3);
-    miss(1, 2);
+    miss(1, Qt::RightButton);
     player.wait(400);
     miss(2);
     player.wait(1200);
@@ -205,7 +205,7 @@ void playTranscriptGame(Player& player) {
     // score wins the first place; the name entry and then the table are closed with their frames.
     player.choose("B13");
     player.clickOn("Form1", "Command1");
-    miss(1, 2);
+    miss(1, Qt::RightButton);
     for (int round = 0; round < 26; ++round) {
         player.wait(500);
         hit(Piece::YellowMan);

@@ -38,10 +38,10 @@ public:
     // A menu item (B1 start, B19 time-out, B21 back to the start, B4 high scores, B6 speed, B11..B13 the
     // guns, B17 help, B18 version); a disabled item does nothing.
     void choose(const char* item);
-    // A press and release of a mouse button (1 left, 2 right, 4 middle) at a point of the field: on whatever
-    // piece lies there, or on the field.
-    void click(QPoint at, int button = 1);
-    void click(Piece piece, int button = 1) { click(centreOf(piece), button); }
+    // A press and release of a mouse button at a point of the field: on whatever piece lies there, or on the
+    // field.
+    void click(QPoint at, Qt::MouseButton button = Qt::LeftButton);
+    void click(Piece piece, Qt::MouseButton button = Qt::LeftButton) { click(centreOf(piece), button); }
     void moveTo(QPoint at);
     // A left click on a button or box of a window: Command1 (start) or Picture2 (the time bonus) of Form1,
     // Command1 (OK) of Form2, Command1 (OK) or Command2 (reset) of Form3, Command2 (OK) of Form4.
@@ -63,7 +63,7 @@ public:
 
 protected:
     virtual void doChoose(const char* item) = 0;
-    virtual void doClick(QPoint at, int button) = 0;
+    virtual void doClick(QPoint at, Qt::MouseButton button) = 0;
     virtual void doMoveTo(QPoint at) = 0;
     virtual void doClickOn(const char* window, const char* control) = 0;
     virtual void doKey(const char* control, int key) = 0;

@@ -7,6 +7,8 @@
 #include "TranscriptTest.h"
 
 #include "GameFixture.h"
+#include "GamePlayer.h"
+#include "HeadlessGame.h"
 #include "LanguageRows.h"
 #include "Transcript.h"
 #include "WindowPlayer.h"
@@ -34,7 +36,51 @@ const QByteArray kHeader =
     "# Three games as the player sees and hears them, written by tests/game/TranscriptTest.cpp.\n"
     "# '>' the player's step, '@' the virtual time in ms; a window's controls are listed when it opens.\n";
 
+// What a session comes to: the play's numbers before each step and at the end, every sound and every box.
+QStringList playAndRecord(kelvad::testing::Player& player, kelvad::Game& game,
+                          kelvad::testing::TestPlatform& platform) {
+    QStringList record;
+    const auto numbers = [&] {
+        return QStringLiteral("shots %1 hits %2 kills %3 score %4 rate %5 time %6 bar %7/%8")
+            .arg(game.shotCount())
+            .arg(game.hitCount())
+            .arg(game.killCount())
+            .arg(game.score())
+            .arg(game.hitRate())
+            .arg(game.timeLeft())
+            .arg(game.timeBar().value)
+            .arg(game.timeBar().max);
+    };
+    player.listener = [&](const QString& step) { record << numbers() + QStringLiteral(" | ") + step; };
+    kelvad::testing::playTranscriptGame(player);
+    record << numbers();
+    for (const QString& call : platform.soundDevice.calls) {
+        record << QString(call).replace(platform.programDirectory(), QStringLiteral("<dir>"));
+    }
+    for (const kelvad::testing::ShownBox& box : platform.messageBoxes.shown) {
+        record << box.title + u'|' + box.text;
+    }
+    return record;
+}
+
 }  // namespace
+
+void TranscriptTest::aWholeSessionPlaysTheSameWithoutWindows() {
+    GameFixture windows;
+    kelvad::testing::WindowPlayer atTheWindows(windows);
+    const QStringList throughWindows = playAndRecord(atTheWindows, windows.game(), windows.platform);
+
+    kelvad::testing::HeadlessGame alone;
+    kelvad::testing::GamePlayer atTheGame(*alone, alone.platform);
+    const QStringList withoutWindows = playAndRecord(atTheGame, *alone, alone.platform);
+
+    // Every step of the session, its sounds and its boxes.
+    QVERIFY(throughWindows.size() > 400);
+    for (qsizetype line = 0; line < std::min(throughWindows.size(), withoutWindows.size()); ++line) {
+        QCOMPARE(withoutWindows[line], throughWindows[line]);
+    }
+    QCOMPARE(withoutWindows.size(), throughWindows.size());
+}
 
 void TranscriptTest::aWholeSessionIsAsRecorded_data() {
     kelvad::testing::addLanguageRows();

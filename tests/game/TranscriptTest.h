@@ -14,4 +14,6 @@ class TranscriptTest : public QObject {
 private slots:
     void aWholeSessionIsAsRecorded_data();
     void aWholeSessionIsAsRecorded();
+    // The same session played by the game alone, with no window, gives the same play and the same sounds.
+    void aWholeSessionPlaysTheSameWithoutWindows();
 };

@@ -8,16 +8,10 @@
 // of comparing.
 #include "WidgetTreeTest.h"
 
-#include "GameTestSupport.h"
+#include "GameFixture.h"
 #include "JapaneseText.h"
 #include "LanguageRows.h"
 #include "app/Translation.h"
-#include "ui/HighScoreTableWindow.h"
-#include "ui/MainWindow.h"
-#include "ui/NameEntryWindow.h"
-#include "ui/Slider.h"
-#include "ui/SpeedWindow.h"
-#include "ui/TextBox.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -28,7 +22,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSlider>
 #include <QTest>
+
+#include <array>
 
 using kelvad::platform::MessageAnswer;
 using kelvad::testing::GameFixture;
@@ -149,26 +146,26 @@ void describeWidget(const QWidget& widget, int depth, QStringList& lines) {
     }
 }
 
-QString timerLine(const char* name, const kelvad::platform::Timer& timer) {
-    return QStringLiteral("  %1 timer %2 interval=%3")
-        .arg(QString::fromLatin1(name), onOff(timer.enabled(), "on", "off"))
-        .arg(timer.interval());
-}
+// The game's timers by the order the game makes them in, under their design names.
+constexpr std::array<const char*, 9> kTimerNames{"T4", "T5", "T6", "T7", "T8", "T9", "T10", "T11", "T15"};
 
-// The whole main window with the small windows it holds, its menus and its timers.
-QStringList describeGame(kelvad::MainWindow& window, const QString& phase) {
+// The whole main window with the small windows it holds, its menus and the game's timers.
+QStringList describeGame(GameFixture& game, const QString& phase) {
     QStringList lines{QStringLiteral("== ") + phase};
+    kelvad::MainWindow& window = game.window();
     describeWidget(window, 0, lines);
     lines << QStringLiteral("menus");
     for (QAction* action : window.menuBar()->actions()) {
         describeAction(*action, 1, lines);
     }
     lines << QStringLiteral("timers");
-    lines << timerLine("T4", *window.gameClock) << timerLine("T5", *window.reloadTimer)
-          << timerLine("T6", *window.messageTimer) << timerLine("T7", *window.manJumpTimers[0])
-          << timerLine("T8", *window.manJumpTimers[1]) << timerLine("T9", *window.manJumpTimers[2])
-          << timerLine("T10", *window.civilianArrivalTimer)
-          << timerLine("T11", *window.civilianDepartureTimer) << timerLine("T15", *window.plateTimer);
+    const kelvad::testing::VirtualScheduler& scheduler = game.platform.scheduler;
+    for (std::size_t order = 0; order < scheduler.timerCount() && order < kTimerNames.size(); ++order) {
+        const kelvad::platform::Timer& timer = scheduler.timer(order);
+        lines << QStringLiteral("  %1 timer %2 interval=%3")
+                     .arg(QString::fromLatin1(kTimerNames[order]), onOff(timer.enabled(), "on", "off"))
+                     .arg(timer.interval());
+    }
     return lines;
 }
 
@@ -194,45 +191,49 @@ void WidgetTreeTest::everyWindowInEveryPhaseIsAsRecorded() {
     kelvad::Translation translation;
     QVERIFY(translation.use(language));
     GameFixture game;
-    kelvad::MainWindow& window = game.window();
-    QStringList lines = describeGame(window, QStringLiteral("ready"));
+    QStringList lines = describeGame(game, QStringLiteral("ready"));
 
     // The speed dialog, moved to the fastest speed: the game then starts with 250 points, enough for a place
     // in the default table, so that the name entry opens at its end.
-    kelvad::SpeedWindow& speed = window.speedWindow();
-    window.gameSpeedAction->trigger();
-    speed.speedSlider->setValue(kelvad::SpeedWindow::kFastest);
-    QTest::mouseMove(speed.windowHandle(), speed.speedSlider->mapTo(&speed, QPoint(2, 2)));
-    lines << describeGame(window, QStringLiteral("speed dialog open, fastest chosen"));
-    QTest::mouseClick(speed.okButton, Qt::LeftButton);
+    game.choose("B6");
+    auto* slider = game.control<QSlider>("Slider1");
+    slider->setValue(10);
+    QWidget* speed = game.control("Form4");
+    QTest::mouseMove(speed->windowHandle(), slider->mapTo(speed, QPoint(2, 2)));
+    lines << describeGame(game, QStringLiteral("speed dialog open, fastest chosen"));
+    QTest::mouseClick(speed->findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
 
-    window.highScoresAction->trigger();
-    lines << describeGame(window, QStringLiteral("high-score table open before a game"));
-    QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
-    lines << describeGame(window, QStringLiteral("ready after the table"));
+    const auto tableOk = [&] {
+        QTest::mouseClick(game.control("Form3")->findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+    };
+    game.choose("B4");
+    lines << describeGame(game, QStringLiteral("high-score table open before a game"));
+    tableOk();
+    lines << describeGame(game, QStringLiteral("ready after the table"));
 
-    chooseGun(window, 2);
+    game.choose("B12");
     game.clickStart();
     game.advance(1000);
-    game.press(window.playField, 1, kBareField);
-    lines << describeGame(window, QStringLiteral("playing, second gun, one shot"));
+    // No man reaches this far right.
+    game.press(game.control("Picture1"), Qt::LeftButton, QPoint(250, 5));
+    lines << describeGame(game, QStringLiteral("playing, second gun, one shot"));
 
     game.platform.messageBoxes.answer(MessageAnswer::Ok,
-                                      [&] { lines << describeGame(window, QStringLiteral("paused")); });
-    window.pauseAction->trigger();
+                                      [&] { lines << describeGame(game, QStringLiteral("paused")); });
+    game.choose("B19");
 
     game.platform.messageBoxes.answer(MessageAnswer::Ok, [&] {
-        lines << describeGame(window, QStringLiteral("game over at the score message"));
+        lines << describeGame(game, QStringLiteral("game over at the score message"));
     });
     game.advance(61 * 500);
-    lines << describeGame(window, QStringLiteral("name entry open"));
+    lines << describeGame(game, QStringLiteral("name entry open"));
 
-    kelvad::NameEntryWindow& entry = window.nameEntryWindow();
-    QTest::keyClicks(entry.nameBox, QStringLiteral("Ace"));
-    QTest::keyClick(entry.nameBox, Qt::Key_Return);
-    lines << describeGame(window, QStringLiteral("high-score table after the name entry"));
-    QTest::mouseClick(window.highScoreTableWindow().okButton, Qt::LeftButton);
-    lines << describeGame(window, QStringLiteral("ready after a game"));
+    QTest::keyClicks(game.control("Text1"), QStringLiteral("Ace"));
+    QTest::keyClick(game.control("Text1"), Qt::Key_Return);
+    lines << describeGame(game, QStringLiteral("high-score table after the name entry"));
+    tableOk();
+    lines << describeGame(game, QStringLiteral("ready after a game"));
 
     if (language != QLatin1String("ja")) {
         // Nothing of the Japanese text is left, but for the names in the table a fresh score file holds.

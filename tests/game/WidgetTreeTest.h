@@ -5,8 +5,8 @@
 #include <QObject>
 
 // Every window as the player and the accessibility tree meet it, in each phase of a game, against a recorded
-// copy: a change to any control's name, kind, caption, place, state, menu order, shortcut or tick shows up. In
-// Japanese and in English, where no Japanese text may be left.
+// copy: a change to any control's name, kind, caption, place, state, menu order, shortcut or tick shows up.
+// In Japanese and in English, where no Japanese text may be left.
 class WidgetTreeTest : public QObject {
     Q_OBJECT
 

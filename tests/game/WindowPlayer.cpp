@@ -22,40 +22,29 @@ constexpr std::array<const char*, 7> kPieceNames{"I1", "I2", "I3", "HE1", "D1", 
 
 }  // namespace
 
-template <typename T>
-T* WindowPlayer::control(const char* name) const {
-    QWidget& window = m_game.window();
-    T* found = window.objectName() == QLatin1String(name) ? qobject_cast<T*>(&window)
-                                                          : window.findChild<T*>(QLatin1String(name));
-    if (!found) {
-        qFatal("no control %s", name);
-    }
-    return found;
-}
-
 QPoint WindowPlayer::centreOf(Piece piece) {
-    const QWidget* widget = control(kPieceNames[static_cast<std::size_t>(piece)]);
+    const QWidget* widget = m_game.control(kPieceNames[static_cast<std::size_t>(piece)]);
     return widget->geometry().center();
 }
 
 bool WindowPlayer::isShown(Piece piece) {
-    return control(kPieceNames[static_cast<std::size_t>(piece)])->isVisible();
+    return m_game.control(kPieceNames[static_cast<std::size_t>(piece)])->isVisible();
 }
 
 void WindowPlayer::doChoose(const char* item) {
-    control<QAction>(item)->trigger();
+    m_game.control<QAction>(item)->trigger();
 }
 
-void WindowPlayer::doClick(QPoint at, int button) {
-    m_game.press(control("Picture1"), button, at);
+void WindowPlayer::doClick(QPoint at, Qt::MouseButton button) {
+    m_game.press(m_game.control("Picture1"), button, at);
 }
 
 void WindowPlayer::doMoveTo(QPoint at) {
-    m_game.move(control("Picture1"), at);
+    m_game.move(m_game.control("Picture1"), at);
 }
 
 void WindowPlayer::doClickOn(const char* window, const char* name) {
-    QWidget* clicked = control(window)->findChild<QWidget*>(QLatin1String(name));
+    QWidget* clicked = m_game.control(window)->findChild<QWidget*>(QLatin1String(name));
     if (!clicked) {
         qFatal("no control %s in %s", name, window);
     }
@@ -65,15 +54,15 @@ void WindowPlayer::doClickOn(const char* window, const char* name) {
 }
 
 void WindowPlayer::doKey(const char* name, int key) {
-    QTest::keyClick(control(name), static_cast<Qt::Key>(key));
+    QTest::keyClick(m_game.control(name), static_cast<Qt::Key>(key));
 }
 
 void WindowPlayer::doType(const char* name, const QString& text) {
-    QTest::keyClicks(control(name), text);
+    QTest::keyClicks(m_game.control(name), text);
 }
 
 void WindowPlayer::doDragSpeedTo(int position) {
-    auto* slider = control<QSlider>("Slider1");
+    auto* slider = m_game.control<QSlider>("Slider1");
     QWindow* window = slider->window()->windowHandle();
     const int y = slider->height() / 2;
     const auto handleAt = [&](int value) {
@@ -89,7 +78,7 @@ void WindowPlayer::doDragSpeedTo(int position) {
 }
 
 void WindowPlayer::doClose(const char* window) {
-    control(window)->windowHandle()->close();
+    m_game.control(window)->windowHandle()->close();
 }
 
 }  // namespace kelvad::testing

@@ -20,7 +20,7 @@ public:
 
 protected:
     void doChoose(const char* item) override;
-    void doClick(QPoint at, int button) override;
+    void doClick(QPoint at, Qt::MouseButton button) override;
     void doMoveTo(QPoint at) override;
     void doClickOn(const char* window, const char* control) override;
     void doKey(const char* control, int key) override;
@@ -29,9 +29,6 @@ protected:
     void doClose(const char* window) override;
 
 private:
-    template <typename T = QWidget>
-    T* control(const char* name) const;
-
     GameFixture& m_game;
 };
 

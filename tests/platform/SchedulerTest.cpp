@@ -5,8 +5,8 @@
 // The timer rules the game relies on, on the virtual clock that every game test runs on.
 #include "QtSeamsTest.h"
 #include "ScoreDirectoryTest.h"
-#include "TestMain.h"
 #include "VirtualScheduler.h"
+#include "WindowTestMain.h"
 #include "platform/Platform.h"
 
 #include <QTest>

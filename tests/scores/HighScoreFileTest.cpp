@@ -15,14 +15,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <csignal>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
 namespace kelvad {
+
+using testing::BlockedFolder;
+using testing::Obstacle;
+using testing::writeBytes;
 
 namespace {
 
@@ -37,11 +38,6 @@ HighScoreTable someTable() {
 
 QByteArray fileOf(const HighScoreTable& t) {
     return formatHighScores(t).value();
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 QByteArray readBytes(const QString& path) {
@@ -63,130 +59,51 @@ QMap<QString, QByteArray> snapshot(const QString& folder) {
     return entries;
 }
 
-// What keeps the game from writing its file.
-enum class Obstacle { FolderInFilesPlace, FolderIsAFile, ReadOnlyFolder, FullDisk };
-
-// Sets up an obstacle in a folder, with the given old file where the obstacle allows one, for as long as it
-// lives. Some obstacles cannot be made on every machine; skipReason then says why.
-class BlockedFolder {
-public:
-    BlockedFolder(Obstacle obstacle, const QString& folder, const QByteArray& oldFile) : m_folder(folder) {
-        m_path = folder + u'/' + kFileName;
-        switch (obstacle) {
-            case Obstacle::FolderInFilesPlace:
-                QDir(folder).mkpath(kFileName);
-                writeBytes(m_path + u"/kept"_s, "kept");
-                break;
-            case Obstacle::FolderIsAFile:
-                writeBytes(folder + u"/notafolder"_s, "kept");
-                m_path = folder + u"/notafolder/"_s + kFileName;
-                break;
-            case Obstacle::ReadOnlyFolder:
-                putOldFile(oldFile);
-                makeReadOnly();
-                break;
-            case Obstacle::FullDisk:
-                putOldFile(oldFile);
-                fillDisk();
-                break;
-        }
-    }
-    ~BlockedFolder() { lift(); }
-
-    const QString& path() const { return m_path; }
-    const char* skipReason() const { return m_readOnly ? m_readOnly->skipReason() : m_skipReason; }
-
-    void lift() {
-        m_readOnly.reset();
-        if (m_diskFull) {
-            ::setrlimit(RLIMIT_FSIZE, &m_oldFileSizeLimit);
-            std::signal(SIGXFSZ, m_oldSignalHandler);
-            m_diskFull = false;
-        }
-    }
-
-private:
-    void putOldFile(const QByteArray& oldFile) {
-        if (!oldFile.isNull()) {
-            writeBytes(m_path, oldFile);
-        }
-    }
-
-    void makeReadOnly() { m_readOnly = std::make_unique<testing::ReadOnlyFolder>(m_folder); }
-
-    // A file size limit makes every write past a few bytes fail as a full disk does.
-    void fillDisk() {
-        ::getrlimit(RLIMIT_FSIZE, &m_oldFileSizeLimit);
-        m_oldSignalHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit tiny = m_oldFileSizeLimit;
-        tiny.rlim_cur = 16;
-        m_diskFull = true;
-        if (::setrlimit(RLIMIT_FSIZE, &tiny) != 0) {
-            m_skipReason = "the file size limit cannot be set here";
-        }
-    }
-
-    QString m_folder;
-    QString m_path;
-    const char* m_skipReason = nullptr;
-    std::unique_ptr<testing::ReadOnlyFolder> m_readOnly;
-    bool m_diskFull = false;
-    rlimit m_oldFileSizeLimit{};
-    void (*m_oldSignalHandler)(int) = SIG_DFL;
-};
-
 }  // namespace
 
-void HighScoreFileTest::firstStartWritesDefaultFile() {
+void HighScoreFileTest::load_data() {
+    // Null for no file.
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<bool>("pipe");
+    QTest::addColumn<HighScoreLoad>("outcome");
+    QTest::addColumn<HighScoreTable>("loaded");
+    QTest::addColumn<QByteArray>("after");
+
+    const QByteArray defaults = fileOf(HighScoreTable{});
+    const auto replaced = HighScoreLoad::DefaultsWritten;
+    // Not as the game writes it: ten fields on one line and a third line. It loads and stays as it is.
+    const QByteArray oneLine = fileOf(someTable()).replace("\r\n", ",") + "\r\nthird line\r\n";
+    QTest::newRow("the first start") << QByteArray() << false << replaced << HighScoreTable{} << defaults;
+    QTest::newRow("a readable file kept")
+        << oneLine << false << HighScoreLoad::Loaded << someTable() << oneLine;
+    QTest::newRow("the names line alone") << fileOf(someTable()).split('\n').first() + '\n'
+                                          << false << replaced << HighScoreTable{} << defaults;
+    QTest::newRow("empty file") << QByteArray("") << false << replaced << HighScoreTable{} << defaults;
+    QTest::newRow("binary") << QByteArray::fromHex("7F454C460201010000000000") << false << replaced
+                            << HighScoreTable{} << defaults;
+    QTest::newRow("a pipe in the file's place")
+        << QByteArray() << true << replaced << HighScoreTable{} << defaults;
+}
+
+void HighScoreFileTest::load() {
+    QFETCH(QByteArray, stored);
+    QFETCH(bool, pipe);
+    QFETCH(HighScoreLoad, outcome);
+    QFETCH(HighScoreTable, loaded);
+    QFETCH(QByteArray, after);
     QTemporaryDir folder;
     const HighScoreFile file = HighScoreFile::inProgramDirectory(folder.path());
-    HighScoreTable table = someTable();
-
-    QCOMPARE(file.load(table), HighScoreLoad::DefaultsWritten);
-    QCOMPARE(table, HighScoreTable{});
-    const QByteArray written = readBytes(folder.filePath(kFileName));
-    QCOMPARE(written.size(), 78);
-    QCOMPARE(written, fileOf(HighScoreTable{}));
-}
-
-void HighScoreFileTest::loadKeepsReadableFile() {
-    QTemporaryDir folder;
-    const HighScoreFile file(folder.filePath(kFileName));
-    // Not as the game writes it: ten fields on one line and a third line. It loads and stays as it is.
-    const QByteArray stored = fileOf(someTable()).replace("\r\n", ",") + "\r\nthird line\r\n";
-    writeBytes(file.path(), stored);
-    HighScoreTable table;
-
-    QCOMPARE(file.load(table), HighScoreLoad::Loaded);
-    QCOMPARE(table, someTable());
-    QCOMPARE(readBytes(file.path()), stored);
-}
-
-void HighScoreFileTest::loadReplacesDamagedFile_data() {
-    QTest::addColumn<QByteArray>("damaged");
-    QTest::addColumn<bool>("pipe");
-
-    QTest::newRow("the names line alone") << fileOf(someTable()).split('\n').first() + '\n' << false;
-    QTest::newRow("empty file") << QByteArray("") << false;
-    QTest::newRow("binary") << QByteArray::fromHex("7F454C460201010000000000") << false;
-    QTest::newRow("a pipe in the file's place") << QByteArray() << true;
-}
-
-void HighScoreFileTest::loadReplacesDamagedFile() {
-    QFETCH(QByteArray, damaged);
-    QFETCH(bool, pipe);
-    QTemporaryDir folder;
-    const HighScoreFile file(folder.filePath(kFileName));
     if (pipe) {
         QCOMPARE(::mkfifo(QFile::encodeName(file.path()).constData(), S_IRUSR | S_IWUSR), 0);
-    } else {
-        writeBytes(file.path(), damaged);
+    } else if (!stored.isNull()) {
+        writeBytes(file.path(), stored);
     }
-    HighScoreTable table = someTable();
+    HighScoreTable table;
+    table.names.fill(u"before"_s);
 
-    QCOMPARE(file.load(table), HighScoreLoad::DefaultsWritten);
-    QCOMPARE(table, HighScoreTable{});
-    QCOMPARE(readBytes(file.path()), fileOf(HighScoreTable{}));
+    QCOMPARE(file.load(table), outcome);
+    QCOMPARE(table, loaded);
+    QCOMPARE(readBytes(folder.filePath(kFileName)), after);
 }
 
 void HighScoreFileTest::loadGoesOnWhenFileCannotBeWritten_data() {
@@ -221,31 +138,48 @@ void HighScoreFileTest::loadGoesOnWhenFileCannotBeWritten() {
     QCOMPARE(snapshot(folder.path()), before);
 }
 
-void HighScoreFileTest::saveWritesTable() {
+void HighScoreFileTest::writes_data() {
+    QTest::addColumn<bool>("reset");
+    QTest::newRow("a save: the table") << false;
+    QTest::newRow("a reset: the defaults, read back") << true;
+}
+
+void HighScoreFileTest::writes() {
+    QFETCH(bool, reset);
     QTemporaryDir folder;
     const HighScoreFile file(folder.filePath(kFileName));
-    writeBytes(file.path(), fileOf(HighScoreTable{}));
+    writeBytes(file.path(), fileOf(reset ? someTable() : HighScoreTable{}));
+    HighScoreTable table = someTable();
+    const HighScoreTable expected = reset ? HighScoreTable{} : someTable();
 
-    QVERIFY(!file.save(someTable()));
-    QCOMPARE(readBytes(file.path()), fileOf(someTable()));
+    QVERIFY(!(reset ? file.reset(table) : file.save(table)));
+    QCOMPARE(table, expected);
+    QCOMPARE(readBytes(file.path()), fileOf(expected));
+    // Nothing is left beside it.
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{kFileName});
 }
 
-void HighScoreFileTest::failedSaveKeepsOldFile_data() {
+void HighScoreFileTest::failedWriteKeepsOldFile_data() {
     QTest::addColumn<Obstacle>("obstacle");
+    QTest::addColumn<bool>("reset");
     QTest::addColumn<WriteFailure::Cause>("cause");
 
     QTest::newRow("a folder in the file's place")
-        << Obstacle::FolderInFilesPlace << WriteFailure::Cause::NotAFile;
+        << Obstacle::FolderInFilesPlace << false << WriteFailure::Cause::NotAFile;
     // The system's own words say that one.
-    QTest::newRow("program directory is a file") << Obstacle::FolderIsAFile << WriteFailure::Cause::Other;
-    QTest::newRow("read-only folder") << Obstacle::ReadOnlyFolder << WriteFailure::Cause::NoPermission;
-    QTest::newRow("full disk") << Obstacle::FullDisk << WriteFailure::Cause::NoRoom;
+    QTest::newRow("program directory is a file")
+        << Obstacle::FolderIsAFile << false << WriteFailure::Cause::Other;
+    QTest::newRow("read-only folder")
+        << Obstacle::ReadOnlyFolder << false << WriteFailure::Cause::NoPermission;
+    QTest::newRow("full disk") << Obstacle::FullDisk << false << WriteFailure::Cause::NoRoom;
+    // The defaults are in memory all the same.
+    QTest::newRow("full disk at a reset") << Obstacle::FullDisk << true << WriteFailure::Cause::NoRoom;
 }
 
-void HighScoreFileTest::failedSaveKeepsOldFile() {
+void HighScoreFileTest::failedWriteKeepsOldFile() {
     QFETCH(Obstacle, obstacle);
+    QFETCH(bool, reset);
     QFETCH(WriteFailure::Cause, cause);
     QTemporaryDir folder;
     BlockedFolder blocked(obstacle, folder.path(), fileOf(someTable()));
@@ -253,71 +187,41 @@ void HighScoreFileTest::failedSaveKeepsOldFile() {
         QSKIP(blocked.skipReason());
     }
     const auto before = snapshot(folder.path());
+    HighScoreTable table = someTable();
 
-    const std::optional<WriteFailure> failure = HighScoreFile(blocked.path()).save(HighScoreTable{});
+    const HighScoreFile file(blocked.path());
+    const std::optional<WriteFailure> failure = reset ? file.reset(table) : file.save(HighScoreTable{});
     blocked.lift();
 
     QVERIFY(failure);
     QCOMPARE(failure->cause, cause);
     QVERIFY2(!failure->systemMessage.isEmpty(), "the system's message is kept");
     QCOMPARE(snapshot(folder.path()), before);
+    QCOMPARE(table, reset ? HighScoreTable{} : someTable());
 }
 
-void HighScoreFileTest::resetWritesDefaults() {
+void HighScoreFileTest::reread_data() {
+    // Null for no file.
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<bool>("read");
+
+    QTest::newRow("a file changed: the table takes it") << fileOf(someTable()) << true;
+    // The table in memory stays, and is written back.
+    QTest::newRow("file removed") << QByteArray() << false;
+    QTest::newRow("file cut short") << fileOf(HighScoreTable{}).first(30) << false;
+}
+
+void HighScoreFileTest::reread() {
+    QFETCH(QByteArray, stored);
+    QFETCH(bool, read);
     QTemporaryDir folder;
     const HighScoreFile file(folder.filePath(kFileName));
-    writeBytes(file.path(), fileOf(someTable()));
-    HighScoreTable table = someTable();
-
-    QVERIFY(!file.reset(table));
-    QCOMPARE(table, HighScoreTable{});
-    QCOMPARE(readBytes(file.path()), fileOf(HighScoreTable{}));
-}
-
-void HighScoreFileTest::failedResetKeepsOldFile() {
-    QTemporaryDir folder;
-    BlockedFolder blocked(Obstacle::FullDisk, folder.path(), fileOf(someTable()));
-    if (blocked.skipReason()) {
-        QSKIP(blocked.skipReason());
+    if (!stored.isNull()) {
+        writeBytes(file.path(), stored);
     }
-    HighScoreTable table = someTable();
+    HighScoreTable table = read ? HighScoreTable{} : someTable();
 
-    const std::optional<WriteFailure> failure = HighScoreFile(blocked.path()).reset(table);
-    blocked.lift();
-
-    QVERIFY(failure);
-    QCOMPARE(failure->cause, WriteFailure::Cause::NoRoom);
-    QCOMPARE(table, HighScoreTable{});
-    QCOMPARE(readBytes(blocked.path()), fileOf(someTable()));
-}
-
-void HighScoreFileTest::rereadTakesFileChanges() {
-    QTemporaryDir folder;
-    const HighScoreFile file(folder.filePath(kFileName));
-    writeBytes(file.path(), fileOf(someTable()));
-    HighScoreTable table;
-
-    QVERIFY(file.reread(table));
-    QCOMPARE(table, someTable());
-}
-
-void HighScoreFileTest::rereadRestoresLostFile_data() {
-    QTest::addColumn<QByteArray>("damaged");
-
-    QTest::newRow("file removed") << QByteArray();
-    QTest::newRow("file cut short") << fileOf(HighScoreTable{}).first(30);
-}
-
-void HighScoreFileTest::rereadRestoresLostFile() {
-    QFETCH(QByteArray, damaged);
-    QTemporaryDir folder;
-    const HighScoreFile file(folder.filePath(kFileName));
-    if (!damaged.isNull()) {
-        writeBytes(file.path(), damaged);
-    }
-    HighScoreTable table = someTable();
-
-    QVERIFY(!file.reread(table));
+    QCOMPARE(file.reread(table), read);
     QCOMPARE(table, someTable());
     QCOMPARE(readBytes(file.path()), fileOf(someTable()));
 }

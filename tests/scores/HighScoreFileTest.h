@@ -13,20 +13,16 @@ class HighScoreFileTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void firstStartWritesDefaultFile();
-    void loadKeepsReadableFile();
-    void loadReplacesDamagedFile_data();
-    void loadReplacesDamagedFile();
+    void load_data();
+    void load();
     void loadGoesOnWhenFileCannotBeWritten_data();
     void loadGoesOnWhenFileCannotBeWritten();
-    void saveWritesTable();
-    void failedSaveKeepsOldFile_data();
-    void failedSaveKeepsOldFile();
-    void resetWritesDefaults();
-    void failedResetKeepsOldFile();
-    void rereadTakesFileChanges();
-    void rereadRestoresLostFile_data();
-    void rereadRestoresLostFile();
+    void writes_data();
+    void writes();
+    void failedWriteKeepsOldFile_data();
+    void failedWriteKeepsOldFile();
+    void reread_data();
+    void reread();
 };
 
 }  // namespace kelvad

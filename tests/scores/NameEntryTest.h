@@ -8,15 +8,17 @@
 
 namespace kelvad {
 
-// The name-entry window at the end of a game that won a place: the default name, the ways to confirm, and
-// the names that reach the table, the screen and the file.
+// The place a score wins, and the name entry at the end of a game that won one: the default name, the ways
+// to leave it, and the names that reach the table and the file.
 class NameEntryTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyEntryStartsFromTheSelectedDefaultName();
-    void eachWayOfConfirmingStoresTheEntryOnce_data();
-    void eachWayOfConfirmingStoresTheEntryOnce();
+    void aScoreEntersAtItsRank_data();
+    void aScoreEntersAtItsRank();
+    void everyEntryStartsFromTheDefaultName();
+    void eachWayOfLeavingStoresTheEntryOnce_data();
+    void eachWayOfLeavingStoresTheEntryOnce();
     void theNameIsStoredAsTheFileReadsItBack_data();
     void theNameIsStoredAsTheFileReadsItBack();
 };

@@ -2,11 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "HighScoreWindowTest.h"
-#include "NameEntryTest.h"
-#include "RankingTest.h"
-#include "ScoreFileInGameTest.h"
-#include "TestMain.h"
+#include "ScoreWindowsTest.h"
+#include "WindowTestMain.h"
 
-KELVAD_TEST_MAIN(kelvad::RankingTest, kelvad::NameEntryTest, kelvad::HighScoreWindowTest,
-                 kelvad::ScoreFileInGameTest)
+KELVAD_TEST_MAIN(kelvad::ScoreWindowsTest)

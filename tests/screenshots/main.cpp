@@ -6,16 +6,8 @@
 // the game and for the documentation: kelvad-screenshots <folder>. Run it on a real display (scripts/on-xvfb)
 // so that fonts and window frames are those of the desktop.
 #include "GameFixture.h"
-#include "game/Lifecycle.h"
-#include "state/GameState.h"
 #include "ui/Fonts.h"
-#include "ui/HighScoreTableWindow.h"
-#include "ui/ImageBox.h"
-#include "ui/NameEntryWindow.h"
-#include "ui/PictureBox.h"
-#include "ui/SpeedWindow.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
@@ -54,16 +46,15 @@ int main(int argc, char** argv) {
 
     GameFixture game;
     kelvad::MainWindow& window = game.window();
-    kelvad::GameState& state = game.state();
     ok = save(window, folder, QStringLiteral("ready")) && ok;
 
-    window.gunActions[2]->trigger();
+    game.choose("B13");
     // Yellow at 1500, 1200; blue at 400, 2000; later jumps spread out.
     game.platform.random.script(
         {leftAt(1500), topAt(1200), leftAt(400), topAt(2000), leftAt(2600), topAt(600)});
     game.clickStart();
     game.advance(1600);
-    game.press(window.men[1], 1);
+    game.press(game.control("I2"), Qt::LeftButton);
     game.advance(700);
     // The mark is on screen only while its frame waits: take the second frame.
     int frame = 0;
@@ -72,28 +63,30 @@ int main(int argc, char** argv) {
             ok = save(window, folder, QStringLiteral("shot-mark")) && ok;
         }
     };
-    game.press(window.playField, 1, QPoint(150, 60));
+    game.press(game.control("Picture1"), Qt::LeftButton, QPoint(150, 60));
     game.platform.sleeper.duringWait = nullptr;
     ok = save(window, folder, QStringLiteral("fallen-man")) && ok;
 
-    for (int kill = 0; kill < 20; ++kill) {
-        kelvad::CountKill(window, state);
-    }
-    game.advance(800);
+    // The yellow man, hit at each of his jumps, brings both stage changes.
+    const auto killYellowUntil = [&](int kills) {
+        for (int tries = 0; tries < 400 && game.game().killCount() < kills; ++tries) {
+            game.advance(100);
+            if (game.control("I3")->isVisible()) {
+                game.press(game.control("I3"), Qt::LeftButton);
+            }
+        }
+    };
+    killYellowUntil(21);
     ok = save(window, folder, QStringLiteral("second-stage")) && ok;
-    for (int kill = 0; kill < 20; ++kill) {
-        kelvad::CountKill(window, state);
-    }
-    game.advance(800);
+    killYellowUntil(41);
     ok = save(window, folder, QStringLiteral("third-stage")) && ok;
 
-    state.score = 1800;
-    game.advance(30000);
-    ok = save(window.nameEntryWindow(), folder, QStringLiteral("name-entry")) && ok;
-    window.nameEntryWindow().okButton->click();
-    ok = save(window.highScoreTableWindow(), folder, QStringLiteral("high-scores")) && ok;
-    window.highScoreTableWindow().okButton->click();
-    window.gameSpeedAction->trigger();
-    ok = save(window.speedWindow(), folder, QStringLiteral("game-speed")) && ok;
+    game.advance(40000);
+    ok = save(*game.control("Form2"), folder, QStringLiteral("name-entry")) && ok;
+    game.control("Form2")->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    ok = save(*game.control("Form3"), folder, QStringLiteral("high-scores")) && ok;
+    game.control("Form3")->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    game.choose("B6");
+    ok = save(*game.control("Form4"), folder, QStringLiteral("game-speed")) && ok;
     return ok ? 0 : 1;
 }

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "SpeedTableTest.h"
+#include "GameSpeedTest.h"
 #include "TestMain.h"
 
-KELVAD_GUILESS_TEST_MAIN(SpeedTableTest)
+KELVAD_GUILESS_TEST_MAIN(kelvad::GameSpeedTest)

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "SpeedDialogTest.h"
-#include "TestMain.h"
+#include "SpeedWindowTest.h"
+#include "WindowTestMain.h"
 
-KELVAD_TEST_MAIN(SpeedDialogTest)
+KELVAD_TEST_MAIN(kelvad::SpeedWindowTest)

@@ -17,7 +17,6 @@ private slots:
     void commands();
     void nothingWhenTheTuneCannotBeOpened_data();
     void nothingWhenTheTuneCannotBeOpened();
-    void closeAddressesTheFileThatWasOpened();
 };
 
 }  // namespace kelvad

@@ -11,11 +11,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace kelvad {
 
 namespace {
 
-using testing::RecordingSoundDevice;
 using MidiMode = platform::SoundDevice::MidiMode;
 
 // A program directory with the tune in it, and the sound player on a recording device.
@@ -26,193 +27,133 @@ struct Situation {
     }
 
     QTemporaryDir directory;
-    QString tune = directory.filePath(QStringLiteral("Battle.Mid"));
-    QString spacedTune = directory.filePath(QStringLiteral("My Tunes/Battle Theme.Mid"));
-    QString missing = directory.filePath(QStringLiteral("Nothing.Mid"));
-    RecordingSoundDevice device;
+    QString tune = directory.filePath(u"Battle.Mid"_s);
+    QString spacedTune = directory.filePath(u"My Tunes/Battle Theme.Mid"_s);
+    QString missing = directory.filePath(u"Nothing.Mid"_s);
+    testing::RecordingSoundDevice device;
     sound::SoundPlayer player{device};
 };
 
 }  // namespace
 
-void SoundPlayerTest::waves_data() {
-    QTest::addColumn<bool>("waveOutput");
-    QTest::addColumn<QString>("operation");
-    QTest::addColumn<QStringList>("calls");
-
-    QTest::newRow("a shot") << true << "PlayWave" << QStringList{"playWave /d/Gun1.Wav"};
-    QTest::newRow("a shot without a wave output") << false << "PlayWave" << QStringList{};
-    QTest::newRow("played to its end") << true << "PlayWaveSync" << QStringList{"playWaveToEnd /d/Gun1.Wav"};
-    QTest::newRow("played to its end without an output") << false << "PlayWaveSync" << QStringList{};
-}
-
-void SoundPlayerTest::waves() {
-    QFETCH(bool, waveOutput);
-    QFETCH(QString, operation);
-    QFETCH(QStringList, calls);
-
-    RecordingSoundDevice device;
-    device.waveOutput = waveOutput;
-    sound::SoundPlayer player(device);
-    if (operation == QLatin1String("PlayWave")) {
-        player.PlayWave(QStringLiteral("/d/Gun1.Wav"));
-    } else {
-        player.PlayWaveSync(QStringLiteral("/d/Gun1.Wav"));
-    }
-    QCOMPARE(device.calls, calls);
-}
-
-void SoundPlayerTest::secondWaveCutsTheFirst() {
-    // Rapid shots: each one is handed over at once, without waiting for or stopping the one before, so the
-    // newest shot is what is heard.
-    RecordingSoundDevice device;
-    sound::SoundPlayer player(device);
-    player.PlayWave(QStringLiteral("/d/Gun1.Wav"));
-    player.PlayWave(QStringLiteral("/d/TO.Wav"));
-    QCOMPARE(device.calls, (QStringList{"playWave /d/Gun1.Wav", "playWave /d/TO.Wav"}));
-    QCOMPARE(device.playingWave, QStringLiteral("/d/TO.Wav"));
-}
-
-void SoundPlayerTest::playMidi_data() {
+void SoundPlayerTest::eachStepSendsItsCommands_data() {
+    // What the device lacks or does: "no wave output", "no MIDI output", "busy" (another program has the MIDI
+    // output) or "cannot open" (the tune).
+    QTest::addColumn<QString>("device");
+    // The tune the player is given: "tune", "spaced" (a path with spaces), "missing" or none.
     QTest::addColumn<QString>("tune");
-    QTest::addColumn<bool>("midiOutput");
-    QTest::addColumn<bool>("deviceOpens");
-    QTest::addColumn<bool>("portInUse");
-    QTest::addColumn<bool>("result");
+    // What the player is told to do ("play" expects the tune to start, "play refused" not), and what happens
+    // to the tune meanwhile.
+    QTest::addColumn<QStringList>("steps");
+    // The device's calls; $ stands for the tune's path.
     QTest::addColumn<QStringList>("calls");
-    QTest::addColumn<bool>("keptPlaying");
 
-    const QStringList both{"openMidi $", "playMidi $"};
-    QTest::newRow("the tune starts") << "tune" << true << true << false << true << both << true;
-    QTest::newRow("empty file name sends nothing")
-        << "" << true << true << false << false << QStringList{} << false;
-    QTest::newRow("no MIDI output") << "tune" << false << true << false << false << QStringList{} << false;
-    QTest::newRow("missing file sends nothing")
-        << "missing" << true << true << false << false << QStringList{} << false;
-    QTest::newRow("output taken by another program")
-        << "tune" << true << true << true << false << both << false;
-    // Only a busy output is a refusal: a tune the device could not open still counts as started.
-    QTest::newRow("device cannot open the file") << "tune" << true << false << false << true << both << true;
-    QTest::newRow("a path with spaces goes whole")
-        << "spaced" << true << true << false << true << both << true;
-}
-
-void SoundPlayerTest::playMidi() {
-    QFETCH(QString, tune);
-    QFETCH(bool, midiOutput);
-    QFETCH(bool, deviceOpens);
-    QFETCH(bool, portInUse);
-    QFETCH(bool, result);
-    QFETCH(QStringList, calls);
-    QFETCH(bool, keptPlaying);
-
-    Situation s;
-    const QString path = tune == QLatin1String("tune")      ? s.tune
-                         : tune == QLatin1String("spaced")  ? s.spacedTune
-                         : tune == QLatin1String("missing") ? s.missing
-                                                            : QString();
-    s.device.midiOutput = midiOutput;
-    s.device.portInUse = portInUse;
-    if (!deviceOpens) {
-        s.device.existingFiles = {s.missing};
-    }
-    s.player.setMidiFileName(path);
-    QCOMPARE(s.player.PlayMidi(), result);
-    calls.replaceInStrings(QStringLiteral("$"), path);
-    QCOMPARE(s.device.calls, calls);
-
+    const QString tune = u"tune"_s;
+    const QStringList started{"openMidi $", "playMidi $"};
+    const QStringList again = started + QStringList{"playMidi $ from 0"};
     // Whether the player took the tune as started shows in the loop: an ended tune is restarted only then.
-    s.device.calls.clear();
-    s.device.portInUse = false;
-    s.device.modes[path] = MidiMode::Ended;
-    s.player.setIsRepeet(true);
-    s.player.LoopTimer();
-    QCOMPARE(s.device.calls.contains(QStringLiteral("playMidi ") + path + QStringLiteral(" from 0")),
-             keptPlaying);
-}
+    const QStringList endedAndLooped{"repeat", "port freed", "tune ended", "loop"};
 
-void SoundPlayerTest::playMidiClosesTheTuneBeforeOpeningAgain() {
-    Situation s;
-    s.player.setMidiFileName(s.tune);
-    QVERIFY(s.player.PlayMidi());
-    QVERIFY(s.player.PlayMidi());
-    QCOMPARE(s.device.calls, QStringList({"openMidi " + s.tune, "playMidi " + s.tune, "closeMidi " + s.tune,
-                                          "openMidi " + s.tune, "playMidi " + s.tune}));
-}
+    QTest::newRow("a shot") << ""
+                            << "" << QStringList{"wave /d/Gun1.Wav"} << QStringList{"playWave /d/Gun1.Wav"};
+    QTest::newRow("a shot without a wave output") << "no wave output"
+                                                  << "" << QStringList{"wave /d/Gun1.Wav"} << QStringList{};
+    QTest::newRow("played to its end")
+        << ""
+        << "" << QStringList{"wave to end /d/Gun1.Wav"} << QStringList{"playWaveToEnd /d/Gun1.Wav"};
+    QTest::newRow("played to its end without an output")
+        << "no wave output"
+        << "" << QStringList{"wave to end /d/Gun1.Wav"} << QStringList{};
+    // Rapid shots: each one is handed over at once, without waiting for or stopping the one before.
+    QTest::newRow("the newest shot is heard")
+        << ""
+        << "" << QStringList{"wave /d/Gun1.Wav", "wave /d/TO.Wav", "heard /d/TO.Wav"}
+        << QStringList{"playWave /d/Gun1.Wav", "playWave /d/TO.Wav"};
 
-void SoundPlayerTest::stopMidi_data() {
-    QTest::addColumn<bool>("started");
-    QTest::addColumn<bool>("midiOutput");
-    QTest::addColumn<QStringList>("calls");
+    QTest::newRow("the tune starts") << "" << tune << QStringList{"play"} + endedAndLooped << again;
+    QTest::newRow("empty file name sends nothing")
+        << ""
+        << "" << QStringList{"play refused"} + endedAndLooped << QStringList{};
+    QTest::newRow("no MIDI output") << "no MIDI output" << tune
+                                    << QStringList{"play refused"} + endedAndLooped << QStringList{};
+    QTest::newRow("missing file sends nothing")
+        << ""
+        << "missing" << QStringList{"play refused"} + endedAndLooped << QStringList{};
+    QTest::newRow("output taken by another program")
+        << "busy" << tune << QStringList{"play refused"} + endedAndLooped << started;
+    // Only a busy output is a refusal: a tune the device could not open still counts as started.
+    QTest::newRow("device cannot open the file")
+        << "cannot open" << tune << QStringList{"play"} + endedAndLooped << again;
+    QTest::newRow("a path with spaces goes whole")
+        << ""
+        << "spaced" << QStringList{"play"} + endedAndLooped << again;
+    QTest::newRow("playing again closes the tune first")
+        << "" << tune << QStringList{"play", "play"} << started + QStringList{"closeMidi $"} + started;
 
-    QTest::newRow("a playing tune is closed") << true << true << QStringList{"closeMidi $"};
-    QTest::newRow("no tune open sends nothing") << false << true << QStringList{};
-    QTest::newRow("no MIDI output sends nothing") << false << false << QStringList{};
-}
-
-void SoundPlayerTest::stopMidi() {
-    QFETCH(bool, started);
-    QFETCH(bool, midiOutput);
-    QFETCH(QStringList, calls);
-
-    Situation s;
-    s.device.midiOutput = midiOutput;
-    s.player.setMidiFileName(s.tune);
-    if (started) {
-        QVERIFY(s.player.PlayMidi());
-    }
-    s.device.calls.clear();
-    s.player.StopMidi();
-    calls.replaceInStrings(QStringLiteral("$"), s.tune);
-    QCOMPARE(s.device.calls, calls);
-    QCOMPARE(s.device.midiMode(s.tune), MidiMode::NotOpen);
-}
-
-void SoundPlayerTest::loopTimer_data() {
-    QTest::addColumn<bool>("isRepeet");
-    QTest::addColumn<MidiMode>("mode");
-    QTest::addColumn<QStringList>("calls");
+    QTest::newRow("a playing tune is stopped")
+        << "" << tune << QStringList{"play", "stop"} << started + QStringList{"closeMidi $"};
+    QTest::newRow("no tune open: stopping sends nothing")
+        << "" << tune << QStringList{"stop"} << QStringList{};
+    QTest::newRow("no MIDI output: stopping sends nothing")
+        << "no MIDI output" << tune << QStringList{"stop"} << QStringList{};
 
     QTest::newRow("ended, repeat: again from the start")
-        << true << MidiMode::Ended << QStringList{"playMidi $ from 0"};
-    QTest::newRow("ended, no repeat: nothing") << false << MidiMode::Ended << QStringList{};
-    QTest::newRow("still playing: nothing") << true << MidiMode::Playing << QStringList{};
-    QTest::newRow("paused: left paused") << true << MidiMode::Paused << QStringList{};
+        << "" << tune << QStringList{"repeat", "play", "tune ended", "loop"} << again;
+    QTest::newRow("ended, no repeat: nothing")
+        << "" << tune << QStringList{"play", "tune ended", "loop"} << started;
+    QTest::newRow("still playing: nothing") << "" << tune << QStringList{"repeat", "play", "loop"} << started;
+    QTest::newRow("paused: left paused")
+        << "" << tune << QStringList{"repeat", "play", "tune paused", "loop"} << started;
     QTest::newRow("closed behind the player's back: opened and played again")
-        << true << MidiMode::NotOpen << QStringList{"openMidi $", "playMidi $"};
+        << "" << tune << QStringList{"repeat", "play", "tune closed", "loop"} << started + started;
+    QTest::newRow("nothing started, or stopped: the loop sends nothing")
+        << "" << tune << QStringList{"repeat", "loop", "play", "stop", "loop"}
+        << started + QStringList{"closeMidi $"};
 }
 
-void SoundPlayerTest::loopTimer() {
-    QFETCH(bool, isRepeet);
-    QFETCH(MidiMode, mode);
+void SoundPlayerTest::eachStepSendsItsCommands() {
+    QFETCH(QString, device);
+    QFETCH(QString, tune);
+    QFETCH(QStringList, steps);
     QFETCH(QStringList, calls);
-
     Situation s;
-    s.player.setMidiFileName(s.tune);
-    s.player.setIsRepeet(isRepeet);
-    QVERIFY(s.player.PlayMidi());
-    s.device.calls.clear();
-    if (mode == MidiMode::NotOpen) {
-        s.device.modes.remove(s.tune);
-    } else {
-        s.device.modes[s.tune] = mode;
+    s.device.waveOutput = device != "no wave output";
+    s.device.midiOutput = device != "no MIDI output";
+    s.device.portInUse = device == "busy";
+    if (device == "cannot open") {
+        s.device.existingFiles = {s.missing};
     }
-    s.player.LoopTimer();
-    calls.replaceInStrings(QStringLiteral("$"), s.tune);
+    const QString path = tune == "tune"      ? s.tune
+                         : tune == "spaced"  ? s.spacedTune
+                         : tune == "missing" ? s.missing
+                                             : QString();
+    s.player.setMidiFileName(path);
+    for (const QString& step : steps) {
+        if (step.startsWith(u"wave to end "_s)) {
+            s.player.playWaveToEnd(step.sliced(12));
+        } else if (step.startsWith(u"wave "_s)) {
+            s.player.playWave(step.sliced(5));
+        } else if (step.startsWith(u"heard "_s)) {
+            QCOMPARE(s.device.playingWave, step.sliced(6));
+        } else if (step == "play" || step == "play refused") {
+            QCOMPARE(s.player.playMidi(), step == "play");
+        } else if (step == "stop") {
+            s.player.stopMidi();
+        } else if (step == "repeat") {
+            s.player.setRepeats(true);
+        } else if (step == "loop") {
+            s.player.keepTuneLooping();
+        } else if (step == "port freed") {
+            s.device.portInUse = false;
+        } else if (step == "tune closed") {
+            s.device.modes.remove(path);
+        } else {
+            QVERIFY2(step == "tune ended" || step == "tune paused", qPrintable(step));
+            s.device.modes[path] = step == "tune ended" ? MidiMode::Ended : MidiMode::Paused;
+        }
+    }
+    calls.replaceInStrings(u"$"_s, path);
     QCOMPARE(s.device.calls, calls);
-}
-
-void SoundPlayerTest::loopTimerAfterStopMidiSendsNothing() {
-    Situation s;
-    s.player.setMidiFileName(s.tune);
-    s.player.setIsRepeet(true);
-    s.player.LoopTimer();
-    QVERIFY2(s.device.calls.isEmpty(), "nothing started yet");
-    QVERIFY(s.player.PlayMidi());
-    s.player.StopMidi();
-    s.device.calls.clear();
-    s.player.LoopTimer();
-    QCOMPARE(s.device.calls, QStringList{});
 }
 
 }  // namespace kelvad

@@ -13,17 +13,8 @@ class SoundPlayerTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void waves_data();
-    void waves();
-    void secondWaveCutsTheFirst();
-    void playMidi_data();
-    void playMidi();
-    void playMidiClosesTheTuneBeforeOpeningAgain();
-    void stopMidi_data();
-    void stopMidi();
-    void loopTimer_data();
-    void loopTimer();
-    void loopTimerAfterStopMidiSendsNothing();
+    void eachStepSendsItsCommands_data();
+    void eachStepSendsItsCommands();
 };
 
 }  // namespace kelvad

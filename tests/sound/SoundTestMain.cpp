@@ -6,4 +6,4 @@
 #include "SoundPlayerTest.h"
 #include "TestMain.h"
 
-KELVAD_TEST_MAIN(kelvad::SoundPlayerTest, kelvad::MediaControlTest)
+KELVAD_GUILESS_TEST_MAIN(kelvad::SoundPlayerTest, kelvad::MediaControlTest)

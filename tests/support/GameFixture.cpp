@@ -4,27 +4,20 @@
 
 #include "GameFixture.h"
 
-#include "app/GameWindow.h"
+#include "PhaseControls.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 namespace kelvad::testing {
 
 namespace {
-
-Qt::MouseButton qtButton(int button) {
-    switch (button) {
-        case 2:
-            return Qt::RightButton;
-        case 4:
-            return Qt::MiddleButton;
-        default:
-            return Qt::LeftButton;
-    }
-}
 
 QPoint pointIn(QWidget* widget, QPoint at) {
     return at == QPoint(-1, -1) ? widget->rect().center() : at;
@@ -32,44 +25,62 @@ QPoint pointIn(QWidget* widget, QPoint at) {
 
 }  // namespace
 
-std::unique_ptr<MainWindow> freshGameWindow(platform::Platform& platform, GameState& state) {
-    return makeGameWindow(platform, state);
-}
-
 GameFixture::GameFixture() : GameFixture([](TestPlatform&) {}) {}
 
 GameFixture::GameFixture(const std::function<void(TestPlatform&)>& beforeLoad) {
     platform.copyGameFiles();
     beforeLoad(platform);
-    m_window = freshGameWindow(platform.platform(), m_state);
-    m_window->show();
+    m_windows = std::make_unique<GameWindows>(platform.platform());
+    window().show();
 }
 
 GameFixture::~GameFixture() = default;
 
-void GameFixture::clickStart() {
-    QTest::mouseClick(m_window->startButton, Qt::LeftButton);
+void GameFixture::choose(const char* item) {
+    control<QAction>(item)->trigger();
 }
 
-void GameFixture::press(QWidget* widget, int button, QPoint at) {
+void GameFixture::clickStart() {
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+}
+
+void GameFixture::press(QWidget* widget, Qt::MouseButton button, QPoint at) {
     hold(widget, button, at);
     letGo(widget, button, at);
 }
 
-void GameFixture::hold(QWidget* widget, int button, QPoint at) {
+void GameFixture::hold(QWidget* widget, Qt::MouseButton button, QPoint at) {
     // Through the window: a disabled or covered widget lets the press fall to what lies beneath. QTest keeps
     // the buttons held down, so a press while another is held carries both.
-    const QPoint inWindow = widget->mapTo(m_window.get(), pointIn(widget, at));
-    QTest::mousePress(m_window->windowHandle(), qtButton(button), Qt::NoModifier, inWindow);
+    QWidget* top = widget->window();
+    QTest::mousePress(top->windowHandle(), button, Qt::NoModifier, widget->mapTo(top, pointIn(widget, at)));
 }
 
-void GameFixture::letGo(QWidget* widget, int button, QPoint at) {
-    const QPoint inWindow = widget->mapTo(m_window.get(), pointIn(widget, at));
-    QTest::mouseRelease(m_window->windowHandle(), qtButton(button), Qt::NoModifier, inWindow);
+void GameFixture::letGo(QWidget* widget, Qt::MouseButton button, QPoint at) {
+    QWidget* top = widget->window();
+    QTest::mouseRelease(top->windowHandle(), button, Qt::NoModifier, widget->mapTo(top, pointIn(widget, at)));
 }
 
 void GameFixture::move(QWidget* widget, QPoint at) {
-    QTest::mouseMove(m_window->windowHandle(), widget->mapTo(m_window.get(), at));
+    QWidget* top = widget->window();
+    QTest::mouseMove(top->windowHandle(), widget->mapTo(top, at));
+}
+
+QStringList controlStates(QWidget& mainWindow) {
+    using namespace Qt::StringLiterals;
+    const auto widget = [&](const char* name) { return mainWindow.findChild<QWidget*>(QLatin1String(name)); };
+    const auto action = [&](const char* name) { return mainWindow.findChild<QAction*>(QLatin1String(name)); };
+    return {enabledState(u"Form1"_s, mainWindow.isEnabled()),
+            shownState(u"TAITOLU(0)"_s, widget("TAITOLU_0")->isVisible()),
+            shownState(u"TAITOLU(1)"_s, widget("TAITOLU_1")->isVisible()),
+            enabledState(u"Command1"_s, widget("Command1")->isEnabled()),
+            enabledState(u"B1"_s, action("B1")->isEnabled()),
+            enabledState(u"B4"_s, action("B4")->isEnabled()),
+            enabledState(u"A2"_s, mainWindow.findChild<QMenu*>(u"A2"_s)->menuAction()->isEnabled()),
+            enabledState(u"B19"_s, action("B19")->isEnabled()),
+            enabledState(u"B21"_s, action("B21")->isEnabled()),
+            enabledState(u"Picture2"_s, widget("Picture2")->isEnabled()),
+            u"Label20 "_s + mainWindow.findChild<QLabel*>(u"Label20"_s)->text()};
 }
 
 int runUntilTheProgramEnds(const std::function<void()>& first) {
@@ -82,7 +93,7 @@ int runUntilTheProgramEnds(const std::function<void()>& first) {
 }
 
 void GameFixture::click(QWidget* widget, QPoint at) {
-    press(widget, 1, at);
+    press(widget, Qt::LeftButton, at);
 }
 
 }  // namespace kelvad::testing

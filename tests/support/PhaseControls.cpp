@@ -4,34 +4,33 @@
 
 #include "PhaseControls.h"
 
-#include "ui/MainWindow.h"
-#include "ui/PictureBox.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QMenu>
-#include <QPushButton>
+#include "game/Game.h"
 
 using namespace Qt::StringLiterals;
 
 namespace kelvad::testing {
 
-QStringList controlStates(MainWindow& window) {
-    const auto enabled = [](const QString& name, bool on) { return name + (on ? u" on"_s : u" off"_s); };
-    const auto shown = [](const QString& name, const QWidget* widget) {
-        return name + (widget->isVisible() ? u" shown"_s : u" hidden"_s);
-    };
-    return {enabled(u"Form1"_s, window.isEnabled()),
-            shown(u"TAITOLU(0)"_s, window.titlePanel),
-            shown(u"TAITOLU(1)"_s, window.legendPanel),
-            enabled(u"Command1"_s, window.startButton->isEnabled()),
-            enabled(u"B1"_s, window.startAction->isEnabled()),
-            enabled(u"B4"_s, window.highScoresAction->isEnabled()),
-            enabled(u"A2"_s, window.optionsMenu->menuAction()->isEnabled()),
-            enabled(u"B19"_s, window.pauseAction->isEnabled()),
-            enabled(u"B21"_s, window.returnToStartAction->isEnabled()),
-            enabled(u"Picture2"_s, window.timeBonusSquare->isEnabled()),
-            u"Label20 "_s + window.killCountLabel->text()};
+QString enabledState(const QString& name, bool on) {
+    return name + (on ? u" on"_s : u" off"_s);
+}
+
+QString shownState(const QString& name, bool on) {
+    return name + (on ? u" shown"_s : u" hidden"_s);
+}
+
+QStringList controlStates(const Game& game) {
+    const ControlStates& controls = game.controls();
+    return {enabledState(u"Form1"_s, game.mainWindowEnabled()),
+            shownState(u"TAITOLU(0)"_s, controls.titlePanelsShown()),
+            shownState(u"TAITOLU(1)"_s, controls.titlePanelsShown()),
+            enabledState(u"Command1"_s, controls.startButtonEnabled()),
+            enabledState(u"B1"_s, controls.startItemsEnabled()),
+            enabledState(u"B4"_s, controls.startItemsEnabled()),
+            enabledState(u"A2"_s, controls.startItemsEnabled()),
+            enabledState(u"B19"_s, controls.gameItemsEnabled()),
+            enabledState(u"B21"_s, controls.gameItemsEnabled()),
+            enabledState(u"Picture2"_s, controls.timeBonusEnabled()),
+            u"Label20 "_s + QString::number(game.killCounter())};
 }
 
 QStringList readyControls() {

@@ -4,9 +4,7 @@
 
 #pragma once
 
-#include "ui/Fonts.h"
-
-#include <QApplication>
+#include <QCoreApplication>
 #include <QMetaMethod>
 #include <QStringList>
 #include <QTest>
@@ -65,15 +63,8 @@ int runEach(int argc, char** argv) {
     return failures == 0 ? 0 : 1;
 }
 
-// Runs several QTest classes in one executable, so that each subsystem has one test program for its widgets.
-template <typename... Tests>
-int runTests(int argc, char** argv) {
-    QApplication app(argc, argv);
-    installFontSubstitutions();
-    return runEach<Tests...>(argc, argv);
-}
-
-// The same for logic that needs no widget: no GUI is made, as with QTEST_GUILESS_MAIN.
+// Runs several QTest classes in one executable for logic that needs no widget: no GUI is made, as with
+// QTEST_GUILESS_MAIN.
 template <typename... Tests>
 int runGuilessTests(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -81,11 +72,6 @@ int runGuilessTests(int argc, char** argv) {
 }
 
 }  // namespace kelvad::testing
-
-#define KELVAD_TEST_MAIN(...)                                      \
-    int main(int argc, char** argv) {                              \
-        return kelvad::testing::runTests<__VA_ARGS__>(argc, argv); \
-    }
 
 #define KELVAD_GUILESS_TEST_MAIN(...)                                     \
     int main(int argc, char** argv) {                                     \

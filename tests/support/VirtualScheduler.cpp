@@ -131,6 +131,10 @@ std::int64_t VirtualScheduler::nextTickIn() const {
     return next == nullptr ? -1 : std::max<std::int64_t>(0, next->due() - m_now);
 }
 
+const platform::Timer& VirtualScheduler::timer(std::size_t order) const {
+    return *m_timers.at(order);
+}
+
 void VirtualScheduler::forget(VirtualTimer* timer) {
     std::erase(m_timers, timer);
 }

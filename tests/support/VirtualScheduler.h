@@ -35,6 +35,9 @@ public:
     bool held() const { return m_holds > 0; }
     // Time to the next tick, or -1 when no timer runs.
     std::int64_t nextTickIn() const;
+    // The timers alive, in the order they were made.
+    std::size_t timerCount() const { return m_timers.size(); }
+    const platform::Timer& timer(std::size_t order) const;
 
     // Every switch, interval and tick of a timer (named by the order it was made in) and every hold and
     // release, in order; afterCall runs once each is noted.

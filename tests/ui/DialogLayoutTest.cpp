@@ -204,6 +204,18 @@ void DialogLayoutTest::controls() {
     QCOMPARE(widget->font().bold(), bold);
 }
 
+namespace {
+
+// The name and the score label of a rank 1 .. 5.
+QLabel* nameOf(QWidget& table, int rank) {
+    return table.findChild<QLabel*>(QStringLiteral("NA%1").arg(rank));
+}
+QLabel* scoreOf(QWidget& table, int rank) {
+    return table.findChild<QLabel*>(QStringLiteral("TO%1").arg(rank));
+}
+
+}  // namespace
+
 void DialogLayoutTest::scoreRowsLineUp() {
     QWidget owner;
     HighScoreTableWindow table(&owner);
@@ -217,24 +229,22 @@ void DialogLayoutTest::scoreRowsLineUp() {
                                table.findChild<QLabel*>(QStringLiteral("Label19")),
                                table.findChild<QLabel*>(QStringLiteral("Label20")),
                                table.findChild<QLabel*>(QStringLiteral("Label21"))};
-    for (int rank = 1; rank <= HighScoreTableWindow::kRows; ++rank) {
-        // The same glyph in the name and the score as in the rank digit: its ink must start on the same row.
-        table.nameLabel(rank)->setText(QString::number(rank));
-        table.scoreLabel(rank)->setText(QString::number(rank));
-    }
+    // The same glyph in the name and the score as in the rank digit: its ink must start on the same row.
+    const QStringList digits{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                             QStringLiteral("4"), QStringLiteral("5")};
+    table.showRows(digits, digits);
     const QImage image = picture(table);
     int previousTop = -1;
     for (int row = 0; row < HighScoreTableWindow::kRows; ++row) {
-        const QList<QWidget*> pieces{ranks[row], table.nameLabel(row + 1), table.scoreLabel(row + 1),
-                                     units[row]};
+        const QList<QWidget*> pieces{ranks[row], nameOf(table, row + 1), scoreOf(table, row + 1), units[row]};
         for (QWidget* piece : pieces) {
             QCOMPARE(piece->geometry().top(), ranks[row]->geometry().top());
             QCOMPARE(piece->geometry().height(), ranks[row]->geometry().height());
         }
         const int digitTop = inkTop(image, ranks[row]->geometry());
         QVERIFY(digitTop >= 0);
-        QCOMPARE(inkTop(image, table.nameLabel(row + 1)->geometry()), digitTop);
-        QCOMPARE(inkTop(image, table.scoreLabel(row + 1)->geometry()), digitTop);
+        QCOMPARE(inkTop(image, nameOf(table, row + 1)->geometry()), digitTop);
+        QCOMPARE(inkTop(image, scoreOf(table, row + 1)->geometry()), digitTop);
         // "点" is another glyph; its ink must still lie within the line of its row.
         const int unitTop = inkTop(image, units[row]->geometry());
         QVERIFY(unitTop >= ranks[row]->geometry().top() && unitTop < digitTop + 4);
@@ -248,15 +258,13 @@ void DialogLayoutTest::scoresAlignRight() {
     HighScoreTableWindow table(&owner);
     const QStringList scores{QStringLiteral("2000"), QStringLiteral("1500"), QStringLiteral("1000"),
                              QStringLiteral("500"), QStringLiteral("0")};
-    for (int rank = 1; rank <= HighScoreTableWindow::kRows; ++rank) {
-        table.scoreLabel(rank)->setText(scores[rank - 1]);
-    }
+    table.showRows(QStringList(5, QString()), scores);
     const QImage image = picture(table);
     // Every score ends in "0": right-aligned, the last digits stand in one column.
-    const int right = inkRight(image, table.scoreLabels[0]->geometry());
-    QVERIFY(right > table.scoreLabels[0]->geometry().center().x());
+    const int right = inkRight(image, scoreOf(table, 1)->geometry());
+    QVERIFY(right > scoreOf(table, 1)->geometry().center().x());
     for (int rank = 2; rank <= HighScoreTableWindow::kRows; ++rank) {
-        QCOMPARE(inkRight(image, table.scoreLabel(rank)->geometry()), right);
+        QCOMPARE(inkRight(image, scoreOf(table, rank)->geometry()), right);
     }
 }
 
@@ -264,33 +272,27 @@ void DialogLayoutTest::namesAreShownAsTyped() {
     // A player may type anything; markup in a name is shown as the characters typed.
     QWidget owner;
     HighScoreTableWindow table(&owner);
-    table.nameLabels[0]->setText(QStringLiteral("<br>"));
+    table.showRows({QStringLiteral("<br>")}, {QStringLiteral("1")});
     const QImage image = picture(table);
-    QVERIFY(inkTop(image, table.nameLabels[0]->geometry()) >= 0);
-}
-
-void DialogLayoutTest::rowAccessors() {
-    QWidget owner;
-    HighScoreTableWindow table(&owner);
-    QCOMPARE(table.nameLabel(1), table.nameLabels[0]);
-    QCOMPARE(table.nameLabel(5), table.nameLabels[4]);
-    QCOMPARE(table.scoreLabel(3), table.scoreLabels[2]);
-    QCOMPARE(table.nameLabel(0), nullptr);
-    QCOMPARE(table.scoreLabel(6), nullptr);
+    QVERIFY(inkTop(image, nameOf(table, 1)->geometry()) >= 0);
+    // Rows beyond those given keep what they showed.
+    QCOMPARE(nameOf(table, 2)->text(), QString());
 }
 
 void DialogLayoutTest::speedSlider() {
     QWidget owner;
     SpeedWindow dialog(&owner);
-    QCOMPARE(dialog.speedSlider->orientation(), Qt::Horizontal);
-    QCOMPARE(dialog.speedSlider->minimum(), 0);
-    QCOMPARE(dialog.speedSlider->maximum(), 10);
-    QCOMPARE(dialog.speedSlider->value(), 5);
-    QCOMPARE(dialog.speedSlider->tickPosition(), QSlider::TicksBelow);
-    QCOMPARE(dialog.startScoreLabel->alignment(), Qt::AlignCenter);
-    QCOMPARE(dialog.startScoreLabel->palette().color(QPalette::Window), QColor(Qt::white));
-    QVERIFY(dialog.startScoreLabel->autoFillBackground());
-    QCOMPARE(dialog.startScoreLabel->frameShape(), QFrame::Box);
+    const auto* slider = dialog.findChild<QSlider*>(QStringLiteral("Slider1"));
+    const auto* startScore = dialog.findChild<QLabel*>(QStringLiteral("Label6"));
+    QCOMPARE(slider->orientation(), Qt::Horizontal);
+    QCOMPARE(slider->minimum(), 0);
+    QCOMPARE(slider->maximum(), 10);
+    QCOMPARE(slider->value(), 5);
+    QCOMPARE(slider->tickPosition(), QSlider::TicksBelow);
+    QCOMPARE(startScore->alignment(), Qt::AlignCenter);
+    QCOMPARE(startScore->palette().color(QPalette::Window), QColor(Qt::white));
+    QVERIFY(startScore->autoFillBackground());
+    QCOMPARE(startScore->frameShape(), QFrame::Box);
 }
 
 void DialogLayoutTest::captionsRenderInJapaneseFonts() {
@@ -298,13 +300,12 @@ void DialogLayoutTest::captionsRenderInJapaneseFonts() {
     NameEntryWindow name(&owner);
     HighScoreTableWindow table(&owner);
     SpeedWindow speed(&owner);
-    name.rankLabel->setText(QStringLiteral("一位"));
-    name.nameBox->setText(QStringLiteral("名前なし"));
-    for (int rank = 1; rank <= HighScoreTableWindow::kRows; ++rank) {
-        table.nameLabel(rank)->setText(QStringLiteral("名前なし"));
-        table.scoreLabel(rank)->setText(QString::number(2500 - 500 * rank));
-    }
-    speed.startScoreLabel->setText(QStringLiteral("-250"));
+    name.open(QStringLiteral("一位"), QStringLiteral("名前なし"));
+    name.hide();
+    table.showRows(QStringList(5, QStringLiteral("名前なし")),
+                   {QStringLiteral("2000"), QStringLiteral("1500"), QStringLiteral("1000"),
+                    QStringLiteral("500"), QStringLiteral("0")});
+    speed.showStartScore(-250);
 
     // Every character must come from the window's own Japanese font, not from a fallback without it.
     const QList<QWidget*> windows{&name, &table, &speed};

@@ -20,7 +20,6 @@ private slots:
     void scoreRowsLineUp();
     void scoresAlignRight();
     void namesAreShownAsTyped();
-    void rowAccessors();
     void speedSlider();
     void captionsRenderInJapaneseFonts();
 };

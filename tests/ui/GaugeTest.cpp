@@ -99,7 +99,7 @@ void GaugeTest::horizontalBar() {
     gauge.setMax(max);
     gauge.setValue(value);
 
-    QCOMPARE(gauge.Value(), stored);
+    QCOMPARE(gauge.value(), stored);
     verifyHorizontal(*box, barEnd);
 }
 
@@ -112,7 +112,7 @@ void GaugeTest::loweringMaxClampsValue() {
     verifyHorizontal(*box, 55);
 
     gauge.setMax(15);
-    QCOMPARE(gauge.Value(), 15);
+    QCOMPARE(gauge.value(), 15);
     verifyHorizontal(*box, kWidth);
 }
 
@@ -153,7 +153,7 @@ void GaugeTest::otherStyleDrawsNoBar() {
     gauge.setStyle(2);
     gauge.setValue(50);
 
-    QCOMPARE(gauge.Value(), 50);
+    QCOMPARE(gauge.value(), 50);
     QCOMPARE(coloursWhere(*box, [](int, int) { return true; }), QSet<QRgb>{kWhite});
 }
 
@@ -169,7 +169,7 @@ void GaugeTest::textReadsWhiteOnBarAndBarColourBeside() {
     gauge.setTarget(box.get());
     gauge.setMax(100);
     gauge.setUnit(QStringLiteral("%"));
-    gauge.setValueShow(true);
+    gauge.setValueShown(true);
     gauge.setValue(50);
 
     // The letters are the pixels that differ from the same bar without text.
@@ -213,10 +213,10 @@ void GaugeTest::anotherBackColor() {
     gauge.setTarget(box.get());
     gauge.setMax(15);
     gauge.setValue(5);
-    gauge.setValueShow(true);
+    gauge.setValueShown(true);
     gauge.setBackColor(qRgb(255, 0, 0));
 
-    QCOMPARE(gauge.BackColor(), qRgb(255, 0, 0));
+    QCOMPARE(gauge.backColor(), qRgb(255, 0, 0));
     const int barEnd = 46;  // 5/15 of 137
     QCOMPARE(coloursWhere(*box, [&](int x, int) { return x < barEnd; }), QSet<QRgb>{kNavy});
     // The rest takes the back colour; the digit "5", drawn in navy there, becomes NOT(navy XOR red).
@@ -233,25 +233,25 @@ void GaugeTest::everyAssignmentRedraws() {
     const auto all = [](int, int) { return true; };
 
     gauge.setBarColor(qRgb(0, 128, 0));
-    QCOMPARE(gauge.BarColor(), qRgb(0, 128, 0));
+    QCOMPARE(gauge.barColor(), qRgb(0, 128, 0));
     QCOMPARE(coloursWhere(*box, all), (QSet<QRgb>{0x008000, kWhite}));
 
     gauge.setUnit(QStringLiteral("発"));
-    QCOMPARE(gauge.Unit(), QStringLiteral("発"));
+    QCOMPARE(gauge.unit(), QStringLiteral("発"));
     const int withUnit =
         coloursWhere(*box, [&](int x, int y) { return x >= 64 && pixelAt(*box, x, y) != kWhite; }).size();
     QVERIFY2(withUnit > 0, "the unit should show beside the bar");
 
     gauge.setUnit(QString());
-    gauge.setValueShow(true);
-    QVERIFY(gauge.ValueShow());
+    gauge.setValueShown(true);
+    QVERIFY(gauge.valueShown());
     // "7" sits in the middle, right of the 7/15 bar: green letters on white.
     QVERIFY(!coloursWhere(*box, [&](int x, int y) {
                  return x >= 64 && pixelAt(*box, x, y) == 0x008000;
              }).isEmpty());
 
     gauge.setStyle(2);
-    QCOMPARE(gauge.Style(), 2);
+    QCOMPARE(gauge.style(), 2);
     QCOMPARE(coloursWhere(*box, [](int x, int) { return x < 40; }), QSet<QRgb>{kWhite});
 }
 
@@ -265,7 +265,7 @@ void GaugeTest::newTargetIsDrawnEmpty() {
     const QImage firstDrawing = first->lastingImage();
 
     gauge.setTarget(second.get());
-    QCOMPARE(gauge.Value(), 0);
+    QCOMPARE(gauge.value(), 0);
     QVERIFY(second->autoRedraw());
     verifyHorizontal(*second, 0);
 
@@ -330,21 +330,21 @@ void GaugeTest::fullScaleOfZeroOrLessDrawsNoBar() {
     gauge.setValue(5);
     gauge.setStyle(Gauge::kVertical);
 
-    QVERIFY(gauge.Value() <= qMax(max, 0));
+    QVERIFY(gauge.value() <= qMax(max, 0));
     QCOMPARE(coloursWhere(*box, [](int, int) { return true; }), QSet<QRgb>{kWhite});
 }
 
 void GaugeTest::withoutTargetOnlyStores() {
     Gauge gauge;
-    QCOMPARE(gauge.Max(), 100);
-    QCOMPARE(gauge.BarColor(), qRgb(0, 0, 128));
-    QCOMPARE(gauge.BackColor(), qRgb(255, 255, 255));
+    QCOMPARE(gauge.max(), 100);
+    QCOMPARE(gauge.barColor(), qRgb(0, 0, 128));
+    QCOMPARE(gauge.backColor(), qRgb(255, 255, 255));
     gauge.setValue(130);
-    QCOMPARE(gauge.Value(), 100);
+    QCOMPARE(gauge.value(), 100);
 
     auto box = makeBox();
     gauge.setTarget(box.get());
-    QCOMPARE(gauge.Value(), 0);
+    QCOMPARE(gauge.value(), 0);
     verifyHorizontal(*box, 0);
 }
 

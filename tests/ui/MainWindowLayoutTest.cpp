@@ -38,31 +38,29 @@ void MainWindowLayoutTest::theReadyStateAfterLoad() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
     QCOMPARE(kelvad::testing::controlStates(window), kelvad::testing::readyControls());
-    for (QWidget* hidden : std::initializer_list<QWidget*>{
-             window.men[0], window.men[1], window.men[2], window.civilian, window.plates[0], window.plates[1],
-             window.plates[2], window.ammoDisplays[1], window.ammoDisplays[2]}) {
+    QCOMPARE(kelvad::testing::controlStates(game.game()), kelvad::testing::readyControls());
+    for (QWidget* hidden :
+         std::initializer_list<QWidget*>{game.control("I1"), game.control("I2"), game.control("I3"),
+                                         game.control("HE1"), game.control("D1"), game.control("D2"),
+                                         game.control("D3"), game.control("F2"), game.control("F3")}) {
         QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
     }
     for (QWidget* disabled :
-         std::initializer_list<QWidget*>{window.men[0], window.men[1], window.men[2], window.plates[0],
-                                         window.plates[1], window.plates[2]}) {
+         std::initializer_list<QWidget*>{game.control("I1"), game.control("I2"), game.control("I3"),
+                                         game.control("D1"), game.control("D2"), game.control("D3")}) {
         QVERIFY2(!disabled->isEnabled(), qPrintable(disabled->objectName()));
     }
-    QVERIFY(window.ammoDisplays[0]->isVisible());
-    QVERIFY(window.gunActions[0]->isChecked());
-    QVERIFY(!window.gunActions[1]->isChecked());
-    QVERIFY(!window.gunActions[2]->isChecked());
-    QVERIFY(window.messageBar->text().isEmpty());
+    QVERIFY(game.control("F1")->isVisible());
+    QVERIFY(game.control<QAction>("B11")->isChecked());
+    QVERIFY(!game.control<QAction>("B12")->isChecked());
+    QVERIFY(!game.control<QAction>("B13")->isChecked());
+    QVERIFY(game.control<QLabel>("ME1")->text().isEmpty());
     // The panels lie over the play field and the status panel.
-    QCOMPARE(window.centralWidget()->childAt(window.playField->geometry().center()), window.titlePanel);
-    QVERIFY(window.legendPanel->isAncestorOf(window.centralWidget()->childAt(QPoint(300, 150))) ||
-            window.centralWidget()->childAt(QPoint(300, 150)) == window.legendPanel);
-    for (auto* timer :
-         {window.gameClock.get(), window.reloadTimer.get(), window.messageTimer.get(),
-          window.manJumpTimers[0].get(), window.manJumpTimers[1].get(), window.manJumpTimers[2].get(),
-          window.civilianArrivalTimer.get(), window.civilianDepartureTimer.get(), window.plateTimer.get()}) {
-        QVERIFY(!timer->enabled() || timer->interval() == 0);
-    }
+    QCOMPARE(window.centralWidget()->childAt(game.control("Picture1")->geometry().center()),
+             game.control("TAITOLU_0"));
+    QVERIFY(game.control("TAITOLU_1")->isAncestorOf(window.centralWidget()->childAt(QPoint(300, 150))) ||
+            window.centralWidget()->childAt(QPoint(300, 150)) == game.control("TAITOLU_1"));
+    // No timer ticks in the ready state.
     QCOMPARE(game.platform.scheduler.nextTickIn(), -1);
 }
 
@@ -116,57 +114,49 @@ void MainWindowLayoutTest::nothingBelowTheVisibleAreaIsShown() {
             QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
         }
     }
-    for (auto* stock : window.shotMarkFrames) {
-        QVERIFY(!stock->isVisible());
-        QCOMPARE(stock->picture().size(), QSize(40, 40));
+    // The picture stock: the shot mark's frames and masks, and the fall's.
+    for (const char* stock : {"V_0", "V_3", "VV_0", "VV_3"}) {
+        QCOMPARE(game.control<kelvad::PictureBox>(stock)->picture().size(), QSize(40, 40));
     }
-    for (auto* stock : window.fallFrames) {
-        QVERIFY(!stock->isVisible());
-        QCOMPARE(stock->picture().size(), QSize(32, 39));
+    for (const char* stock : {"P_0", "P_2", "q_0", "q_2"}) {
+        QCOMPARE(game.control<kelvad::PictureBox>(stock)->picture().size(), QSize(32, 39));
     }
 }
 
 void MainWindowLayoutTest::controlsAreFoundByTheirDesignNames() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("TOKUTEN")), window.scoreLabel);
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("GEKIHA")), window.hitRateLabel);
-    QCOMPARE(window.findChild<kelvad::PictureBox*>(QStringLiteral("Picture1")), window.playField);
-    QCOMPARE(window.findChild<kelvad::ImageBox*>(QStringLiteral("TA_7")), window.bullets[7]);
     // Geometry in twips / 15.
-    QCOMPARE(window.playField->geometry(), QRect(8, 40, 257, 233));
+    QCOMPARE(game.control("Picture1")->geometry(), QRect(8, 40, 257, 233));
     QCOMPARE(window.findChild<QFrame*>(QStringLiteral("Frame1"))->geometry(), QRect(272, 80, 153, 193));
-    QCOMPARE(window.bullets[7]->geometry(), QRect(120, 8, 12, 23));
-    QCOMPARE(window.plates[2]->geometry(), QRect(184, 200, 60, 20));
+    QCOMPARE(game.control("TA_7")->geometry(), QRect(120, 8, 12, 23));
+    QCOMPARE(game.control("D3")->geometry(), QRect(184, 200, 60, 20));
     QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label13"))->geometry(), QRect(16, 4, 33, 17));
     QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label13"))->text(), QStringLiteral("150"));
-    QCOMPARE(window.startButton->text(), QStringLiteral("始める"));
+    QCOMPARE(game.control<QPushButton>("Command1")->text(), QStringLiteral("始める"));
     QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label17"))->text(), QStringLiteral("…10点"));
 }
 
 void MainWindowLayoutTest::theDesignFontsResolveToTheIpaFonts() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
-    QCOMPARE(QFontInfo(window.messageBar->font()).family(), QStringLiteral("IPAMincho"));
-    QVERIFY(window.messageBar->font().bold());
-    QCOMPARE(QFontInfo(window.startButton->font()).family(), QStringLiteral("IPAGothic"));
+    QCOMPARE(QFontInfo(game.control<QLabel>("ME1")->font()).family(), QStringLiteral("IPAMincho"));
+    QVERIFY(game.control<QLabel>("ME1")->font().bold());
+    QCOMPARE(QFontInfo(game.control<QPushButton>("Command1")->font()).family(), QStringLiteral("IPAGothic"));
     QCOMPARE(QFontInfo(window.findChild<QLabel*>(QStringLiteral("Label1"))->font()).family(),
              QStringLiteral("IPAPGothic"));
-    QCOMPARE(QFontInfo(window.scoreLabel->font()).family(), QStringLiteral("IPAGothic"));
+    QCOMPARE(QFontInfo(game.control<QLabel>("TOKUTEN")->font()).family(), QStringLiteral("IPAGothic"));
 }
 
 void MainWindowLayoutTest::pictureOnlyControlsHaveAccessibleNames() {
     GameFixture game;
     kelvad::MainWindow& window = game.window();
-    for (QWidget* picture : std::initializer_list<QWidget*>{
-             window.men[0], window.men[1], window.men[2], window.civilian, window.plates[0], window.plates[1],
-             window.plates[2], window.bullets[0],
-             window.findChild<kelvad::ImageBox*>(QStringLiteral("Image9")), window.playField}) {
-        QVERIFY2(!picture->accessibleName().isEmpty(), qPrintable(picture->objectName()));
+    for (const char* picture : {"I1", "I2", "I3", "HE1", "D1", "D2", "D3", "TA_0", "Image9", "Picture1"}) {
+        QVERIFY2(!game.control(picture)->accessibleName().isEmpty(), picture);
     }
     // A label that shows a value keeps no accessible name, so that its live text is what is read.
-    QVERIFY(window.scoreLabel->accessibleName().isEmpty());
-    QVERIFY(window.hitRateLabel->accessibleName().isEmpty());
+    QVERIFY(game.control<QLabel>("TOKUTEN")->accessibleName().isEmpty());
+    QVERIFY(game.control<QLabel>("GEKIHA")->accessibleName().isEmpty());
 }
 
 void MainWindowLayoutTest::closingTheWindowLeavesTheScoreFileUntouched() {

@@ -6,8 +6,6 @@
 #include "MakeSmallWindow.h"
 
 #include "FakePlatform.h"
-#include "GameFixture.h"
-#include "state/GameState.h"
 #include "ui/HighScoreTableWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/NameEntryWindow.h"
@@ -17,7 +15,9 @@
 #include "ui/TextBox.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -25,6 +25,8 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QWheelEvent>
+#include <QWindow>
 
 #include <memory>
 
@@ -97,8 +99,8 @@ void SmallWindowTest::escapeIsCancel() {
     QFETCH(QString, focus);
     QWidget owner;
     SpeedWindow dialog(&owner);
-    QSignalSpy cancel(dialog.cancelButton, &QPushButton::clicked);
-    QSignalSpy ok(dialog.okButton, &QPushButton::clicked);
+    QSignalSpy cancel(&dialog, &SpeedWindow::cancelled);
+    QSignalSpy ok(&dialog, &SpeedWindow::confirmed);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
@@ -106,131 +108,134 @@ void SmallWindowTest::escapeIsCancel() {
     QCOMPARE(cancel.count(), 1);
     QCOMPARE(ok.count(), 0);
     // The slider keeps its place: Escape is no slider key.
-    QCOMPARE(dialog.speedSlider->value(), SpeedWindow::kNormal);
+    QCOMPARE(dialog.findChild<QSlider*>(QStringLiteral("Slider1"))->value(), SpeedWindow::kNormal);
 }
 
 void SmallWindowTest::nameBoxReportsKeysBeforeActing_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("code");
     QTest::addColumn<QString>("textAfter");
 
-    QTest::newRow("Enter") << int(Qt::Key_Return) << "" << 13 << "名前";
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << "" << 13 << "名前";
-    QTest::newRow("letter") << int(Qt::Key_A) << "a" << 65 << "名前a";
-    QTest::newRow("digit") << int(Qt::Key_7) << "7" << 55 << "名前7";
-    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << "" << 8 << "名";
-    QTest::newRow("Escape") << int(Qt::Key_Escape) << "" << 27 << "名前";
-    QTest::newRow("F1") << int(Qt::Key_F1) << "" << 112 << "名前";
-    QTest::newRow("a key without a code") << int(Qt::Key_Launch0) << "" << 0 << "名前";
+    QTest::newRow("Enter") << int(Qt::Key_Return) << ""
+                           << "名前";
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << ""
+                                  << "名前";
+    QTest::newRow("letter") << int(Qt::Key_A) << "a"
+                            << "名前a";
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << ""
+                               << "名";
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << ""
+                            << "名前";
 }
 
 void SmallWindowTest::nameBoxReportsKeysBeforeActing() {
     QFETCH(int, key);
     QFETCH(QString, typed);
-    QFETCH(int, code);
     QFETCH(QString, textAfter);
 
     QWidget owner;
     NameEntryWindow entry(&owner);
-    entry.nameBox->setText(QStringLiteral("名前"));
-    QList<int> codes;
+    auto* nameBox = entry.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    entry.open(QStringLiteral("一位"), QStringLiteral("名前"));
+    nameBox->deselect();
+    nameBox->end(false);
+    QList<int> keys;
     QStringList textsSeen;
-    connect(entry.nameBox, &TextBox::keyDown, this, [&](int keyCode, int shift) {
-        codes << keyCode;
-        QCOMPARE(shift, 0);
-        textsSeen << entry.nameBox->text();
+    connect(&entry, &NameEntryWindow::keyPressed, this, [&](Qt::Key pressed) {
+        keys << pressed;
+        textsSeen << nameBox->text();
     });
+    QSignalSpy edits(&entry, &NameEntryWindow::nameEdited);
 
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, typed);
-    QApplication::sendEvent(entry.nameBox, &press);
+    QApplication::sendEvent(nameBox, &press);
 
-    QCOMPARE(codes, QList<int>{code});
+    QCOMPARE(keys, QList<int>{key});
     QCOMPARE(textsSeen, QStringList{QStringLiteral("名前")});
-    QCOMPARE(entry.nameBox->text(), textAfter);
+    QCOMPARE(nameBox->text(), textAfter);
+    // What the box holds after the key reaches the game as the name.
+    QCOMPARE(edits.isEmpty() ? QStringLiteral("名前") : edits.last().at(0).toString(), textAfter);
 }
 
-void SmallWindowTest::nameBoxComesFirst() {
+void SmallWindowTest::nameEntryOpensReadyForTyping() {
     QWidget owner;
     NameEntryWindow entry(&owner);
+    entry.open(QStringLiteral("三位"), QStringLiteral("名前なし"));
+    auto* nameBox = entry.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    QCOMPARE(entry.findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("三位"));
+    QVERIFY(entry.isVisible());
+    // The offered name is all selected, so that the first key typed replaces it; the box comes first.
+    QCOMPARE(nameBox->selectedText(), QStringLiteral("名前なし"));
     QWidget* first = entry.nextInFocusChain();
     while (first != &entry && first->focusPolicy() == Qt::NoFocus) {
         first = first->nextInFocusChain();
     }
-    QCOMPARE(first, entry.nameBox);
+    QCOMPARE(first, nameBox);
 }
 
-void SmallWindowTest::sliderReportsClickAfterMoving() {
+void SmallWindowTest::sliderReportsTheHandAfterFollowingIt() {
     QWidget owner;
     SpeedWindow dialog(&owner);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QList<int> positionsSeen;
-    connect(dialog.speedSlider, &Slider::clicked, this,
-            [&] { positionsSeen << dialog.speedSlider->value(); });
+    auto* slider = dialog.findChild<Slider*>(QStringLiteral("Slider1"));
+    // Each report with the position the player sees at that moment.
+    QList<int> seen;
+    connect(&dialog, &SpeedWindow::sliderTouched, this, [&] { seen << slider->value(); });
+    QSignalSpy positions(&dialog, &SpeedWindow::positionChanged);
 
-    const QPoint rightEnd = onGroove(dialog.speedSlider, dialog.speedSlider->width() - 3);
-    QTest::mouseClick(dialog.speedSlider, Qt::LeftButton, Qt::NoModifier, rightEnd);
-
-    QCOMPARE(positionsSeen.size(), 1);
-    QVERIFY(positionsSeen.first() > SpeedWindow::kNormal);
-    QCOMPARE(positionsSeen.first(), dialog.speedSlider->value());
-
+    // A click beside the handle: one step, reported once.
+    const QPoint rightEnd = onGroove(slider, slider->width() - 3);
+    QTest::mouseClick(slider, Qt::LeftButton, Qt::NoModifier, rightEnd);
+    QCOMPARE(seen, QList<int>{SpeedWindow::kNormal + 1});
     // The right button is no click.
-    QTest::mouseClick(dialog.speedSlider, Qt::RightButton, Qt::NoModifier, rightEnd);
-    QCOMPARE(positionsSeen.size(), 1);
-}
+    QTest::mouseClick(slider, Qt::RightButton, Qt::NoModifier, rightEnd);
+    QCOMPARE(seen.size(), 1);
 
-void SmallWindowTest::sliderReportsMovesAfterFollowing() {
-    QWidget owner;
-    SpeedWindow dialog(&owner);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    struct Move {
-        int button;
-        float x;
-        int position;
-    };
-    QList<Move> moves;
-    connect(dialog.speedSlider, &Slider::mouseMove, this, [&](int button, int, float x, float) {
-        moves << Move{button, x, dialog.speedSlider->value()};
-    });
-    Slider* slider = dialog.speedSlider;
+    // Over the slider without a button: reported, nothing moves; then the handle dragged to the left end.
+    dialog.showPosition(SpeedWindow::kNormal);
+    seen.clear();
     const QPoint middle(slider->width() / 2, slider->height() / 2);
     const QPoint leftEnd(1, slider->height() / 2);
-
-    // Over the slider without a button: reported, nothing moves.
     sendMouse(slider, QEvent::MouseMove, middle, Qt::NoButton, Qt::NoButton);
-    QCOMPARE(moves.size(), 1);
-    QCOMPARE(moves[0].button, 0);
-    QCOMPARE(moves[0].x, float(middle.x() * 15));
-    QCOMPARE(moves[0].position, SpeedWindow::kNormal);
-
-    // Dragging the handle from the middle to the left end: the handler sees where the handle went.
     sendMouse(slider, QEvent::MouseButtonPress, middle, Qt::LeftButton, Qt::LeftButton);
     sendMouse(slider, QEvent::MouseMove, leftEnd, Qt::NoButton, Qt::LeftButton);
-    QCOMPARE(moves.size(), 2);
-    QCOMPARE(moves[1].button, 1);
-    QCOMPARE(moves[1].position, SpeedWindow::kSlowest);
     sendMouse(slider, QEvent::MouseButtonRelease, leftEnd, Qt::LeftButton, Qt::NoButton);
     QCOMPARE(slider->value(), SpeedWindow::kSlowest);
+    QCOMPARE(seen, (QList<int>{SpeedWindow::kNormal, SpeedWindow::kSlowest, SpeedWindow::kSlowest}));
+
+    // Keys and the wheel: reported when the handle moves, after it moved.
+    seen.clear();
+    QTest::keyClick(slider, Qt::Key_End);
+    QTest::keyClick(slider, Qt::Key_End);
+    QTest::keyClick(slider, Qt::Key_Left);
+    QWheelEvent down(QPointF(middle), slider->mapToGlobal(QPointF(middle)), QPoint(), QPoint(0, -120),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(slider, &down);
+    QCOMPARE(seen, (QList<int>{SpeedWindow::kFastest, SpeedWindow::kFastest - 1, SpeedWindow::kFastest - 2}));
+    // Every position it stood at was said, the game's own setting included.
+    dialog.showPosition(SpeedWindow::kNormal);
+    QCOMPARE(positions.last().at(0).toInt(), SpeedWindow::kNormal);
+    QCOMPARE(seen.size(), 3);
 }
 
 void SmallWindowTest::staysUsableWhileOwnerIsDisabled() {
     QWidget owner;
     SpeedWindow speed(&owner);
     HighScoreTableWindow table(&owner);
+    const auto usable = [](QWidget& window, const char* control) {
+        return window.isEnabled() && window.findChild<QWidget*>(QLatin1String(control))->isEnabled();
+    };
     owner.setEnabled(false);
-    QVERIFY(speed.isEnabled());
-    QVERIFY(speed.okButton->isEnabled());
-    QVERIFY(speed.speedSlider->isEnabled());
-    QVERIFY(table.okButton->isEnabled());
+    QVERIFY(usable(speed, "Command2"));
+    QVERIFY(usable(speed, "Slider1"));
+    QVERIFY(usable(table, "Command1"));
 
     // A window made while the owner is disabled is usable too, and enabling the owner changes nothing.
     NameEntryWindow name(&owner);
-    QVERIFY(name.nameBox->isEnabled());
+    QVERIFY(usable(name, "Text1"));
     owner.setEnabled(true);
-    QVERIFY(name.okButton->isEnabled());
+    QVERIFY(usable(name, "Command1"));
 
     // A window that its handlers disable stays disabled.
     speed.setEnabled(false);
@@ -271,40 +276,32 @@ void SmallWindowTest::startPositions() {
     QVERIFY(near(speed.frameGeometry().center(), ownerCentre + QPoint(30, 20)));
 }
 
-void SmallWindowTest::mainWindowCreatesEachOnce() {
-    testing::TestPlatform platform;
-    GameState state;
-    const std::unique_ptr<MainWindow> owned = testing::freshGameWindow(platform.platform(), state);
-    MainWindow& window = *owned;
-    // The game connects each small window when it is told of it: told twice, every press would count twice.
-    int madeSpeed = 0;
-    QObject::connect(&window, &MainWindow::speedWindowCreated, [&madeSpeed] { ++madeSpeed; });
-
-    SpeedWindow& speed = window.speedWindow();
-    QCOMPARE(&window.speedWindow(), &speed);
-    QCOMPARE(madeSpeed, 1);
-    QCOMPARE(speed.parentWidget(), &window);
-    QVERIFY(speed.isWindow());
-    QVERIFY(!speed.isVisible());
-    QCOMPARE(&window.nameEntryWindow(), &window.nameEntryWindow());
-    QCOMPARE(&window.highScoreTableWindow(), &window.highScoreTableWindow());
-    QCOMPARE(window.nameEntryWindow().parentWidget(), &window);
-    QCOMPARE(window.highScoreTableWindow().parentWidget(), &window);
-
-    // Closed with the frame and asked for again: the same window, its slider where the player left it.
-    speed.speedSlider->setValue(SpeedWindow::kFastest);
-    speed.show();
-    speed.close();
+void SmallWindowTest::mainWindowMakesEachOnce() {
+    MainWindow window(testing::builtProgramDirectory());
+    // Each small window is made on first use and then kept, with what it shows.
+    window.showSpeedPosition(SpeedWindow::kFastest);
+    window.showSpeedWindow(true);
+    auto* speed = window.findChild<SpeedWindow*>(QStringLiteral("Form4"));
+    QVERIFY(speed != nullptr);
+    QCOMPARE(speed->parentWidget(), &window);
+    QVERIFY(speed->isWindow());
+    speed->close();
     QCoreApplication::processEvents();
-    QCOMPARE(&window.speedWindow(), &speed);
-    QCOMPARE(window.speedWindow().speedSlider->value(), SpeedWindow::kFastest);
-    QCOMPARE(madeSpeed, 1);
+    window.showSpeedWindow(true);
+    QCOMPARE(window.findChildren<SpeedWindow*>().size(), 1);
+    QCOMPARE(speed->findChild<QSlider*>(QStringLiteral("Slider1"))->value(), SpeedWindow::kFastest);
+    window.openNameEntry(QStringLiteral("一位"), QStringLiteral("名前なし"));
+    window.openNameEntry(QStringLiteral("二位"), QStringLiteral("名前なし"));
+    window.showHighScoreTable(true);
+    window.showHighScoreTable(true);
+    QCOMPARE(window.findChildren<NameEntryWindow*>().size(), 1);
+    QCOMPARE(window.findChildren<HighScoreTableWindow*>().size(), 1);
+    QCOMPARE(window.highScoreTableWindow(), window.findChild<HighScoreTableWindow*>());
 
     // The game disables its main window while a small window is open.
     window.setEnabled(false);
-    QVERIFY(window.speedWindow().okButton->isEnabled());
-    QVERIFY(window.highScoreTableWindow().okButton->isEnabled());
-    QVERIFY(window.nameEntryWindow().nameBox->isEnabled());
+    QVERIFY(speed->findChild<QWidget*>(QStringLiteral("Command2"))->isEnabled());
+    QVERIFY(window.findChild<QLineEdit*>(QStringLiteral("Text1"))->isEnabled());
 }
 
 void SmallWindowTest::staysWithTheMainWindow_data() {
@@ -313,13 +310,17 @@ void SmallWindowTest::staysWithTheMainWindow_data() {
 
 void SmallWindowTest::staysWithTheMainWindow() {
     QFETCH(QString, name);
-    testing::GameFixture game;
-    MainWindow& window = game.window();
+    MainWindow window(testing::builtProgramDirectory());
+    window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QWidget* small = name == QLatin1String("Form2")   ? static_cast<QWidget*>(&window.nameEntryWindow())
-                     : name == QLatin1String("Form3") ? static_cast<QWidget*>(&window.highScoreTableWindow())
-                                                      : static_cast<QWidget*>(&window.speedWindow());
-    QCOMPARE(small->objectName(), name);
+    window.openNameEntry(QString(), QString());
+    window.showSpeedPosition(SpeedWindow::kNormal);
+    window.showHighScoreTable(false);
+    for (SmallWindow* each : window.findChildren<SmallWindow*>()) {
+        each->hide();
+    }
+    auto* small = window.findChild<SmallWindow*>(name);
+    QVERIFY(small != nullptr);
     window.setEnabled(false);
     small->show();
     QVERIFY(QTest::qWaitForWindowExposed(small));
@@ -334,7 +335,8 @@ void SmallWindowTest::staysWithTheMainWindow() {
     // disabled main window hands the focus back to the small window.
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    const QPoint onField = window.playField->mapTo(&window, QPoint(4, 4));
+    const QPoint onField =
+        window.findChild<QWidget*>(QStringLiteral("Picture1"))->mapTo(&window, QPoint(4, 4));
     QTest::mousePress(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, onField);
     QTRY_COMPARE(QApplication::activeWindow(), small);
     QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, onField);

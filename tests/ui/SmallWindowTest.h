@@ -20,12 +20,11 @@ private slots:
     void escapeIsCancel();
     void nameBoxReportsKeysBeforeActing_data();
     void nameBoxReportsKeysBeforeActing();
-    void nameBoxComesFirst();
-    void sliderReportsClickAfterMoving();
-    void sliderReportsMovesAfterFollowing();
+    void nameEntryOpensReadyForTyping();
+    void sliderReportsTheHandAfterFollowingIt();
     void staysUsableWhileOwnerIsDisabled();
     void startPositions();
-    void mainWindowCreatesEachOnce();
+    void mainWindowMakesEachOnce();
     void staysWithTheMainWindow_data();
     void staysWithTheMainWindow();
 };

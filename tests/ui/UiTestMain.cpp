@@ -7,7 +7,7 @@
 #include "MainWindowLayoutTest.h"
 #include "PictureBoxTest.h"
 #include "SmallWindowTest.h"
-#include "TestMain.h"
+#include "WindowTestMain.h"
 
 KELVAD_TEST_MAIN(kelvad::DialogLayoutTest, kelvad::SmallWindowTest, MainWindowLayoutTest, PictureBoxTest,
                  kelvad::GaugeTest)

@@ -10,6 +10,6 @@
 #include "TestMain.h"
 #include "WaveFileTest.h"
 
-KELVAD_TEST_MAIN(kelvad::WaveFileTest, kelvad::WavePlayerTest, kelvad::MidiSynthTest, kelvad::MixerTest,
-                 kelvad::RetryGateTest, kelvad::TuneSequencerTest, kelvad::SoundDeviceTest,
-                 kelvad::ServerStreamTest)
+KELVAD_GUILESS_TEST_MAIN(kelvad::WaveFileTest, kelvad::WavePlayerTest, kelvad::MidiSynthTest,
+                         kelvad::MixerTest, kelvad::RetryGateTest, kelvad::TuneSequencerTest,
+                         kelvad::SoundDeviceTest, kelvad::ServerStreamTest)
