@@ -45,8 +45,8 @@ check() {
   fi
 }
 
-tree down app/main.cpp:game/Rules.h game/Rules.cpp:scores/Table.h game/Rules.h:ui/Window.h \
-  scores/Table.cpp:state/State.h ui/Window.cpp:platform/Timer.h platform/Device.cpp:platform/audio/Engine.h
+tree down app/main.cpp:game/Rules.h app/main.cpp:ui/Window.h game/Rules.cpp:scores/Table.h \
+  scores/Table.cpp:platform/Timer.h ui/Window.cpp:platform/QtBox.h platform/Device.cpp:platform/audio/Engine.h
 echo '#include "Local.h"' >>"$work/down/app/main.cpp" && touch "$work/down/app/Local.h"
 check down 0 "all pointing down"
 
@@ -61,5 +61,15 @@ check sideways 1 "scores and sound include each other" 'sound/Player.cpp:1 inclu
 
 tree stranger ui/Window.cpp:extras/Thing.h
 check stranger 1 "extras has no floor"
+
+# The rules take only the platform's seams, and name no widget even without including one.
+tree seams game/Rules.cpp:platform/QtScheduler.h scores/Table.cpp:platform/Timer.h
+echo 'QLabel* scoreLabel = nullptr;  // QPushButton in a comment is fine' >>"$work/seams/scores/Table.cpp"
+check seams 1 'game/Rules.cpp:1: includes "platform/QtScheduler.h": the rules take only the platform' \
+  'scores/Table.cpp:2: names the widget QLabel'
+if grep -q QPushButton "$work/seams.out"; then
+  echo "FAIL seams: a widget named in a comment was taken for code"
+  failures=$((failures + 1))
+fi
 
 [ "$failures" -eq 0 ]
