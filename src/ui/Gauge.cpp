@@ -30,9 +30,9 @@ double roundHalfEven(double value) {
 void Gauge::setTarget(PictureBox* target) {
     m_target = target;
     if (m_target) {
-        m_target->cls();
+        m_target->clear();
         // The gauge must survive the box being covered and uncovered.
-        m_target->setAutoRedraw(true);
+        m_target->setRetainsDrawing(true);
         m_target->setScaleWidth(m_max);
     }
     setValue(0);
@@ -47,7 +47,7 @@ void Gauge::setValue(std::int32_t value) {
     const double w = roundHalfEven(canvas.scaleWidth());
     double h = roundHalfEven(canvas.scaleHeight());
 
-    canvas.cls();
+    canvas.clear();
     canvas.fillBox(0, 0, w, h, kWhite, PictureBox::DrawMode::CopyPen);
 
     // The text goes under the bar: the not-xor boxes below turn the letters they cover white.
@@ -55,7 +55,7 @@ void Gauge::setValue(std::int32_t value) {
     const QString text = m_valueShown ? QString::number(m_value) + m_unit : m_unit;
     const double textWidth = canvas.textWidth(text);
     const double textHeight = canvas.textHeight(text);
-    canvas.print(text, m_max / 2.0 - textWidth / 2, (h - textHeight) / 2);
+    canvas.drawText(text, m_max / 2.0 - textWidth / 2, (h - textHeight) / 2);
 
     // An empty gauge still marks its corner (or its top edge) with a box of no size.
     if (m_value == 0) {
@@ -64,10 +64,10 @@ void Gauge::setValue(std::int32_t value) {
     // A full scale of 0 or less leaves no room for a bar: only the text shows.
     const bool hasBar = m_max > 0;
     constexpr auto notXor = PictureBox::DrawMode::NotXorPen;
-    if (hasBar && m_style == kHorizontal) {
+    if (hasBar && m_style == Style::Horizontal) {
         canvas.fillBox(0, 0, m_value, h, m_barColor, notXor);
         canvas.fillBox(m_value, 0, w, canvas.scaleHeight(), m_backColor, notXor);
-    } else if (hasBar && m_style == kVertical) {
+    } else if (hasBar && m_style == Style::Vertical) {
         canvas.fillBox(0, h, w, h - m_value, m_barColor, notXor);
         canvas.fillBox(0, 0, w, h - m_value, m_backColor, notXor);
     }
@@ -103,7 +103,7 @@ void Gauge::setBackColor(QRgb color) {
     redraw();
 }
 
-void Gauge::setStyle(std::int32_t style) {
+void Gauge::setStyle(Style style) {
     m_style = style;
     setMax(m_max);
     redraw();

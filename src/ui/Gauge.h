@@ -14,11 +14,11 @@ namespace kelvad {
 
 class PictureBox;
 
-// A gauge: a bar from 0 to Max drawn into a picture box, optionally with a centred text. The text is drawn in
-// the bar colour and the bar laid over it with not-xor, so where the bar covers the text the letters read
-// white. The gauge holds no game knowledge; the main window keeps three (the time and two magazines).
+// A gauge: a bar from 0 to its maximum drawn into a picture box, optionally with a centred text. The text is
+// drawn in the bar colour and the bar laid over it with not-xor, so where the bar covers the text the letters
+// read white. The gauge holds no game knowledge; the main window keeps three (the time and two magazines).
 //
-// Every assignment redraws the whole gauge at once; Target must be assigned before anything else, because
+// Every assignment redraws the whole gauge at once; the target must be set before anything else, because
 // every other assignment draws into it.
 class Gauge {
 public:
@@ -47,14 +47,13 @@ public:
     QRgb backColor() const { return m_backColor; }
     void setBackColor(QRgb color);
 
-    // 0 a bar growing from the left edge, 1 from the bottom edge, anything else only the text.
-    std::int32_t style() const { return m_style; }
-    void setStyle(std::int32_t style);
+    // A bar growing from the left edge, or from the bottom edge; any other style draws only the text.
+    enum class Style : std::int32_t { Horizontal = 0, Vertical = 1, TextOnly = 2 };
+    Style style() const { return m_style; }
+    void setStyle(Style style);
 
     static constexpr QRgb kNavy = 0xFF000080;
     static constexpr QRgb kWhite = 0xFFFFFFFF;
-    static constexpr std::int32_t kHorizontal = 0;
-    static constexpr std::int32_t kVertical = 1;
 
 private:
     void redraw();
@@ -66,7 +65,7 @@ private:
     QString m_unit;
     bool m_valueShown = false;
     QRgb m_backColor = kWhite;
-    std::int32_t m_style = kHorizontal;
+    Style m_style = Style::Horizontal;
 };
 
 }  // namespace kelvad

@@ -616,7 +616,7 @@ void MainWindow::drawShotMark(int frame, QPointF place) {
     const auto x = static_cast<float>(place.x());
     const auto y = static_cast<float>(place.y());
     // The mark reaches the screen only: a refresh wipes it.
-    m_playField->setAutoRedraw(false);
+    m_playField->setRetainsDrawing(false);
     m_playField->paintPicture(m_shotMarkMasks[k]->picture(), x, y, PictureBox::RasterOp::SrcAnd);
     m_playField->paintPicture(m_shotMarkFrames[k]->picture(), x, y, PictureBox::RasterOp::SrcInvert);
 }
@@ -629,7 +629,7 @@ void MainWindow::drawFall(int frame, QPointF place) {
     const auto x = static_cast<float>(place.x());
     const auto y = static_cast<float>(place.y());
     // The fall stays painted into the field's lasting picture.
-    m_playField->setAutoRedraw(true);
+    m_playField->setRetainsDrawing(true);
     m_playField->paintPicture(m_fallMasks[j]->picture(), x, y, PictureBox::RasterOp::SrcAnd);
     m_playField->paintPicture(m_fallFrames[j]->picture(), x, y, PictureBox::RasterOp::SrcInvert);
 }

@@ -70,7 +70,7 @@ void PictureBox::rebuildLasting() {
 }
 
 QImage& PictureBox::canvas() {
-    if (m_autoRedraw) {
+    if (m_retainsDrawing) {
         return m_lasting;
     }
     if (!m_screen) {
@@ -80,7 +80,7 @@ QImage& PictureBox::canvas() {
 }
 
 void PictureBox::afterDrawing() {
-    if (m_autoRedraw) {
+    if (m_retainsDrawing) {
         // Retained drawing shows at the next refresh; until then the screen keeps what it shows.
         if (m_screen) {
             return;
@@ -100,7 +100,7 @@ void PictureBox::paintPicture(const QImage& source, float x, float y, RasterOp o
         painter.setCompositionMode(compositionOf(op));
         painter.drawImage(at, picture);
     };
-    if (m_autoRedraw && m_screen) {
+    if (m_retainsDrawing && m_screen) {
         draw(*m_screen);
     }
     draw(canvas());
@@ -112,7 +112,7 @@ void PictureBox::refresh() {
     repaint();
 }
 
-void PictureBox::cls() {
+void PictureBox::clear() {
     rebuildLasting();
 }
 
@@ -152,7 +152,7 @@ void PictureBox::fillBox(double x1, double y1, double x2, double y2, QRgb color,
                                                                : QPainter::CompositionMode_Source);
         painter.fillRect(box, QColor::fromRgb(qRgb(qRed(color), qGreen(color), qBlue(color))));
     };
-    if (m_autoRedraw && m_screen) {
+    if (m_retainsDrawing && m_screen) {
         draw(*m_screen);
     }
     draw(canvas());
@@ -170,7 +170,7 @@ double PictureBox::textHeight(const QString& text) const {
     return m_scaleHeight != 0 ? pixels * m_scaleHeight / height() : pixels * kTwipsPerPixel;
 }
 
-void PictureBox::print(const QString& text, double x, double y) {
+void PictureBox::drawText(const QString& text, double x, double y) {
     if (text.isEmpty()) {
         return;
     }
@@ -182,7 +182,7 @@ void PictureBox::print(const QString& text, double x, double y) {
         const QFontMetricsF metrics(plain);
         painter.drawText(QPointF(toPixelX(x), toPixelY(y) + metrics.ascent()), text);
     };
-    if (m_autoRedraw && m_screen) {
+    if (m_retainsDrawing && m_screen) {
         draw(*m_screen);
     }
     draw(canvas());

@@ -37,15 +37,15 @@ public:
     const QImage& picture() const { return m_picture; }
 
     // Whether drawing goes into the lasting image (true) or reaches the screen only (false).
-    bool autoRedraw() const { return m_autoRedraw; }
-    void setAutoRedraw(bool retain) { m_autoRedraw = retain; }
+    bool retainsDrawing() const { return m_retainsDrawing; }
+    void setRetainsDrawing(bool retain) { m_retainsDrawing = retain; }
 
     // Draws a picture at its natural size, its top-left corner at (x, y) twips.
     void paintPicture(const QImage& source, float x, float y, RasterOp op);
     // Repaints at once: the screen shows the lasting image again.
     void refresh();
     // Clears the lasting image to the picture on the back colour and wipes the screen-only drawing.
-    void cls();
+    void clear();
 
     // The logical coordinate system used by fillBox and the text operations; until a scale is set (or after
     // it is set to 0), the box's size in twips.
@@ -62,7 +62,7 @@ public:
     double textHeight(const QString& text) const;
     // Draws text in the fore colour with its top-left corner at (x, y) logical units, plainly: every pixel of
     // the letters is exactly the fore colour, so a raster operation over it later gives exact colours.
-    void print(const QString& text, double x, double y);
+    void drawText(const QString& text, double x, double y);
 
     // What the lasting image holds, and what the screen shows now.
     const QImage& lastingImage() const { return m_lasting; }
@@ -94,7 +94,7 @@ private:
     QImage m_picture;
     QImage m_lasting;
     std::optional<QImage> m_screen;
-    bool m_autoRedraw = false;
+    bool m_retainsDrawing = false;
     double m_scaleWidth = 0;
     double m_scaleHeight = 0;
     QRgb m_foreColor = qRgb(0, 0, 0);

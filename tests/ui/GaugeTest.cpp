@@ -137,7 +137,7 @@ void GaugeTest::verticalBar() {
     Gauge gauge;
     gauge.setTarget(box.get());
     // Max is never assigned: the style alone must give the box its logical height.
-    gauge.setStyle(Gauge::kVertical);
+    gauge.setStyle(Gauge::Style::Vertical);
     gauge.setValue(value);
 
     for (int y = 0; y < kHeight; ++y) {
@@ -150,7 +150,7 @@ void GaugeTest::otherStyleDrawsNoBar() {
     auto box = makeBox();
     Gauge gauge;
     gauge.setTarget(box.get());
-    gauge.setStyle(2);
+    gauge.setStyle(Gauge::Style::TextOnly);
     gauge.setValue(50);
 
     QCOMPARE(gauge.value(), 50);
@@ -250,8 +250,8 @@ void GaugeTest::everyAssignmentRedraws() {
                  return x >= 64 && pixelAt(*box, x, y) == 0x008000;
              }).isEmpty());
 
-    gauge.setStyle(2);
-    QCOMPARE(gauge.style(), 2);
+    gauge.setStyle(Gauge::Style::TextOnly);
+    QCOMPARE(gauge.style(), Gauge::Style::TextOnly);
     QCOMPARE(coloursWhere(*box, [](int x, int) { return x < 40; }), QSet<QRgb>{kWhite});
 }
 
@@ -266,7 +266,7 @@ void GaugeTest::newTargetIsDrawnEmpty() {
 
     gauge.setTarget(second.get());
     QCOMPARE(gauge.value(), 0);
-    QVERIFY(second->autoRedraw());
+    QVERIFY(second->retainsDrawing());
     verifyHorizontal(*second, 0);
 
     // The new box takes the full scale as its width; the old box is left alone.
@@ -282,7 +282,7 @@ void GaugeTest::drawingIsRetainedAndShown() {
     gauge.setMax(60);
     gauge.setValue(45);
 
-    QVERIFY(box->autoRedraw());
+    QVERIFY(box->retainsDrawing());
     QCOMPARE(box->screenImage(), box->lastingImage());
     verifyHorizontal(*box, 103);
 }
@@ -328,7 +328,7 @@ void GaugeTest::fullScaleOfZeroOrLessDrawsNoBar() {
     gauge.setTarget(box.get());
     gauge.setMax(max);
     gauge.setValue(5);
-    gauge.setStyle(Gauge::kVertical);
+    gauge.setStyle(Gauge::Style::Vertical);
 
     QVERIFY(gauge.value() <= qMax(max, 0));
     QCOMPARE(coloursWhere(*box, [](int, int) { return true; }), QSet<QRgb>{kWhite});

@@ -150,7 +150,6 @@ void MainWindowLayoutTest::theDesignFontsResolveToTheIpaFonts() {
 
 void MainWindowLayoutTest::pictureOnlyControlsHaveAccessibleNames() {
     GameFixture game;
-    kelvad::MainWindow& window = game.window();
     for (const char* picture : {"I1", "I2", "I3", "HE1", "D1", "D2", "D3", "TA_0", "Image9", "Picture1"}) {
         QVERIFY2(!game.control(picture)->accessibleName().isEmpty(), picture);
     }

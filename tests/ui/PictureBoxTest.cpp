@@ -47,7 +47,7 @@ void PictureBoxTest::maskAndSpriteShowTheSpriteColoursOnAnyBackground() {
     QImage sprite = solid(4, 4, qRgb(0, 0, 0));
     mask.setPixel(1, 1, qRgb(0, 0, 0));
     sprite.setPixel(1, 1, qRgb(0xC0, 0x30, 0x10));
-    box.setAutoRedraw(true);
+    box.setRetainsDrawing(true);
     box.paintPicture(mask, 75, 75, PictureBox::RasterOp::SrcAnd);
     box.paintPicture(sprite, 75, 75, PictureBox::RasterOp::SrcInvert);
     const QImage drawn = box.lastingImage();
@@ -58,7 +58,7 @@ void PictureBoxTest::maskAndSpriteShowTheSpriteColoursOnAnyBackground() {
 
 void PictureBoxTest::xorTwiceRestoresTheField() {
     auto box = field();
-    box->setAutoRedraw(true);
+    box->setRetainsDrawing(true);
     const QImage sprite = solid(10, 10, qRgb(0x5A, 0xA5, 0xFF));
     box->paintPicture(sprite, 0, 0, PictureBox::RasterOp::SrcInvert);
     QCOMPARE(box->lastingImage().pixel(3, 3), qRgb(0x20 ^ 0x5A, 0x80 ^ 0xA5, 0x80 ^ 0xFF));
@@ -68,7 +68,7 @@ void PictureBoxTest::xorTwiceRestoresTheField() {
 
 void PictureBoxTest::screenOnlyDrawingIsWipedByARefresh() {
     auto box = field();
-    box->setAutoRedraw(false);
+    box->setRetainsDrawing(false);
     box->paintPicture(solid(5, 5, qRgb(0, 0, 0)), 150, 150, PictureBox::RasterOp::SrcAnd);
     QCOMPARE(box->screenImage().pixel(12, 12), qRgb(0, 0, 0));
     QCOMPARE(box->lastingImage().pixel(12, 12), qRgb(0x20, 0x80, 0x80));
@@ -78,12 +78,12 @@ void PictureBoxTest::screenOnlyDrawingIsWipedByARefresh() {
 
 void PictureBoxTest::retainedDrawingSurvivesARefreshUntilThePictureIsReplaced() {
     auto box = field();
-    box->setAutoRedraw(true);
+    box->setRetainsDrawing(true);
     box->paintPicture(solid(5, 5, qRgb(0, 0, 0)), 0, 0, PictureBox::RasterOp::SrcAnd);
     box->refresh();
     QCOMPARE(box->screenImage().pixel(2, 2), qRgb(0, 0, 0));
     // A later screen-only mark is wiped back to the retained drawing, not to the bare picture.
-    box->setAutoRedraw(false);
+    box->setRetainsDrawing(false);
     box->paintPicture(solid(5, 5, qRgb(0xFF, 0xFF, 0xFF)), 0, 0, PictureBox::RasterOp::SrcInvert);
     box->refresh();
     QCOMPARE(box->screenImage().pixel(2, 2), qRgb(0, 0, 0));

@@ -4,27 +4,14 @@
 
 #pragma once
 
-#include "platform/Beeper.h"
 #include "platform/RandomSource.h"
-#include "platform/Sleeper.h"
 
 #include <cstdint>
 #include <random>
 
 namespace kelvad::platform {
 
-class QtBeeper final : public Beeper {
-public:
-    void beep() override;
-};
-
-class ThreadSleeper final : public Sleeper {
-public:
-    void wait(int ms) override;
-};
-
-// A Mersenne Twister reseeded from the steady clock's nanoseconds. A running count is mixed into every seed,
-// so that reseeds within one clock reading (the three men jumping in the same instant) still differ.
+// Random numbers from a generator that each reseed draws afresh from the clock.
 class ClockRandomSource final : public RandomSource {
 public:
     void reseedFromClock() override;

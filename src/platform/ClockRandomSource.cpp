@@ -2,24 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/QtSystem.h"
-
-#include <QApplication>
-#include <QThread>
+#include "platform/ClockRandomSource.h"
 
 #include <chrono>
 
 namespace kelvad::platform {
-
-void QtBeeper::beep() {
-    QApplication::beep();
-}
-
-void ThreadSleeper::wait(int ms) {
-    if (ms > 0) {
-        QThread::msleep(static_cast<unsigned long>(ms));
-    }
-}
 
 void ClockRandomSource::reseedFromClock() {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
