@@ -34,6 +34,21 @@ gzip -t "$prefix/share/man/man6/kelvad.6.gz" "$prefix/share/doc/kelvad/changelog
 cmp -s "$prefix/share/doc/kelvad/copyright" "$(dirname "$0")/copyright" ||
   { echo "the installed copyright file is not packaging/copyright"; exit 1; }
 
+# A launcher lists the game under the names its window bears: the Japanese one, and in English the translation
+# the game shows (translations/kelvad_en.ts), in the desktop entry and the AppStream metadata alike.
+desktop="$prefix/share/applications/jp.kelvad.Kelvad.desktop"
+metainfo="$prefix/share/metainfo/jp.kelvad.Kelvad.metainfo.xml"
+entry_ja=$(sed -n '/^\[Desktop Action/q; s/^Name\[ja\]=//p' "$desktop")
+entry_en=$(sed -n '/^\[Desktop Action/q; s/^Name=//p' "$desktop")
+metainfo_ja=$(sed -n 's|^ *<name xml:lang="ja">\(.*\)</name>|\1|p' "$metainfo")
+metainfo_en=$(sed -n 's|^ *<name>\(.*\)</name>|\1|p' "$metainfo")
+window_en=$(awk -v source="<source>$entry_ja</source>" 'index($0, source) { getline; sub(/^ *<translation>/, "");
+  sub(/<\/translation>.*/, ""); print; exit }' "$(dirname "$0")/../translations/kelvad_en.ts")
+{ [ -n "$window_en" ] && [ "$entry_en" = "$window_en" ] && [ "$metainfo_en" = "$window_en" ] &&
+  [ "$metainfo_ja" = "$entry_ja" ]; } ||
+  { echo "the launcher's names ($entry_ja, $entry_en; metadata: $metainfo_ja, $metainfo_en) are not the" \
+      "window's ($entry_ja, ${window_en:-no translation})"; exit 1; }
+
 # Read from the ELF headers as lintian does: relocations resolved at start (BIND_NOW) in a segment made read-only
 # after them (GNU_RELRO), a position-independent executable (type DYN), and stack canaries (__stack_chk_fail).
 # Checked string and memory functions (__read_chk and the like) show only where a call needs a check at run
