@@ -5,9 +5,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Installs the build into a scratch prefix and checks that the installed game is whole, answers on its command
-# line without a display, and starts and finds its files.
+# line without a display, and starts and finds its files; with --hardened, also that the executable and the
+# sound module carry the defences of a hardened build (cmake/Hardening.cmake), and that the build's flags
+# fortify (packaging/fortify-probe.cpp).
+#   check-install.sh BUILD_DIR [--hardened FORTIFY_PROBE]
 set -euo pipefail
 build=$1
+hardened=${2:-}
+probe=${3:-}
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -28,6 +33,45 @@ fi
 gzip -t "$prefix/share/man/man6/kelvad.6.gz" "$prefix/share/doc/kelvad/changelog.gz"
 cmp -s "$prefix/share/doc/kelvad/copyright" "$(dirname "$0")/copyright" ||
   { echo "the installed copyright file is not packaging/copyright"; exit 1; }
+
+# A launcher lists the game under the names its window bears: the Japanese one, and in English the translation
+# the game shows (translations/kelvad_en.ts), in the desktop entry and the AppStream metadata alike.
+desktop="$prefix/share/applications/jp.kelvad.Kelvad.desktop"
+metainfo="$prefix/share/metainfo/jp.kelvad.Kelvad.metainfo.xml"
+entry_ja=$(sed -n '/^\[Desktop Action/q; s/^Name\[ja\]=//p' "$desktop")
+entry_en=$(sed -n '/^\[Desktop Action/q; s/^Name=//p' "$desktop")
+metainfo_ja=$(sed -n 's|^ *<name xml:lang="ja">\(.*\)</name>|\1|p' "$metainfo")
+metainfo_en=$(sed -n 's|^ *<name>\(.*\)</name>|\1|p' "$metainfo")
+window_en=$(awk -v source="<source>$entry_ja</source>" 'index($0, source) { getline; sub(/^ *<translation>/, "");
+  sub(/<\/translation>.*/, ""); print; exit }' "$(dirname "$0")/../translations/kelvad_en.ts")
+{ [ -n "$window_en" ] && [ "$entry_en" = "$window_en" ] && [ "$metainfo_en" = "$window_en" ] &&
+  [ "$metainfo_ja" = "$entry_ja" ]; } ||
+  { echo "the launcher's names ($entry_ja, $entry_en; metadata: $metainfo_ja, $metainfo_en) are not the" \
+      "window's ($entry_ja, ${window_en:-no translation})"; exit 1; }
+
+# Read from the ELF headers as lintian does: relocations resolved at start (BIND_NOW) in a segment made read-only
+# after them (GNU_RELRO), a position-independent executable (type DYN), and stack canaries (__stack_chk_fail).
+# Checked string and memory functions (__read_chk and the like) show only where a call needs a check at run
+# time, which none of the game's does: they are looked for in the probe built with the same flags.
+undefined_symbols() { readelf --wide --dyn-syms "$1" | awk '$7 == "UND" { sub(/@.*/, "", $8); print $8 }'; }
+check_hardened() {
+  local file=$1 headers missing=()
+  headers=$(readelf --wide --file-header --program-headers --dynamic "$file")
+  grep -Eq '^ *Type: +DYN ' <<<"$headers" || missing+=("position-independent code (ELF type DYN)")
+  grep -Eq '^ *GNU_RELRO ' <<<"$headers" || missing+=("GNU_RELRO")
+  grep -Eq '\(BIND_NOW\)|\(FLAGS\) .*BIND_NOW|\(FLAGS_1\) .*NOW' <<<"$headers" || missing+=("BIND_NOW")
+  grep -qx __stack_chk_fail <<<"$(undefined_symbols "$file")" || missing+=("stack protector (__stack_chk_fail)")
+  if [ ${#missing[@]} -ne 0 ]; then
+    echo "${file#"$prefix/"} is not hardened: no $(printf '%s, ' "${missing[@]}" | sed 's/, $//')"
+    exit 1
+  fi
+}
+if [ "$hardened" = --hardened ]; then
+  check_hardened "$prefix/games/kelvad"
+  check_hardened "$prefix/lib/games/kelvad/libkelvad-audio.so"
+  grep -qx __read_chk <<<"$(undefined_symbols "$probe")" ||
+    { echo "the build's flags do not fortify: $(basename "$probe") calls no __read_chk"; exit 1; }
+fi
 
 # --help and --version print and end, with no display to open a window on. (Qt may warn on stderr about the
 # locale; what counts is on stdout.)
@@ -58,4 +102,4 @@ status=$?
 set -e
 [ "$status" -eq 124 ] || { echo "the installed game did not keep running (exit $status)"; exit 1; }
 [ -f "$prefix/$data/TOKUTEN" ] || { echo "the installed game did not find its files in $data"; exit 1; }
-echo "installed game is whole, answers --help and --version, and starts"
+echo "installed game is whole${hardened:+ and hardened}, answers --help and --version, and starts"
