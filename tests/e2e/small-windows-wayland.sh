@@ -75,20 +75,21 @@ fi
 
 # Each toplevel, in the order made: its title, and its parent's title ("-" for none). An id can be reused once
 # its toplevel is destroyed, so a parent is named by the toplevel its id stood for when set_parent came.
+# libwayland before 1.23 writes an object as xdg_toplevel@12, later ones as xdg_toplevel#12.
 toplevels=$(awk '
-  match($0, /get_toplevel\(new id xdg_toplevel@[0-9]+\)/) {
-    id = substr($0, RSTART, RLENGTH); sub(/.*@/, "", id); sub(/\)/, "", id)
+  match($0, /get_toplevel\(new id xdg_toplevel[@#][0-9]+\)/) {
+    id = substr($0, RSTART, RLENGTH); sub(/.*[@#]/, "", id); sub(/\)/, "", id)
     made[id] = ++n; title[n] = "?"; parent[n] = "-"; next
   }
-  match($0, /xdg_toplevel@[0-9]+\.set_title\(".*"\)/) {
-    call = substr($0, RSTART, RLENGTH); id = call; sub(/\..*/, "", id); sub(/.*@/, "", id)
+  match($0, /xdg_toplevel[@#][0-9]+\.set_title\(".*"\)/) {
+    call = substr($0, RSTART, RLENGTH); id = call; sub(/\..*/, "", id); sub(/.*[@#]/, "", id)
     sub(/^[^"]*"/, "", call); sub(/"\)$/, "", call)
     if (id in made) title[made[id]] = call
     next
   }
-  match($0, /xdg_toplevel@[0-9]+\.set_parent\([^)]*\)/) {
-    call = substr($0, RSTART, RLENGTH); id = call; sub(/\..*/, "", id); sub(/.*@/, "", id)
-    sub(/.*\(/, "", call); sub(/\)/, "", call); sub(/.*@/, "", call)
+  match($0, /xdg_toplevel[@#][0-9]+\.set_parent\([^)]*\)/) {
+    call = substr($0, RSTART, RLENGTH); id = call; sub(/\..*/, "", id); sub(/.*[@#]/, "", id)
+    sub(/.*\(/, "", call); sub(/\)/, "", call); sub(/.*[@#]/, "", call)
     if (id in made) parent[made[id]] = (call in made) ? made[call] : "-"
   }
   END { for (i = 1; i <= n; i++) print title[i] "\t" (parent[i] == "-" ? "-" : title[parent[i]]) }
