@@ -34,6 +34,8 @@ fi
 
 # shellcheck source=xdrive.sh
 . "$here/xdrive.sh"
+# shellcheck source=checks.sh
+. "$here/checks.sh"
 
 work=$(mktemp -d)
 # The tune the game keeps after a whole game goes to a cache folder of the test's own.
@@ -45,19 +47,6 @@ finish() {
 }
 trap finish EXIT
 
-failures=0
-passed=0
-check() {
-  local what=$1
-  shift
-  if "$@"; then
-    echo "ok   $what"
-    passed=$((passed + 1))
-  else
-    echo "FAIL $what"
-    failures=$((failures + 1))
-  fi
-}
 fail_now() {
   echo "FAIL $1"
   echo "--- the game's output:"
@@ -166,13 +155,4 @@ check "OK closes the table" wait_gone "$table" 10
 press_keys "$main" ctrl+s
 check "back in the ready state, Ctrl+S starts a new game" wait_bullets "$main" 8 5
 
-if ! kill -0 "$game_pid" 2>/dev/null; then
-  echo "FAIL the game is no longer running"
-  failures=$((failures + 1))
-fi
-if [ "$failures" -ne 0 ]; then
-  echo "--- the game's output:"
-  cat "$work/game.log"
-fi
-echo "$passed passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish_game_checks "$game_pid" "$work/game.log"

@@ -34,6 +34,8 @@ fi
 
 # shellcheck source=xdrive.sh
 . "$here/xdrive.sh"
+# shellcheck source=checks.sh
+. "$here/checks.sh"
 
 work=$(mktemp -d)
 # Openbox and the game keep their settings and caches in the test's own folders.
@@ -47,19 +49,6 @@ finish() {
 }
 trap finish EXIT
 
-failures=0
-passed=0
-check() {
-  local what=$1
-  shift
-  if "$@"; then
-    echo "ok   $what"
-    passed=$((passed + 1))
-  else
-    echo "FAIL $what"
-    failures=$((failures + 1))
-  fi
-}
 fail_now() {
   echo "FAIL $1"
   echo "--- the game's output:"
@@ -219,13 +208,4 @@ xdotool windowactivate --sync "$entry" >/dev/null 2>&1 || true
 press_keys "$entry" Return
 check "Enter confirms the name" wait_gone "$entry" 10
 
-if ! kill -0 "$game_pid" 2>/dev/null; then
-  echo "FAIL the game is no longer running"
-  failures=$((failures + 1))
-fi
-if [ "$failures" -ne 0 ]; then
-  echo "--- the game's output:"
-  cat "$work/game.log"
-fi
-echo "$passed passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish_game_checks "$game_pid" "$work/game.log"

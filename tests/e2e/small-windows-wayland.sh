@@ -13,6 +13,9 @@
 # Exits 77 (skipped) when weston or Qt's wayland platform plugin is missing.
 set -euo pipefail
 export LC_ALL=C.UTF-8
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=checks.sh
+. "$here/checks.sh"
 program=${1:?usage: small-windows-wayland.sh OPEN_SMALL_WINDOWS}
 
 if ! command -v weston >/dev/null 2>&1; then
@@ -98,24 +101,10 @@ echo "toplevels made (title, parent's title):"
 sed 's/^/  /' <<<"$toplevels"
 
 main="ケルバド解消ゲーム"
-failures=0
-passed=0
-check() {
-  local what=$1
-  shift
-  if "$@"; then
-    echo "ok   $what"
-    passed=$((passed + 1))
-  else
-    echo "FAIL $what"
-    failures=$((failures + 1))
-  fi
-}
 # parents_of TITLE: the parent's title of each toplevel with this title, one a line.
 parents_of() { awk -F'\t' -v title="$1" '$1 == title { print $2 }' <<<"$toplevels"; }
 check "the main window has a toplevel with no parent" test "$(parents_of "$main" | sort -u)" = "-"
 for small in "ハイスコアへ登録" "ハイスコア" "ゲームスピード"; do
   check "$small: its toplevel's parent is the main window's" test "$(parents_of "$small" | sort -u)" = "$main"
 done
-echo "$passed passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish_checks

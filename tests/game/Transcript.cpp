@@ -5,23 +5,22 @@
 #include "Transcript.h"
 
 #include "FakePlatform.h"
+#include "WidgetText.h"
 #include "ui/ImageBox.h"
 #include "ui/PictureBox.h"
 
-#include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QAction>
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSet>
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 namespace kelvad::testing {
 
@@ -29,11 +28,6 @@ namespace {
 
 // The timers by the order the game makes them in, under the names the game's documents give them.
 constexpr std::array<const char*, 9> kTimerNames{"T4", "T5", "T6", "T7", "T8", "T9", "T10", "T11", "T15"};
-
-QString quoted(QString text) {
-    text.replace(u'\\', QStringLiteral("\\\\")).replace(u'\n', QStringLiteral("\\n"));
-    return u'"' + text + u'"';
-}
 
 QString timerCall(QString call) {
     bool isNumber = false;
@@ -63,17 +57,8 @@ QImage pictureOf(const QWidget& widget) {
 }
 
 QString textOf(const QWidget& widget) {
-    if (widget.isWindow()) {
-        return quoted(widget.windowTitle());
-    }
-    if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
-        return quoted(label->text());
-    }
-    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
-        return quoted(button->text());
-    }
-    if (const auto* line = qobject_cast<const QLineEdit*>(&widget)) {
-        return quoted(line->text());
+    if (const std::optional<QString> caption = quotedCaptionOf(widget)) {
+        return *caption;
     }
     if (const auto* slider = qobject_cast<const QAbstractSlider*>(&widget)) {
         return QStringLiteral("value %1").arg(slider->value());

@@ -35,18 +35,19 @@ public:
     // Waits in steps of 100 ms until the piece shows.
     void waitFor(Piece piece);
     qint64 now() const;
-    // A menu item (B1 start, B19 time-out, B21 back to the start, B4 high scores, B6 speed, B11..B13 the
-    // guns, B17 help, B18 version); a disabled item does nothing.
+    // A menu item, by its object name ("B1" start, "B19" time-out, "B21" back to the start, "B4" high scores,
+    // "B6" speed, "B11".."B13" the guns, "B17" help, "B18" version); a disabled item does nothing.
     void choose(const char* item);
     // A press and release of a mouse button at a point of the field: on whatever piece lies there, or on the
     // field.
     void click(QPoint at, Qt::MouseButton button = Qt::LeftButton);
     void click(Piece piece, Qt::MouseButton button = Qt::LeftButton) { click(centreOf(piece), button); }
     void moveTo(QPoint at);
-    // A left click on a button or box of a window: Command1 (start) or Picture2 (the time bonus) of Form1,
-    // Command1 (OK) of Form2, Command1 (OK) or Command2 (reset) of Form3, Command2 (OK) of Form4.
+    // A left click on a button or box of a window, both by object name: "Command1" (start) or "Picture2" (the
+    // time bonus) of "Form1", "Command1" (OK) of "Form2", "Command1" (OK) or "Command2" (reset) of "Form3",
+    // "Command2" (OK) of "Form4".
     void clickOn(const char* window, const char* control);
-    // A key on the speed slider (Slider1) or in the name box (Text1), and text typed there.
+    // A key on the speed slider ("Slider1") or in the name box ("Text1"), and text typed there.
     void key(const char* control, int key);
     void type(const char* control, const QString& text);
     void dragSpeedTo(int position);

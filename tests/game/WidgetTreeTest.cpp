@@ -11,13 +11,11 @@
 #include "GameFixture.h"
 #include "JapaneseText.h"
 #include "LanguageRows.h"
+#include "WidgetText.h"
 #include "app/Translation.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -26,18 +24,14 @@
 #include <QTest>
 
 #include <array>
+#include <optional>
 
 using kelvad::platform::MessageAnswer;
 using kelvad::testing::GameFixture;
+using kelvad::testing::quoted;
+using kelvad::testing::quotedCaptionOf;
 
 namespace {
-
-QString quoted(const QString& text) {
-    QString escaped = text;
-    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
-        .replace(QLatin1Char('\n'), QLatin1String("\\n"));
-    return QLatin1Char('"') + escaped + QLatin1Char('"');
-}
 
 QString onOff(bool on, const char* yes, const char* no) {
     return QString::fromLatin1(on ? yes : no);
@@ -54,17 +48,8 @@ QString kindOf(const QWidget& widget) {
 
 // What the player reads on a widget.
 QString textOf(const QWidget& widget) {
-    if (widget.isWindow()) {
-        return quoted(widget.windowTitle());
-    }
-    if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
-        return quoted(label->text());
-    }
-    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
-        return quoted(button->text());
-    }
-    if (const auto* line = qobject_cast<const QLineEdit*>(&widget)) {
-        return quoted(line->text());
+    if (const std::optional<QString> caption = quotedCaptionOf(widget)) {
+        return *caption;
     }
     if (const auto* slider = qobject_cast<const QAbstractSlider*>(&widget)) {
         return QStringLiteral("value=%1 range=%2..%3")
