@@ -32,15 +32,6 @@ namespace {
 constexpr int kClientWidth = 6450;
 constexpr int kClientHeight = 4185;
 
-// The timers' intervals as the window is built, in ms. A timer that is on with no interval ticks only once
-// one is given: the reload and the men's jumps.
-constexpr int kNoInterval = 0;
-constexpr int kGameClockMs = 500;
-constexpr int kMessageShownMs = 1500;
-constexpr int kCivilianEveryMs = 10000;
-constexpr int kCivilianStaysMs = 1500;
-constexpr int kPlatesStayMs = 3000;
-
 struct LabelStyle {
     QFont font;
     QColor color = Qt::black;
